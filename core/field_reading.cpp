@@ -1,0 +1,92 @@
+#include "field_reading.h"
+
+#include "form_platform.h"
+#include "number_text.h"
+#include "utf.h"
+
+#include <cmath>
+#include <string>
+
+namespace quorvane {
+
+namespace {
+
+constexpr double kFoldStep = 10;
+
+// A finite number, or nothing.
+std::optional<double> parseFinite(std::string_view text) {
+    const ParseResult r = parseDouble(text);
+    if (!r.ok() || !std::isfinite(r.value)) return std::nullopt;
+    return r.value;
+}
+
+FieldReading readWholeField(std::string_view text, double previous) {
+    const bool mark = holdsUnitMark(text);
+    if (!mark && !holdsDecimalDigit(text)) return {ReadOutcome::noDigit, previous};
+    const auto value = parseFinite(mark ? withoutLastCharacter(text) : text);
+    if (!value) return {ReadOutcome::unreadable, previous};
+    return {ReadOutcome::stored, *value};
+}
+
+FieldReading readDecimalField(std::string_view rawText, double previous, double limit) {
+    // Normalise "," to "." in a stack copy; field texts are short.
+    std::array<char, 64> buffer{};
+    std::string heap;
+    std::string_view text;
+    if (rawText.size() <= buffer.size()) {
+        for (std::size_t i = 0; i < rawText.size(); ++i)
+            buffer[i] = rawText[i] == ',' ? '.' : rawText[i];
+        text = std::string_view(buffer.data(), rawText.size());
+    } else {
+        heap.assign(rawText);
+        for (char& c : heap)
+            if (c == ',') c = '.';
+        text = heap;
+    }
+
+    if (holdsUnitMark(text)) {
+        const auto value = parseFinite(withoutLastCharacter(text));
+        if (!value) return {ReadOutcome::unreadable, previous};
+        return {ReadOutcome::stored, foldIntoRange(*value, limit)};
+    }
+    if (!holdsDecimalDigit(text)) return {ReadOutcome::noDigit, previous};
+    const auto value = parseFinite(text);
+    if (!value) return {ReadOutcome::zeroed, 0.0};
+    return {ReadOutcome::stored, foldIntoRange(*value, limit)};
+}
+
+} // namespace
+
+bool holdsUnitMark(std::string_view text) {
+    return text.find(kDegreeMark) != std::string_view::npos ||
+           text.find(kMinutesMark) != std::string_view::npos ||
+           text.find(kSecondsMark) != std::string_view::npos;
+}
+
+double foldIntoRange(double value, double limit) {
+    // Each step divides the current value, so the result carries the rounding of every step
+    // (1234567890 as a latitude becomes 12.345678900000003). Only finite values arrive here.
+    while (value > limit) value /= kFoldStep;
+    return value;
+}
+
+FieldReading readField(FieldId field, std::string_view text, double previous) {
+    if (text.empty()) return {ReadOutcome::empty, previous};
+    if (!kindInfo(field).normalisesComma) return readWholeField(text, previous);
+    return readDecimalField(text, previous, info(field).rangeLimit);
+}
+
+UnreadFields readFieldValues(const FormView& view, FieldValues& values) {
+    UnreadFields unread;
+    for (const FieldInfo& f : kFields) {
+        const std::string text = view.text(f.id);
+        const FieldReading r = readField(f.id, text, values[f.id]);
+        values[f.id] = r.value;
+        unread[indexOf(f.id)] = r.outcome == ReadOutcome::noDigit ||
+                                r.outcome == ReadOutcome::unreadable ||
+                                r.outcome == ReadOutcome::zeroed;
+    }
+    return unread;
+}
+
+} // namespace quorvane

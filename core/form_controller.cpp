@@ -1,0 +1,250 @@
+#include "form_controller.h"
+
+#include "number_text.h"
+
+#include <string>
+
+namespace quorvane {
+
+namespace {
+
+constexpr double kMinutesPerDegree = 60;
+constexpr double kSecondsPerMinute = 60;
+constexpr double kSecondsPerDegree = 3600;
+// Computed values are rounded to these many decimals: degrees 7, minutes 5, seconds 3.
+constexpr double kDegreesScale = 10000000;
+constexpr double kMinutesScale = 100000;
+constexpr double kSecondsScale = 1000;
+
+double roundTo(double value, double scale) { return roundHalfAway(value * scale) / scale; }
+
+NumberText withMark(NumberText text, std::string_view mark) {
+    text.append(mark);
+    return text;
+}
+
+// Decimal degrees from whole degrees, minutes and seconds, in the order of operations the form
+// has always used (the sums are not reassociated, so results stay bit-identical).
+double decimalDegrees(double degrees, double minutes, double seconds) {
+    const double a = minutes / kMinutesPerDegree;
+    const double b = a + degrees;
+    const double c = seconds / kSecondsPerDegree;
+    const double x = c + b;
+    return roundTo(x, kDegreesScale);
+}
+
+} // namespace
+
+FormController::FormController(FormView& view, SettingsStore& settings,
+                               const NumberFormat& numberFormat)
+    : view_(view), settings_(settings), numberFormat_(numberFormat) {}
+
+// ---- Editing ------------------------------------------------------------------------------
+
+void FormController::textFieldDidBeginEditing(FieldId field) { activeField_ = field; }
+
+void FormController::textFieldDidEndEditing(FieldId field) { convertFromField(info(field).tag); }
+
+FilterDecision FormController::shouldChangeCharacters(std::u16string_view current, Utf16Range range,
+                                                      std::u16string_view replacement) const {
+    const std::optional<int> tag =
+        activeField_ ? std::optional<int>(info(*activeField_).tag) : std::nullopt;
+    return filterKeystroke(tag, current, range, replacement);
+}
+
+// ---- Conversion ---------------------------------------------------------------------------
+
+void FormController::readFieldValues() { unread_ = quorvane::readFieldValues(view_, values_); }
+
+DecimalMode FormController::decimalMode() const {
+    return decimalModeOf(numberFormat_.decimalSeparator());
+}
+
+void FormController::convertFromField(int tag) {
+    readFieldValues();
+    const auto field = fieldFromTag(tag);
+    if (!field) return;
+    const FieldInfo& f = info(*field);
+    const HalfFields& h = halfFields(f.half);
+    switch (f.kind) {
+    case FieldKind::Degrees:
+        if (f.notation == Notation::ddd_mm_sss)
+            convertWholeDegrees(h, h.D, h.E, h.M);
+        else
+            convertWholeDegrees(h, h.E, h.D, h.N);
+        break;
+    case FieldKind::Minutes: convertWholeMinutes(h); break;
+    case FieldKind::Seconds: convertSeconds(h); break;
+    case FieldKind::DecimalMinutes: convertDecimalMinutes(h); break;
+    case FieldKind::DecimalDegrees: convertDecimalDegrees(h, *field); break;
+    }
+}
+
+void FormController::chainTo(FieldId next) {
+    if (!view_.text(next).empty()) convertFromField(info(next).tag);
+}
+
+// Whole degrees of either row: finish the text, copy it to the other row's degrees, hand over
+// to the next field of the row.
+void FormController::convertWholeDegrees(const HalfFields&, FieldId source, FieldId copy,
+                                         FieldId next) {
+    const std::string typed = view_.text(source);
+    std::string finished;
+    if (typed.empty()) {
+        values_[source] = 0;
+        finished = withMark(intText(0), kDegreeMark).view();
+    } else if (unread_[indexOf(source)]) {
+        // A text that does not read as a number would otherwise stay on screen while the
+        // conversion uses the last good value; show that value instead.
+        finished = withMark(intText(truncToInteger(values_[source])), kDegreeMark).view();
+    } else if (!holdsUnitMark(typed)) {
+        finished = typed + std::string(kDegreeMark); // the digits stay as typed: 045 -> 045°
+    } else {
+        finished = typed;
+    }
+    if (finished != typed) view_.setText(source, finished);
+    view_.setText(copy, finished);
+    chainTo(next);
+}
+
+void FormController::convertWholeMinutes(const HalfFields& h) {
+    const std::string typed = view_.text(h.M);
+    std::string finished;
+    if (typed.empty()) {
+        values_[h.M] = 0;
+        finished = withMark(intText(0), kMinutesMark).view();
+    } else if (unread_[indexOf(h.M)]) {
+        finished = withMark(intText(truncToInteger(values_[h.M])), kMinutesMark).view();
+    } else if (!holdsUnitMark(typed)) {
+        finished = typed + std::string(kMinutesMark);
+    } else {
+        finished = typed;
+    }
+    if (finished != typed) view_.setText(h.M, finished);
+    chainTo(h.S);
+}
+
+void FormController::convertSeconds(const HalfFields& h) {
+    const DecimalMode mode = decimalMode();
+    if (view_.text(h.S).empty()) values_[h.S] = 0;
+    view_.setText(h.S, withMark(localDoubleText(values_[h.S], mode), kSecondsMark));
+
+    const double d = values_[h.D];
+    const double m = values_[h.M];
+    const double s = values_[h.S];
+    const double n = m + roundTo(s / kSecondsPerMinute, kMinutesScale);
+    view_.setText(h.N, withMark(localDoubleText(n, mode), kMinutesMark));
+
+    const double dd = decimalDegrees(d, m, s);
+    view_.setText(h.F, withMark(localDoubleText(dd, mode), kDegreeMark));
+    view_.setText(h.G, localDoubleText(dd, mode));
+}
+
+void FormController::convertDecimalMinutes(const HalfFields& h) {
+    const DecimalMode mode = decimalMode();
+    if (view_.text(h.N).empty()) values_[h.N] = 0;
+    view_.setText(h.N, withMark(localDoubleText(values_[h.N], mode), kMinutesMark));
+
+    const double v = values_[h.N];
+    const double d = values_[h.E];
+    const auto wholeMinutes = truncToInteger(v);
+    const auto i = static_cast<double>(wholeMinutes);
+    view_.setText(h.M, withMark(intText(wholeMinutes), kMinutesMark));
+
+    const double s = roundTo((v - i) * kSecondsPerMinute, kSecondsScale);
+    view_.setText(h.S, withMark(localDoubleText(s, mode), kSecondsMark));
+
+    const double dd = decimalDegrees(d, i, s);
+    view_.setText(h.F, withMark(localDoubleText(dd, mode), kDegreeMark));
+    view_.setText(h.G, localDoubleText(dd, mode));
+}
+
+void FormController::convertDecimalDegrees(const HalfFields& h, FieldId source) {
+    const DecimalMode mode = decimalMode();
+    if (view_.text(source).empty()) values_[source] = 0;
+    const double v = values_[source];
+    const NumberText bare = localDoubleText(v, mode);
+    view_.setText(h.G, bare);
+    view_.setText(h.F, withMark(bare, kDegreeMark));
+    splitDecimalDegrees(h, v, mode);
+}
+
+// Degrees, minutes and seconds of a decimal-degrees value. Rounding the seconds (or the decimal
+// minutes) can reach 60; that carries into the next unit, so no field ever shows 60 seconds for
+// a value that is really a whole minute more (10.1 is 10° 6' 0.0", not 10° 5' 60.0").
+void FormController::splitDecimalDegrees(const HalfFields& h, double v, DecimalMode mode) {
+    const std::int64_t k = truncToInteger(v);
+    const double f = (v - static_cast<double>(k)) * kMinutesPerDegree;
+    const std::int64_t j = truncToInteger(f);
+    double s = roundTo((f - static_cast<double>(j)) * kSecondsPerMinute, kSecondsScale);
+
+    std::int64_t dmsDegrees = k;
+    std::int64_t dmsMinutes = j;
+    if (s >= kSecondsPerMinute) {
+        s = 0;
+        ++dmsMinutes;
+        if (static_cast<double>(dmsMinutes) >= kMinutesPerDegree) {
+            dmsMinutes = 0;
+            ++dmsDegrees;
+        }
+    }
+
+    double n = roundTo(f, kMinutesScale);
+    std::int64_t dmDegrees = k;
+    if (n >= kMinutesPerDegree) {
+        n = 0;
+        ++dmDegrees;
+    }
+
+    view_.setText(h.D, withMark(intText(dmsDegrees), kDegreeMark));
+    view_.setText(h.M, withMark(intText(dmsMinutes), kMinutesMark));
+    view_.setText(h.S, withMark(localDoubleText(s, mode), kSecondsMark));
+    view_.setText(h.E, withMark(intText(dmDegrees), kDegreeMark));
+    view_.setText(h.N, withMark(localDoubleText(n, mode), kMinutesMark));
+}
+
+// ---- Hemispheres and Clear ----------------------------------------------------------------
+
+void FormController::alignHalf(Half half, int index) {
+    for (const SelectorId c : selectorsOfHalf(half)) view_.setSelectedIndex(c, index);
+}
+
+void FormController::storeSelectors(const std::array<SelectorId, 4>& selectors) {
+    for (const SelectorId c : selectors) settings_.setInteger(info(c).name, view_.selectedIndex(c));
+}
+
+void FormController::changeNS(SelectorId sender) {
+    alignHalf(Half::latitude, view_.selectedIndex(sender));
+    storeSelectors(selectorsOfHalf(Half::latitude));
+}
+
+void FormController::changeEW(SelectorId sender) {
+    alignHalf(Half::longitude, view_.selectedIndex(sender));
+    storeSelectors(selectorsOfHalf(Half::longitude));
+}
+
+void FormController::setAllSelectors(int latitudeIndex, int longitudeIndex) {
+    alignHalf(Half::latitude, latitudeIndex);
+    alignHalf(Half::longitude, longitudeIndex);
+    for (const SelectorInfo& c : kSelectors) settings_.setInteger(c.name, view_.selectedIndex(c.id));
+}
+
+void FormController::restoreSelectors() {
+    // Only 0 and 1 are ever written; anything else found in the store (written by something
+    // else) counts as South or West, as every reader of a selector treats it.
+    for (const SelectorInfo& c : kSelectors) {
+        const int stored = settings_.integerForKey(c.name);
+        view_.setSelectedIndex(c.id, hemisphereOf(stored) == Hemisphere::northOrEast ? 0 : 1);
+    }
+}
+
+void FormController::clearButtonAction() {
+    for (const FieldInfo& f : kFields) view_.setText(f.id, "");
+    view_.setAccuracyText("");
+    // Without this, a value typed into the empty form would be combined with numbers the user
+    // has just cleared away.
+    values_.reset();
+    unread_.reset();
+}
+
+} // namespace quorvane
