@@ -1,0 +1,36 @@
+// Program entry: `quorvane convert ...` runs the terminal converter; anything else starts the app.
+#include "convert_command.h"
+#include "gui_app.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace {
+
+void printHelp() {
+    std::fputs("Usage: quorvane [OPTIONS] [POSITION]\n"
+               "       quorvane convert [OPTIONS] TEXT | -\n"
+               "\n"
+               "Quorvane shows one geographic position in four notations side by side:\n"
+               "degrees-minutes-seconds, degrees and decimal minutes, decimal degrees with the\n"
+               "degree mark, and signed decimal degrees.\n"
+               "\n"
+               "Commands:\n"
+               "  convert      convert positions in a terminal (see `quorvane convert --help`)\n"
+               "\n"
+               "Options of the application:\n",
+               stdout);
+    std::fputs(quorvane::guiHelpText(), stdout);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string_view first = argc > 1 ? argv[1] : "";
+    if (first == "convert") return quorvane::runConvertCommand(argc - 2, argv + 2, stdin, stdout, stderr);
+    if (first == "--help" || first == "-h") {
+        printHelp();
+        return 0;
+    }
+    return quorvane::runGuiApp(argc, argv);
+}

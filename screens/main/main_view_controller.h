@@ -1,0 +1,73 @@
+// The converter screen's behaviour, without the toolkit: editing events, navigation between
+// fields, the output actions, Clear and set-up. A front end wires its controls to these methods
+// and implements the platform interfaces they use.
+#pragma once
+
+#include "actions/action_platform.h"
+#include "actions/maps_choice.h"
+#include "core/form_controller.h"
+
+#include <functional>
+#include <vector>
+
+namespace quorvane {
+
+// The platform services of the main screen, all owned by the front end.
+struct MainScreenPlatform {
+    FormView& view;
+    SettingsStore& settings;
+    const NumberFormat& numberFormat;
+    const Translator& translator;
+    Clipboard& clipboard;
+    UrlOpener& urlOpener;
+    CopyConfirmation& copyConfirmation;
+    ShareSheet& shareSheet;
+};
+
+class MainViewController : public FieldEditingDelegate {
+public:
+    MainViewController(const MainScreenPlatform& platform, MapsChoice& mapsChoice);
+
+    // Screen set-up: restores the selectors from "c1" .. "c8" and the maps choice.
+    void viewDidLoad();
+
+    // ---- Editing (the FormView's delegate) ----
+    void textFieldDidBeginEditing(FieldId field) override;
+    void textFieldDidEndEditing(FieldId field) override;
+    FilterDecision shouldChangeCharacters(std::u16string_view current, Utf16Range range,
+                                          std::u16string_view replacement) const;
+    // Runs before the form records the field being edited (the location flow stops there).
+    void addBeginEditingObserver(std::function<void()> observer);
+
+    // ---- Navigation ----
+    void previousButtonAction();
+    void nextButtonAction();
+    void doneButtonAction(); // also the tap on the background
+
+    // ---- Actions ----
+    void changeNS(SelectorId sender) { form_.changeNS(sender); }
+    void changeEW(SelectorId sender) { form_.changeEW(sender); }
+    void clearButtonAction() { form_.clearButtonAction(); }
+    void copyNotation(Notation notation);
+    void openMaps();
+    void share();
+
+    FormController& form() { return form_; }
+    const FormController& form() const { return form_; }
+    const MapsChoice& mapsChoice() const { return mapsChoice_; }
+    // The markers the last output action used.
+    const HemisphereMarkers& markers() const { return markers_; }
+    // The maps URL of the form's position in the chosen application (what Open in Maps opens).
+    std::string currentMapsURL();
+
+private:
+    std::optional<FieldId> fieldBeingEdited() const;
+
+    MainScreenPlatform platform_;
+    MapsChoice& mapsChoice_;
+    FormController form_;
+    std::vector<std::function<void()>> beginEditingObservers_;
+    HemisphereMarkers markers_;
+};
+
+} // namespace quorvane
