@@ -1,6 +1,7 @@
 #include "maps_choice.h"
 
 #include "core/form_platform.h"
+#include "maps_names.h"
 
 namespace quorvane {
 
@@ -8,7 +9,13 @@ MapsChoice::MapsChoice(const Translator& translator)
     : translator_(translator), name_(translator.translate(info(MapsApp::appleMaps).name)) {}
 
 void MapsChoice::restore(const SettingsStore& store) {
-    if (auto stored = store.stringForKey(kDefaultMapsAppKey)) name_ = std::move(*stored);
+    auto stored = store.stringForKey(kDefaultMapsAppKey);
+    if (!stored) return;
+    // Shown in today's language; the store keeps the old text so nothing is written on start.
+    if (const auto recognised = recognisedMapsApp(*stored, translator_))
+        name_ = translator_.translate(info(*recognised).name);
+    else
+        name_ = std::move(*stored);
 }
 
 void MapsChoice::choose(MapsApp app, SettingsStore& store) {
@@ -16,8 +23,12 @@ void MapsChoice::choose(MapsApp app, SettingsStore& store) {
     store.setString(kDefaultMapsAppKey, name_);
 }
 
+std::optional<MapsApp> MapsChoice::chosenApp() const {
+    return recognisedMapsApp(name_, translator_);
+}
+
 MapsApp MapsChoice::app() const {
-    return mapsAppForName(name_, [this](std::string_view key) { return translator_.translate(key); });
+    return chosenApp().value_or(MapsApp::appleMaps);
 }
 
 } // namespace quorvane
