@@ -1,0 +1,64 @@
+#include "position_source_option.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr std::string_view kDefaultName = "default";
+constexpr std::string_view kNoneName = "none";
+constexpr std::string_view kNmeaPrefix = "nmea:";
+
+std::string quoted(std::string_view text) {
+    std::string q = "\"";
+    q += text;
+    q += '"';
+    return q;
+}
+
+} // namespace
+
+PositionSourceParse parsePositionSource(std::string_view text) {
+    if (text.empty() || text == kDefaultName) return {PositionSourceChoice{}, {}};
+    if (text == kNoneName) return {PositionSourceChoice{PositionSourceKind::none, {}}, {}};
+    if (text.starts_with(kNmeaPrefix)) {
+        const std::string_view file = text.substr(kNmeaPrefix.size());
+        if (file.empty())
+            return {std::nullopt, "position source " + quoted(text) + " names no file (nmea:FILE)"};
+        return {PositionSourceChoice{PositionSourceKind::nmeaFile, std::string(file)}, {}};
+    }
+    return {std::nullopt,
+            "unknown position source " + quoted(text) + " (expected default, none or nmea:FILE)"};
+}
+
+PositionSourceArgument findPositionSourceArgument(std::span<const char* const> arguments) {
+    PositionSourceArgument found;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i] ? arguments[i] : "";
+        if (argument == kPositionSourceOption) {
+            if (i + 1 >= arguments.size() || arguments[i + 1] == nullptr) {
+                return {std::nullopt, std::string(kPositionSourceOption) + " needs a value"};
+            }
+            found.value = arguments[++i];
+        } else if (argument.starts_with(kPositionSourceOption) &&
+                   argument.substr(kPositionSourceOption.size()).starts_with('=')) {
+            found.value = argument.substr(kPositionSourceOption.size() + 1);
+        }
+    }
+    return found;
+}
+
+PositionSourceParse choosePositionSource(std::optional<std::string_view> commandLine,
+                                         std::optional<std::string_view> environment) {
+    if (commandLine) return parsePositionSource(*commandLine);
+    if (environment) return parsePositionSource(*environment);
+    return {PositionSourceChoice{}, {}};
+}
+
+std::string_view positionSourceHelpText() {
+    return "  --position-source SOURCE\n"
+           "               where the current-location button takes the position from:\n"
+           "               default (the system's position service), none, or nmea:FILE\n"
+           "               (replays an NMEA 0183 log); also QUORVANE_POSITION_SOURCE\n";
+}
+
+} // namespace quorvane
