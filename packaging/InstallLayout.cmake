@@ -1,5 +1,4 @@
 # Where the program's data lives, shared by the code that looks it up and the install rules.
-include_guard(GLOBAL)
 include(GNUInstallDirs)
 
 # Installed data directory, relative to the install prefix.
