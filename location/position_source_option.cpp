@@ -54,6 +54,15 @@ PositionSourceParse choosePositionSource(std::optional<std::string_view> command
     return {PositionSourceChoice{}, {}};
 }
 
+PositionSourceParse positionSourceForProcess(std::span<const char* const> arguments,
+                                             const char* environmentValue) {
+    const PositionSourceArgument argument = findPositionSourceArgument(arguments);
+    if (!argument.error.empty()) return {std::nullopt, argument.error};
+    const std::optional<std::string_view> environment =
+        environmentValue ? std::optional<std::string_view>(environmentValue) : std::nullopt;
+    return choosePositionSource(argument.value, environment);
+}
+
 std::string_view positionSourceHelpText() {
     return "  --position-source SOURCE\n"
            "               where the current-location button takes the position from:\n"

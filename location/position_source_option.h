@@ -51,6 +51,11 @@ PositionSourceArgument findPositionSourceArgument(std::span<const char* const> a
 PositionSourceParse choosePositionSource(std::optional<std::string_view> commandLine,
                                          std::optional<std::string_view> environment);
 
+// The choice of this process: --position-source among the arguments (argv without argv[0]),
+// else the environment variable's value (nullptr when unset), else the system default.
+PositionSourceParse positionSourceForProcess(std::span<const char* const> arguments,
+                                             const char* environmentValue);
+
 // One paragraph for --help.
 std::string_view positionSourceHelpText();
 

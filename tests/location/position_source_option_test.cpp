@@ -80,5 +80,19 @@ TEST(ChoosePositionSourceTest, CommandLineWinsOverEnvironment) {
     EXPECT_FALSE(choosePositionSource("bogus", "none").choice);
 }
 
+TEST(PositionSourceForProcessTest, ArgumentThenEnvironmentThenDefault) {
+    const std::vector<const char*> withOption{"--position-source", "none"};
+    const std::vector<const char*> without{"--other"};
+    const std::vector<const char*> broken{"--position-source"};
+    EXPECT_EQ(positionSourceForProcess(withOption, "nmea:x").choice,
+              (PositionSourceChoice{PositionSourceKind::none, ""}));
+    EXPECT_EQ(positionSourceForProcess(without, "nmea:x").choice,
+              (PositionSourceChoice{PositionSourceKind::nmeaFile, "x"}));
+    EXPECT_EQ(positionSourceForProcess(without, nullptr).choice, PositionSourceChoice{});
+    const PositionSourceParse failed = positionSourceForProcess(broken, "none");
+    EXPECT_FALSE(failed.choice);
+    EXPECT_NE(failed.error.find("--position-source needs a value"), std::string::npos);
+}
+
 } // namespace
 } // namespace quorvane
