@@ -55,6 +55,8 @@ LocationErrorKind kindOf(QGeoPositionInfoSource::Error error) {
     return LocationErrorKind::failed;
 }
 
+const QString kServiceNotRunning = QStringLiteral("the system position service is not running");
+
 } // namespace
 
 // ---- Sources ------------------------------------------------------------------------------------
@@ -115,13 +117,18 @@ QtLocationService::QtLocationService(const PositionSourceFactory& factory,
         problem_ = made.problem;
         return;
     }
+    // Asked once, before listening to errors: GeoClue's plugin answers this question by trying
+    // to reach its daemon and, failing, emits AccessError from inside the call.
+    methods_ = source_->supportedPositioningMethods();
+    if (!sourceOffersPositions()) problem_ = kServiceNotRunning;
+
     // Connected before any request: the first update may come inside requestUpdate() itself.
     connect(source_.get(), &QGeoPositionInfoSource::positionUpdated, this,
             &QtLocationService::onPositionUpdated);
     connect(source_.get(), &QGeoPositionInfoSource::errorOccurred, this,
             &QtLocationService::onErrorOccurred);
-    if (!sourceOffersPositions())
-        problem_ = QStringLiteral("the system position service is not running");
+    connect(source_.get(), &QGeoPositionInfoSource::supportedPositioningMethodsChanged, this,
+            [this] { methods_ = source_->supportedPositioningMethods(); });
 }
 
 QtLocationService::~QtLocationService() = default;
@@ -133,8 +140,7 @@ void QtLocationService::setDesiredAccuracy(DesiredAccuracy) {
 }
 
 bool QtLocationService::sourceOffersPositions() const {
-    return source_ &&
-           source_->supportedPositioningMethods() != QGeoPositionInfoSource::NoPositioningMethods;
+    return source_ && methods_ != QGeoPositionInfoSource::NoPositioningMethods;
 }
 
 AuthorizationStatus QtLocationService::authorizationStatus() const {
@@ -180,7 +186,11 @@ void QtLocationService::onPositionUpdated(const QGeoPositionInfo& update) {
 
 void QtLocationService::onErrorOccurred(QGeoPositionInfoSource::Error error) {
     if (error == QGeoPositionInfoSource::NoError) return;
-    setProblem(describe(error));
+    // Without a positioning method the source has no service behind it (GeoClue's plugin then
+    // reports AccessError for the missing daemon); say so rather than "refused".
+    setProblem(sourceOffersPositions()
+                   ? describe(error)
+                   : kServiceNotRunning + QStringLiteral(" (%1)").arg(describe(error)));
     // Errors outside a request (a source's own retries) concern nobody.
     if (request_ != Request::awaitingFix) return;
     request_ = Request::idle;

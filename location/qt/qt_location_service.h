@@ -94,6 +94,9 @@ private:
     void postAuthorizationChange();
 
     std::unique_ptr<QGeoPositionInfoSource> source_;
+    // What the source offers; kept, because asking may make the source emit an error.
+    QGeoPositionInfoSource::PositioningMethods methods_ =
+        QGeoPositionInfoSource::NoPositioningMethods;
     std::chrono::milliseconds fixTimeout_;
     LocationServiceDelegate* delegate_ = nullptr;
     std::optional<PositionFix> lastFix_;
