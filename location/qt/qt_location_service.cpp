@@ -178,6 +178,7 @@ void QtLocationService::onPositionUpdated(const QGeoPositionInfo& update) {
     if (!update.isValid() || !coordinate.isValid()) return;
     lastFix_ =
         PositionFix{coordinate.latitude(), coordinate.longitude(), horizontalAccuracyOf(update)};
+    problem_.clear(); // whatever went wrong before, the source delivers again
     if (request_ != Request::awaitingFix) return;
     request_ = Request::idle;
     postRequestOutcome(
