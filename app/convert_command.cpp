@@ -1,10 +1,505 @@
 #include "convert_command.h"
 
+#include "actions/output_texts.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <vector>
+
 namespace quorvane {
 
-int runConvertCommand(int, const char* const*, std::FILE*, std::FILE*, std::FILE* err) {
-    std::fputs("quorvane convert: not built yet\n", err);
-    return 2;
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitSomeLinesUnread = 1;
+constexpr int kExitUnread = 2;
+constexpr int kExitUsage = 2;
+
+constexpr std::string_view kProgram = "quorvane convert: ";
+constexpr std::string_view kUsageHint = "Try \"quorvane convert --help\".\n";
+
+// Stream sizes: input is read and output written in chunks of this size.
+constexpr std::size_t kChunkSize = 1 << 16;
+// A position fits in far less; a longer line is skipped (and reported) without being stored.
+constexpr std::size_t kMaxLineLength = 4096;
+// Messages quote at most this much of a bad input.
+constexpr std::size_t kMaxQuotedLength = 200;
+
+constexpr std::string_view kHelp =
+    R"(Usage: quorvane convert [OPTIONS] POSITION
+       quorvane convert [OPTIONS] -
+
+Enters POSITION into the converter's form as a user would type it (hemisphere selectors from
+its letters or sign, each number into its field, Next, and Done after the last) and prints the
+form's four copy lines, one per line, in this order:
+  degrees, minutes and seconds            45° 30' 15.0" N, 73° 20' 30.0" W
+  degrees and decimal minutes             45° 30.25' N, 73° 20.5' W
+  decimal degrees with hemisphere letter  45.5041667° N, 73.3416667° W
+  signed decimal degrees                  45.5041667, -73.3416667
+
+POSITION is written in any one of these notations, as one argument or as several that are
+joined with blanks:
+  - The unit marks ° ' " may be left out (45 30 15 N, 73 20 30 W); where given, "°" follows
+    the degrees, "'" the minutes and '"' the seconds. Blanks between the pieces may vary.
+  - A hemisphere letter follows each half: N or S after the latitude, E or W after the
+    longitude (either case). One number without a letter is signed decimal degrees, where
+    "-" means South or West. Two or three numbers always need the letter; a letter never
+    goes with a sign.
+  - Latitude and longitude are separated by a comma. "." or "," is the decimal separator.
+    A comma with a digit straight on each side (30,25) is a decimal comma when another comma
+    separates the halves; when it is the only comma of the text, it separates the halves
+    (-45.5,73.25). Several commas between digits and no other comma are refused as
+    ambiguous: write ", " (comma and blank) between the halves (45,5, 73,25).
+  - Ranges: latitude 0 to 90 and longitude 0 to 180 degrees in all (90° 0' 1" N is refused).
+    Whole degrees and whole minutes are digits only; whole minutes go from 0 to 59; seconds
+    and decimal minutes from 0 to 60, 60 included, because the form itself writes a rounded
+    60 (45° 59' 59.9999" N becomes 45° 60.0' N) and what it writes must read back.
+  - Very small decimals may have an exponent, as the form writes them (5e-05).
+
+Options:
+  -                read positions from standard input, one per line, and write one line for
+                   each: its four copy lines separated by tabs. A line that cannot be read
+                   gives an empty output line (so rows stay aligned) and a message on
+                   standard error with its line number; the rest goes on.
+  --fields         print what the form shows instead of the copy lines: 14 lines NAME<TAB>TEXT
+                   for the fields d1 .. d8 in form order, then 8 lines cN<TAB>INDEX for the
+                   hemisphere selectors c1 .. c8 (0 North or East, 1 South or West).
+                   Not with "-".
+  --decimal-comma  the form writes "," as its decimal separator
+  --decimal-point  the form writes "." as its decimal separator
+                   Without either, the user's locale decides: the first of LC_ALL,
+                   LC_NUMERIC and LANG that is set names it; languages that write a decimal
+                   comma (de, fr, es, it, nl, pt, ru, pl, sv, ... but not de_CH, es_MX, ...)
+                   give ","; unset, C and POSIX give ".". Copy lines always use ".", as the
+                   copy action does; only --fields shows the form's own texts.
+  --               ends the options (for a POSITION that starts with "-")
+  -h, --help       show this text
+
+Exit status: 0 when everything was converted; 1 when some lines of "-" could not be read
+(or the output could not be written); 2 when POSITION could not be read, and for usage errors.
+
+Examples:
+  quorvane convert "45° 30' 15\" N, 73° 20' 30\" W"
+  quorvane convert -45.5041667, 73.3416667
+  quorvane convert --fields --decimal-comma "48.8583701, 2.2944813"
+  quorvane convert - < positions.txt > converted.tsv
+)";
+
+// ---- Locale -------------------------------------------------------------------------------
+
+// Languages whose usual decimal separator is the comma (as in the glibc locales' LC_NUMERIC;
+// "no" is the older name of Norwegian Bokmål).
+constexpr std::array<std::string_view, 85> kCommaLanguages{
+    "ab",  "agr", "an", "ast", "ayc", "az",  "be",  "bg",  "br", "bs",  "ca", "ce", "crh",
+    "cs",  "csb", "cv", "da",  "de",  "dsb", "el",  "es",  "et", "eu",  "ff", "fi", "fo",
+    "fr",  "fur", "fy", "gl",  "hr",  "hsb", "ht",  "hu",  "ia", "id",  "is", "it", "ka",
+    "kab", "kk",  "kl", "ku",  "ky",  "lb",  "li",  "lij", "ln", "lt",  "lv", "mg", "mhr",
+    "mk",  "mn",  "nb", "nds", "nl",  "nn",  "no",  "oc",  "os", "pap", "pl", "pt", "quz",
+    "ro",  "ru",  "rw", "sah", "sc",  "se",  "sgs", "sk",  "sl", "sq",  "sr", "sv", "szl",
+    "tg",  "tr",  "tt", "uk",  "vi",  "wa",  "wo"};
+
+struct TerritoryException {
+    std::string_view language;
+    std::string_view territory;
+    DecimalMode mode;
+};
+
+// Territories that write the other separator than their language's usual one.
+constexpr std::array<TerritoryException, 15> kTerritoryExceptions{{
+    {"de", "CH", DecimalMode::point},
+    {"de", "LI", DecimalMode::point},
+    {"fr", "CH", DecimalMode::point},
+    {"it", "CH", DecimalMode::point},
+    {"es", "DO", DecimalMode::point},
+    {"es", "GT", DecimalMode::point},
+    {"es", "HN", DecimalMode::point},
+    {"es", "MX", DecimalMode::point},
+    {"es", "NI", DecimalMode::point},
+    {"es", "PA", DecimalMode::point},
+    {"es", "PR", DecimalMode::point},
+    {"es", "SV", DecimalMode::point},
+    {"es", "US", DecimalMode::point},
+    {"az", "IR", DecimalMode::point},
+    {"en", "DK", DecimalMode::comma},
+}};
+
+} // namespace
+
+DecimalMode decimalModeOfLocaleName(std::string_view name) {
+    // language[_territory][.codeset][@modifier]
+    const std::size_t languageEnd = std::min(name.find_first_of("_.@"), name.size());
+    const std::string_view language = name.substr(0, languageEnd);
+    std::string_view territory;
+    if (languageEnd < name.size() && name[languageEnd] == '_') {
+        const std::string_view rest = name.substr(languageEnd + 1);
+        territory = rest.substr(0, std::min(rest.find_first_of(".@"), rest.size()));
+    }
+    for (const TerritoryException& e : kTerritoryExceptions)
+        if (e.language == language && e.territory == territory) return e.mode;
+    const bool comma = std::find(kCommaLanguages.begin(), kCommaLanguages.end(), language) !=
+                       kCommaLanguages.end();
+    return comma ? DecimalMode::comma : DecimalMode::point;
+}
+
+DecimalMode decimalModeOfLocale(std::string_view lcAll, std::string_view lcNumeric,
+                                std::string_view lang) {
+    for (const std::string_view name : {lcAll, lcNumeric, lang})
+        if (!name.empty()) return decimalModeOfLocaleName(name);
+    return DecimalMode::point;
+}
+
+std::string_view convertHelpText() {
+    return kHelp;
+}
+
+// ---- The form -----------------------------------------------------------------------------
+
+ConversionForm::ConversionForm(DecimalMode mode)
+    : view_(nullptr), numberFormat_(mode), mapsChoice_(translator_),
+      controller_(MainScreenPlatform{view_, settings_, numberFormat_, translator_, nowhere_,
+                                     nowhere_, nowhere_, nowhere_},
+                  mapsChoice_) {
+    view_.setDelegate(&controller_);
+}
+
+void ConversionForm::reset() {
+    view_.reset();                   // texts, selectors, no field being edited
+    controller_.clearButtonAction(); // the stored values of the fields
+}
+
+void ConversionForm::setHemisphere(SelectorId selector, Hemisphere hemisphere, Half half) {
+    // The user taps the segment: the selector changes, then the toggle aligns its half.
+    view_.setSelectedIndex(selector, hemisphere == Hemisphere::northOrEast ? 0 : 1);
+    if (half == Half::latitude)
+        controller_.changeNS(selector);
+    else
+        controller_.changeEW(selector);
+}
+
+void ConversionForm::typeInto(FieldId field, std::string_view text, bool first) {
+    // The first field is tapped; the others are reached with Next, which ends the previous one.
+    if (first) {
+        view_.beginEditing(field);
+    } else {
+        controller_.nextButtonAction();
+        // The numbers of a notation follow its navigation order, so Next lands here; should the
+        // tables ever disagree, tap the field instead of typing into the wrong one.
+        if (view_.editingField() != field) view_.beginEditing(field);
+    }
+    view_.setText(field, text);
+}
+
+void ConversionForm::enter(const PositionReading& position) {
+    reset();
+    const NotationInfo& n = info(position.notation);
+    setHemisphere(n.latitudeSelector, position.latitude.hemisphere, Half::latitude);
+    setHemisphere(n.longitudeSelector, position.longitude.hemisphere, Half::longitude);
+
+    bool first = true;
+    for (std::size_t k = 0; k < position.latitude.count; ++k, first = false)
+        typeInto(n.latitudeFields[k], position.latitude.numbers[k], first);
+    for (std::size_t k = 0; k < position.longitude.count; ++k)
+        typeInto(n.longitudeFields[k], position.longitude.numbers[k], false);
+    controller_.doneButtonAction();
+}
+
+void ConversionForm::appendCopyLines(std::string& out, char separator) const {
+    for (const NotationInfo& n : kNotations) {
+        if (n.id != kNotations.front().id) out += separator;
+        out += copyText(view_, n.id).line;
+    }
+}
+
+void ConversionForm::appendFields(std::string& out) const {
+    for (const FieldInfo& f : kFields) {
+        out += f.name;
+        out += '\t';
+        out += view_.textRef(f.id);
+        out += '\n';
+    }
+    for (const SelectorInfo& c : kSelectors) {
+        out += c.name;
+        out += '\t';
+        out += std::to_string(view_.selectedIndex(c.id));
+        out += '\n';
+    }
+}
+
+// ---- The command --------------------------------------------------------------------------
+
+namespace {
+
+enum class InputSource : unsigned char { argument, standardInput };
+enum class OutputKind : unsigned char { copyLines, fields };
+
+struct ConvertOptions {
+    InputSource source = InputSource::argument;
+    OutputKind output = OutputKind::copyLines;
+    std::optional<DecimalMode> decimalMode;
+    std::string position;
+    bool help = false;
+};
+
+struct ParsedArguments {
+    std::optional<ConvertOptions> options;
+    std::string usageError; // set when options is empty
+};
+
+// A word that starts like a signed number is a position, not an option: -45.5, 73.25
+bool looksLikeSignedNumber(std::string_view word) {
+    return word.size() > 1 && (word[0] == '-' || word[0] == '+') &&
+           ((word[1] >= '0' && word[1] <= '9') || word[1] == '.' || word[1] == ',');
+}
+
+ParsedArguments parseArguments(int argc, const char* const* argv) {
+    ConvertOptions o;
+    bool optionsEnded = false;
+    bool sawPosition = false;
+    for (int i = 0; i < argc; ++i) {
+        const std::string_view word = argv[i] ? argv[i] : "";
+        const bool option =
+            !optionsEnded && word.size() > 1 && word[0] == '-' && !looksLikeSignedNumber(word);
+        if (option) {
+            if (word == "--") {
+                optionsEnded = true;
+            } else if (word == "--help" || word == "-h") {
+                o.help = true;
+            } else if (word == "--fields") {
+                o.output = OutputKind::fields;
+            } else if (word == "--decimal-comma" || word == "--decimal-point") {
+                const DecimalMode mode =
+                    word == "--decimal-comma" ? DecimalMode::comma : DecimalMode::point;
+                if (o.decimalMode && *o.decimalMode != mode)
+                    return {std::nullopt, "--decimal-comma and --decimal-point exclude each other"};
+                o.decimalMode = mode;
+            } else {
+                return {std::nullopt, "unknown option \"" + std::string(word) + "\""};
+            }
+            continue;
+        }
+        if (word == "-" && !optionsEnded) {
+            if (o.source == InputSource::standardInput) return {std::nullopt, "\"-\" given twice"};
+            o.source = InputSource::standardInput;
+            continue;
+        }
+        if (sawPosition) o.position += ' ';
+        o.position += word;
+        sawPosition = true;
+    }
+    if (o.help) return {o, {}};
+    if (o.source == InputSource::standardInput && sawPosition)
+        return {std::nullopt, "give either a POSITION or \"-\", not both"};
+    if (o.source == InputSource::standardInput && o.output == OutputKind::fields)
+        return {std::nullopt, "--fields shows one form: give a POSITION, not \"-\""};
+    if (o.source == InputSource::argument && !sawPosition)
+        return {std::nullopt, "no POSITION given"};
+    return {o, {}};
+}
+
+const char* environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+DecimalMode decimalModeFor(const ConvertOptions& o) {
+    if (o.decimalMode) return *o.decimalMode;
+    return decimalModeOfLocale(environment("LC_ALL"), environment("LC_NUMERIC"),
+                               environment("LANG"));
+}
+
+void write(std::FILE* f, std::string_view s) {
+    std::fwrite(s.data(), 1, s.size(), f);
+}
+
+// Control characters written visibly, so a message stays on one line whatever it quotes.
+std::string escapeControls(std::string_view text) {
+    constexpr std::string_view kHex = "0123456789abcdef";
+    constexpr unsigned char kFirstPrintable = 0x20;
+    constexpr unsigned char kDelete = 0x7f;
+    std::string out;
+    out.reserve(text.size());
+    for (const char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c == '\t') {
+            out += "\\t";
+        } else if (c < kFirstPrintable || c == kDelete) {
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+        } else {
+            out += ch;
+        }
+    }
+    return out;
+}
+
+// The input as it is quoted in a message: escaped, and a long one shortened (never inside a
+// UTF-8 character).
+std::string quotable(std::string_view text) {
+    constexpr unsigned char kContinuationMask = 0xC0;
+    constexpr unsigned char kContinuation = 0x80;
+    if (text.size() <= kMaxQuotedLength) return escapeControls(text);
+    std::size_t end = kMaxQuotedLength;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & kContinuationMask) == kContinuation)
+        --end;
+    return escapeControls(text.substr(0, end)) + "...";
+}
+
+void reportUnread(std::FILE* err, std::string_view text, const PositionReading& r,
+                  std::optional<std::size_t> line) {
+    std::string message(kProgram);
+    if (line) message += "line " + std::to_string(*line) + ": ";
+    message += "cannot read \"" + quotable(text) + "\": " + escapeControls(describeError(r)) + "\n";
+    write(err, message);
+}
+
+void reportUsage(std::FILE* err, std::string_view problem) {
+    write(err, std::string(kProgram) + std::string(problem) + "\n");
+    write(err, kUsageHint);
+}
+
+bool finishOutput(std::FILE* out, std::FILE* err) {
+    if (std::fflush(out) == 0 && !std::ferror(out)) return true;
+    write(err, std::string(kProgram) + "cannot write the output\n");
+    return false;
+}
+
+int convertOne(const ConvertOptions& o, std::FILE* out, std::FILE* err) {
+    const PositionReading reading = readPosition(o.position);
+    if (!reading.ok()) {
+        reportUnread(err, o.position, reading, std::nullopt);
+        return kExitUnread;
+    }
+    ConversionForm form(decimalModeFor(o));
+    form.enter(reading);
+    std::string text;
+    if (o.output == OutputKind::fields) {
+        form.appendFields(text);
+    } else {
+        form.appendCopyLines(text, '\n');
+        text += '\n';
+    }
+    write(out, text);
+    return finishOutput(out, err) ? kExitOk : kExitSomeLinesUnread;
+}
+
+// Reads lines in large chunks into one reused buffer. A line that ends inside a chunk is handed
+// out in place; only one that spans two chunks is copied, and never beyond kMaxLineLength.
+class LineReader {
+public:
+    explicit LineReader(std::FILE* in) : in_(in), chunk_(kChunkSize) {}
+
+    struct Line {
+        std::string_view text;
+        bool tooLong = false;
+    };
+
+    // The next line without its "\n" (or "\r\n"); nothing at the end of the input.
+    std::optional<Line> next() {
+        carry_.clear();
+        bool tooLong = false;
+        bool started = false;
+        for (;;) {
+            if (begin_ == end_ && !refill()) {
+                if (!started) return std::nullopt;
+                return finish(carry_, tooLong); // a last line without "\n"
+            }
+            started = true;
+            const char* first = chunk_.data() + begin_;
+            const std::size_t available = end_ - begin_;
+            const void* found = std::memchr(first, '\n', available);
+            const std::size_t length =
+                found ? static_cast<std::size_t>(static_cast<const char*>(found) - first)
+                      : available;
+            begin_ += found ? length + 1 : length;
+            if (found && carry_.empty() && !tooLong) return finish({first, length}, tooLong);
+            keep(std::string_view(first, length), tooLong);
+            if (found) return finish(carry_, tooLong);
+        }
+    }
+
+private:
+    bool refill() {
+        if (std::feof(in_) || std::ferror(in_)) return false;
+        begin_ = 0;
+        end_ = std::fread(chunk_.data(), 1, chunk_.size(), in_);
+        return end_ > 0;
+    }
+
+    void keep(std::string_view piece, bool& tooLong) {
+        const std::size_t room = kMaxLineLength - std::min(carry_.size(), kMaxLineLength);
+        if (piece.size() > room) tooLong = true;
+        carry_.append(piece.substr(0, std::min(piece.size(), room)));
+    }
+
+    static Line finish(std::string_view text, bool tooLong) {
+        if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+        if (text.size() > kMaxLineLength) tooLong = true;
+        return {text, tooLong};
+    }
+
+    std::FILE* in_;
+    std::vector<char> chunk_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    std::string carry_;
+};
+
+int convertStream(const ConvertOptions& o, std::FILE* in, std::FILE* out, std::FILE* err) {
+    ConversionForm form(decimalModeFor(o));
+    LineReader reader(in);
+    std::string buffer;
+    buffer.reserve(kChunkSize * 2);
+    std::size_t lineNumber = 0;
+    bool allRead = true;
+    while (const auto line = reader.next()) {
+        ++lineNumber;
+        if (line->tooLong) {
+            write(err, std::string(kProgram) + "line " + std::to_string(lineNumber) +
+                           ": longer than " + std::to_string(kMaxLineLength) +
+                           " bytes, not read\n");
+            allRead = false;
+        } else if (const PositionReading reading = readPosition(line->text); reading.ok()) {
+            form.enter(reading);
+            form.appendCopyLines(buffer, '\t');
+        } else {
+            reportUnread(err, line->text, reading, lineNumber);
+            allRead = false;
+        }
+        buffer += '\n';
+        if (buffer.size() >= kChunkSize) {
+            write(out, buffer);
+            buffer.clear();
+        }
+    }
+    write(out, buffer);
+    if (std::ferror(in)) {
+        write(err, std::string(kProgram) + "cannot read the standard input\n");
+        allRead = false;
+    }
+    const bool written = finishOutput(out, err);
+    return allRead && written ? kExitOk : kExitSomeLinesUnread;
+}
+
+} // namespace
+
+int runConvertCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
+                      std::FILE* err) {
+    const ParsedArguments parsed = parseArguments(argc, argv);
+    if (!parsed.options) {
+        reportUsage(err, parsed.usageError);
+        return kExitUsage;
+    }
+    const ConvertOptions& o = *parsed.options;
+    if (o.help) {
+        write(out, kHelp);
+        return finishOutput(out, err) ? kExitOk : kExitSomeLinesUnread;
+    }
+    if (o.source == InputSource::standardInput) return convertStream(o, in, out, err);
+    return convertOne(o, out, err);
 }
 
 } // namespace quorvane

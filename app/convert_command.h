@@ -1,12 +1,78 @@
-// `quorvane convert`: the converter from a terminal.
+// `quorvane convert`: the converter from a terminal, on the same form as the screen.
+//
+// A position is entered into an in-memory form the way a user would enter it: the hemisphere
+// selectors are set from its letters or signs, each number is typed into its field, Next moves
+// on and Done finishes. What the form then shows is printed as its four copy lines.
 #pragma once
 
+#include "actions/action_platform.h"
+#include "actions/maps_choice.h"
+#include "app/position_reader.h"
+#include "core/memory_platform.h"
+#include "screens/main/main_view_controller.h"
+
 #include <cstdio>
+#include <string>
+#include <string_view>
 
 namespace quorvane {
 
-// args: the words after "convert". Returns the process exit status.
+// args: the words after "convert". Returns the process exit status: 0 done, 1 some lines of a
+// stream could not be read, 2 a single position could not be read or the command was misused.
 int runConvertCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
                       std::FILE* err);
+
+// The text of `quorvane convert --help`.
+std::string_view convertHelpText();
+
+// The decimal separator of a locale name such as "de_DE.UTF-8", "fr_CH" or "C", from a table
+// of the languages (and the few territories) that write a decimal comma. The C library is not
+// asked: the answer must not depend on which locales happen to be installed.
+DecimalMode decimalModeOfLocaleName(std::string_view name);
+
+// The user's decimal separator: the first of LC_ALL, LC_NUMERIC and LANG that is set and not
+// empty decides; none, "C" or "POSIX" give the point.
+DecimalMode decimalModeOfLocale(std::string_view lcAll, std::string_view lcNumeric,
+                                std::string_view lang);
+
+// A form on which positions are entered one after the other, each on an empty form. It is made
+// once and reused, so a stream of positions builds no controller per line.
+class ConversionForm {
+public:
+    explicit ConversionForm(DecimalMode mode);
+    ConversionForm(const ConversionForm&) = delete;
+    ConversionForm& operator=(const ConversionForm&) = delete;
+
+    // Empties the form (texts, stored values, selectors) and enters the position.
+    void enter(const PositionReading& position);
+
+    // The four copy lines in notation order, joined by `separator` (no separator at the end).
+    void appendCopyLines(std::string& out, char separator) const;
+    // 14 lines NAME<TAB>TEXT in field order, then 8 lines cN<TAB>INDEX, each ending in "\n".
+    void appendFields(std::string& out) const;
+
+    const MemoryFormView& view() const { return view_; }
+
+private:
+    // The output actions of the screen are not used here; they go nowhere.
+    struct Nowhere final : Clipboard, UrlOpener, CopyConfirmation, ShareSheet {
+        void setText(std::string_view) override {}
+        void openUrl(std::string_view) override {}
+        void showCopied(std::string_view, std::string_view) override {}
+        void share(std::string_view, std::string_view) override {}
+    };
+
+    void reset();
+    void setHemisphere(SelectorId selector, Hemisphere hemisphere, Half half);
+    void typeInto(FieldId field, std::string_view text, bool first);
+
+    EnglishTranslator translator_;
+    Nowhere nowhere_;
+    MemoryFormView view_;
+    MemorySettingsStore settings_;
+    FixedNumberFormat numberFormat_;
+    MapsChoice mapsChoice_;
+    MainViewController controller_;
+};
 
 } // namespace quorvane

@@ -16,7 +16,16 @@ void printHelp() {
                "degree mark, and signed decimal degrees.\n"
                "\n"
                "Commands:\n"
-               "  convert      convert positions in a terminal (see `quorvane convert --help`)\n"
+               "  convert TEXT   print TEXT, a position in any of the four notations, in all\n"
+               "                 four, as the form converts it (one copy line per notation):\n"
+               "                   quorvane convert \"45° 30' 15\\\" N, 73° 20' 30\\\" W\"\n"
+               "  convert -      the same for every line of the standard input, one output\n"
+               "                 line each with the four notations separated by tabs\n"
+               "                 (see `quorvane convert --help` for the accepted texts,\n"
+               "                 --fields, --decimal-comma and --decimal-point)\n"
+               "\n"
+               "Options:\n"
+               "  -h, --help     show this text\n"
                "\n"
                "Options of the application:\n",
                stdout);
