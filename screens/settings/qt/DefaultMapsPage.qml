@@ -1,0 +1,39 @@
+import QtQuick
+import QtQuick.Controls
+import Quorvane.Settings
+
+// The default-maps picker: the four maps applications, a checkmark on the current choice; a
+// tap makes that application the default at once. Leaving is the back control's business.
+Page {
+    id: page
+    objectName: "defaultMapsPage"
+    title: SettingsScreen.defaultMapsTitle
+
+    header: PageHeader {
+        page: page
+        backButtonName: "defaultMapsBackButton"
+    }
+
+    StackView.onActivating: SettingsScreen.defaultMapsModel.reload()
+    Component.onCompleted: SettingsScreen.defaultMapsModel.reload()
+
+    ListView {
+        id: table
+        objectName: "defaultMapsTableView"
+        anchors.fill: parent
+        clip: true
+        model: SettingsScreen.defaultMapsModel
+
+        delegate: TableRow {
+            required property int index
+            required property string rowName
+            required property string title
+            required property bool checkmark
+
+            objectName: rowName
+            titleText: title
+            showsCheckmark: checkmark
+            onClicked: SettingsScreen.defaultMapsModel.select(index)
+        }
+    }
+}

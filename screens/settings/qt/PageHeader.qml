@@ -1,0 +1,45 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+
+// The bar above a settings page: the page title, and a back control while the page lies on
+// top of another page in a StackView.
+ToolBar {
+    id: bar
+
+    required property Item page
+    property string backButtonName: "backButton"
+
+    contentHeight: 48
+
+    readonly property bool canGoBack: bar.page.StackView.view !== null && bar.page.StackView.index > 0
+
+    RowLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        ToolButton {
+            id: back
+            objectName: bar.backButtonName
+            text: "\u2039"
+            font.pixelSize: 26
+            visible: bar.canGoBack
+            onClicked: bar.page.StackView.view.pop()
+            Layout.preferredWidth: 48
+        }
+        Label {
+            text: bar.page.title
+            font.bold: true
+            font.pixelSize: 17
+            elide: Text.ElideRight
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            Layout.fillWidth: true
+            Layout.leftMargin: back.visible ? 0 : 48
+        }
+        // Balances the back control so the title stays centred.
+        Item {
+            Layout.preferredWidth: 48
+        }
+    }
+}

@@ -1,0 +1,58 @@
+import QtQuick
+import QtQuick.Controls
+import Quorvane.Settings
+
+// The settings screen: the default maps application (leading to the picker), the licence
+// agreement and the privacy policy. Rows, texts and what a tap does come from SettingsScreen.
+Page {
+    id: page
+    objectName: "settingsPage"
+    title: SettingsScreen.settingsTitle
+
+    // The maps row was tapped. In a StackView the page pushes the picker itself.
+    signal defaultMapsRequested
+
+    header: PageHeader {
+        page: page
+        backButtonName: "settingsBackButton"
+    }
+
+    // Coming back from the picker shows the new choice.
+    StackView.onActivating: SettingsScreen.settingsModel.refresh()
+
+    Connections {
+        target: SettingsScreen.settingsModel
+        function onDefaultMapsPickerRequested() {
+            page.defaultMapsRequested()
+            if (page.StackView.view)
+                page.StackView.view.push(defaultMapsPage)
+        }
+    }
+
+    Component {
+        id: defaultMapsPage
+        DefaultMapsPage {}
+    }
+
+    ListView {
+        id: table
+        objectName: "settingsTableView"
+        anchors.fill: parent
+        clip: true
+        model: SettingsScreen.settingsModel
+
+        delegate: TableRow {
+            required property int index
+            required property string rowName
+            required property string title
+            required property string detail
+            required property bool disclosure
+
+            objectName: rowName
+            titleText: title
+            detailText: detail
+            showsDisclosure: disclosure
+            onClicked: SettingsScreen.settingsModel.select(index)
+        }
+    }
+}

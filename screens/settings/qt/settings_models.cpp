@@ -1,0 +1,139 @@
+#include "settings_models.h"
+
+#include <array>
+
+namespace quorvane::qt {
+
+namespace {
+
+// objectNames of the rows, in the order of kSettingsRows and kMapsApps.
+constexpr std::array<const char*, kSettingsRows.size()> kSettingsRowNames{
+    "defaultMapsAppRow", "licenseAgreementRow", "privacyPolicyRow"};
+constexpr std::array<const char*, kMapsApps.size()> kMapsRowNames{"appleMapsRow", "googleMapsRow",
+                                                                  "openStreetMapRow", "wazeRow"};
+
+QString qtText(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+std::optional<std::size_t> rowOf(const QModelIndex& index, std::size_t rowCount) {
+    if (!index.isValid() || index.row() < 0) return std::nullopt;
+    const auto row = static_cast<std::size_t>(index.row());
+    return row < rowCount ? std::optional(row) : std::nullopt;
+}
+
+std::optional<std::size_t> rowOf(int row, std::size_t rowCount) {
+    if (row < 0 || static_cast<std::size_t>(row) >= rowCount) return std::nullopt;
+    return static_cast<std::size_t>(row);
+}
+
+} // namespace
+
+// ---- Settings -----------------------------------------------------------------------------
+
+constexpr std::size_t kSettingsSection = 0;
+
+SettingsTableModel::SettingsTableModel(SettingsViewController& controller, QObject* parent)
+    : QAbstractListModel(parent), controller_(controller) {}
+
+int SettingsTableModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid()) return 0;
+    return static_cast<int>(controller_.numberOfRows(kSettingsSection));
+}
+
+QVariant SettingsTableModel::data(const QModelIndex& index, int role) const {
+    const auto row = rowOf(index, controller_.numberOfRows(kSettingsSection));
+    if (!row) return {};
+    const TableCell cell = controller_.cellForRow({kSettingsSection, *row});
+    switch (role) {
+    case Qt::DisplayRole:
+    case TitleRole:
+        return qtText(cell.title);
+    case DetailRole:
+        return qtText(cell.detail);
+    case DisclosureRole:
+        return cell.accessory == CellAccessory::disclosureIndicator;
+    case RowNameRole:
+        return *row < kSettingsRowNames.size() ? QString::fromLatin1(kSettingsRowNames[*row])
+                                               : QString();
+    default:
+        return {};
+    }
+}
+
+QHash<int, QByteArray> SettingsTableModel::roleNames() const {
+    return {{TitleRole, "title"},
+            {DetailRole, "detail"},
+            {DisclosureRole, "disclosure"},
+            {RowNameRole, "rowName"}};
+}
+
+void SettingsTableModel::refresh() {
+    const int rows = rowCount();
+    if (rows > 0) emit dataChanged(index(0), index(rows - 1));
+}
+
+void SettingsTableModel::select(int row) {
+    const auto at = rowOf(row, controller_.numberOfRows(kSettingsSection));
+    if (!at) return;
+    if (controller_.didSelectRow({kSettingsSection, *at}) == SettingsOutcome::showDefaultMapsPicker)
+        emit defaultMapsPickerRequested();
+}
+
+// ---- Default maps picker ------------------------------------------------------------------
+
+DefaultMapsTableModel::DefaultMapsTableModel(DefaultMapsViewController& controller, QObject* parent)
+    : QAbstractListModel(parent), controller_(controller) {}
+
+int DefaultMapsTableModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid()) return 0;
+    return static_cast<int>(controller_.numberOfRows());
+}
+
+QVariant DefaultMapsTableModel::data(const QModelIndex& index, int role) const {
+    const auto row = rowOf(index, controller_.numberOfRows());
+    if (!row) return {};
+    const TableCell cell = controller_.cellForRow(*row);
+    switch (role) {
+    case Qt::DisplayRole:
+    case TitleRole:
+        return qtText(cell.title);
+    case CheckmarkRole:
+        return cell.accessory == CellAccessory::checkmark;
+    case RowNameRole:
+        return *row < kMapsRowNames.size() ? QString::fromLatin1(kMapsRowNames[*row]) : QString();
+    default:
+        return {};
+    }
+}
+
+QHash<int, QByteArray> DefaultMapsTableModel::roleNames() const {
+    return {{TitleRole, "title"}, {CheckmarkRole, "checkmark"}, {RowNameRole, "rowName"}};
+}
+
+void DefaultMapsTableModel::reload() {
+    controller_.reloadData();
+    redrawAll();
+}
+
+void DefaultMapsTableModel::select(int row) {
+    const auto at = rowOf(row, controller_.numberOfRows());
+    if (!at) return;
+    controller_.didSelectRow(*at);
+    redrawAll();
+    emit defaultMapsAppChosen();
+}
+
+void DefaultMapsTableModel::deselect(int row) {
+    const auto at = rowOf(row, controller_.numberOfRows());
+    if (!at) return;
+    controller_.didDeselectRow(*at);
+    emit dataChanged(index(row), index(row), {CheckmarkRole});
+}
+
+void DefaultMapsTableModel::redrawAll() {
+    const int rows = rowCount();
+    if (rows > 0) emit dataChanged(index(0), index(rows - 1));
+}
+
+} // namespace quorvane::qt

@@ -1,0 +1,53 @@
+#include "settings_screen.h"
+
+#include "screens/settings/privacy_policy.h"
+
+#include <QCoreApplication>
+#include <QJSEngine>
+#include <QQmlEngine>
+
+namespace quorvane::qt {
+
+namespace {
+
+// The engine property that carries the screen a QML engine should use.
+constexpr const char* kEngineScreenProperty = "_quorvane_settings_screen";
+
+// Translation keys of the page titles.
+constexpr std::string_view kSettingsTitleKey = "Settings";
+constexpr std::string_view kDefaultMapsTitleKey = "Default Maps App";
+
+} // namespace
+
+SettingsScreen::SettingsScreen(const SettingsScreenPlatform& platform, MapsChoice& mapsChoice,
+                               std::string privacyPolicyUrl, QObject* parent)
+    : QObject(parent), settingsController_(platform.translator, platform.urlOpener, mapsChoice,
+                                           std::move(privacyPolicyUrl)),
+      defaultMapsController_(platform.translator, platform.settings, mapsChoice),
+      settingsModel_(settingsController_), defaultMapsModel_(defaultMapsController_),
+      settingsTitle_(QString::fromStdString(platform.translator.translate(kSettingsTitleKey))),
+      defaultMapsTitle_(
+          QString::fromStdString(platform.translator.translate(kDefaultMapsTitleKey))) {
+    // The models are members, not children: the engine must never take them over.
+    QJSEngine::setObjectOwnership(&settingsModel_, QJSEngine::CppOwnership);
+    QJSEngine::setObjectOwnership(&defaultMapsModel_, QJSEngine::CppOwnership);
+}
+
+SettingsScreen* SettingsScreen::create(QQmlEngine* qmlEngine, QJSEngine*) {
+    auto* screen =
+        qobject_cast<SettingsScreen*>(qmlEngine->property(kEngineScreenProperty).value<QObject*>());
+    if (!screen) qFatal("SettingsScreen: no screen was provided to this QML engine");
+    QJSEngine::setObjectOwnership(screen, QJSEngine::CppOwnership);
+    return screen;
+}
+
+void SettingsScreen::provideTo(QQmlEngine& engine, SettingsScreen& screen) {
+    engine.setProperty(kEngineScreenProperty, QVariant::fromValue<QObject*>(&screen));
+}
+
+std::string SettingsScreen::privacyPolicyUrlOfProgram() {
+    const std::string executableDir = QCoreApplication::applicationDirPath().toStdString();
+    return privacyPolicyUrl(configuredPrivacyPolicyUrl(), installedDataDir(executableDir));
+}
+
+} // namespace quorvane::qt
