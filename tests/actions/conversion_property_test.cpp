@@ -60,13 +60,25 @@ protected:
 
     int uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); }
 
-    // A whole part and up to `decimals` typed decimals, with either separator.
+    // A whole part and up to `decimals` typed decimals, with either separator. One in eight
+    // ends in nines, where rounding reaches the next unit.
     std::string number(int whole, int decimals) {
         std::string text = std::to_string(whole);
-        const int count = uniform(0, decimals);
+        const bool nines = uniform(0, 7) == 0;
+        const int count = nines ? decimals : uniform(0, decimals);
         if (count > 0) text += uniform(0, 1) ? "." : ",";
         for (int i = 0; i < count; ++i)
-            text += static_cast<char>('0' + uniform(0, 9));
+            text += nines ? '9' : static_cast<char>('0' + uniform(0, 9));
+        return text;
+    }
+
+    // Decimal degrees as typed: a number, or ten digits without separator that reading folds
+    // into range (4599999999 is 45.99999999, more decimals than a separator admits).
+    std::string decimalDegrees(int maxDegrees) {
+        if (uniform(0, 7) != 0) return number(uniform(0, maxDegrees), 7);
+        std::string text = std::to_string(uniform(1, maxDegrees));
+        while (text.size() < 10)
+            text += uniform(0, 1) ? '9' : static_cast<char>('0' + uniform(0, 9));
         return text;
     }
 
@@ -78,9 +90,10 @@ protected:
         switch (source) {
         case Source::dd2:
         case Source::dd1: {
-            const std::string t = number(uniform(0, maxDegrees), 7);
-            EXPECT_TRUE(form.type(source == Source::dd2 ? h.G : h.F, t));
-            return parseDouble(normalisedText(t)).value;
+            const FieldId field = source == Source::dd2 ? h.G : h.F;
+            const std::string t = decimalDegrees(maxDegrees);
+            EXPECT_TRUE(form.type(field, t));
+            return readField(field, t, 0).value;
         }
         case Source::dms: {
             const int d = uniform(0, maxDegrees), m = uniform(0, 59);
