@@ -1,0 +1,68 @@
+#include "app_session.h"
+
+#include "app/qt/geo_uri.h"
+
+#include <QQuickWindow>
+#include <QtQml/qqmlextensionplugin.h>
+
+Q_IMPORT_QML_PLUGIN(Quorvane_MainPlugin)
+Q_IMPORT_QML_PLUGIN(QuorvanePlugin)
+
+namespace quorvane::qt {
+
+AppSession::AppSession()
+    : copyConfirmation_([this](const QString& text, int ms) { showNotice(text, ms); }),
+      shareSheet_([this](const QString& text, int ms) { showNotice(text, ms); }),
+      mapsChoice_(translator_),
+      controller_(MainScreenPlatform{view_, settings_, numberFormat_, translator_, clipboard_,
+                                     urlOpener_, copyConfirmation_, shareSheet_},
+                  mapsChoice_) {
+    screen_.connectController(controller_, view_);
+    MainScreen::provideTo(engine_, screen_);
+    QObject::connect(&engine_, &QQmlApplicationEngine::warnings, &engine_,
+                     [this](const QList<QQmlError>& warnings) {
+                         for (const QQmlError& w : warnings)
+                             loadErrors_ << w.toString();
+                     });
+}
+
+AppSession::~AppSession() {
+    // End any edit while the page still exists, then let the engine take the QML down.
+    screen_.releasePage();
+}
+
+bool AppSession::load(WindowSize size) {
+    bool created = true;
+    const QUrl url(QString::fromLatin1(kMainQmlUrl));
+    QObject::connect(&engine_, &QQmlApplicationEngine::objectCreationFailed, &engine_,
+                     [&created, url](const QUrl& failed) {
+                         if (failed == url) created = false;
+                     });
+    engine_.setInitialProperties(
+        {{QStringLiteral("width"), size.width}, {QStringLiteral("height"), size.height}});
+    engine_.load(url);
+    if (!created || !window()) {
+        loadErrors_
+            << QStringLiteral("the window could not be created from %1").arg(url.toString());
+        return false;
+    }
+    if (!screen_.pageAttached()) {
+        loadErrors_ << QStringLiteral("the converter page did not attach to the screen");
+        return false;
+    }
+    for (const QString& name : screen_.missingOutlets())
+        loadErrors_ << QStringLiteral("the converter page has no control named %1").arg(name);
+    return screen_.missingOutlets().isEmpty();
+}
+
+QQuickWindow* AppSession::window() const {
+    const auto roots = engine_.rootObjects();
+    return roots.isEmpty() ? nullptr : qobject_cast<QQuickWindow*>(roots.first());
+}
+
+bool AppSession::openPosition(std::string_view text) {
+    (void)text;
+    return false;
+}
+
+} // namespace quorvane::qt

@@ -1,0 +1,75 @@
+// One running converter: the platform services, the screen logic and the QML engine that
+// shows it, built and wired in one place. gui_app.cpp runs one; the UI tests make a fresh one
+// per case.
+//
+// Other screens join here: construct their bridge next to MainScreen, hand it to the engine
+// with its provideTo() in the constructor (before load()), and push their page from Main.qml.
+#pragma once
+
+#include "actions/maps_choice.h"
+#include "app/qt/gui_options.h"
+#include "screens/main/main_view_controller.h"
+#include "screens/main/qt/main_screen.h"
+#include "screens/main/qt/placeholder_copy_confirmation.h"
+#include "screens/main/qt/placeholder_share_sheet.h"
+#include "screens/main/qt/qt_form_view.h"
+#include "screens/main/qt/qt_services.h"
+#include "screens/main/qt/qt_settings_store.h"
+
+#include <QQmlApplicationEngine>
+#include <QStringList>
+#include <string_view>
+
+class QQuickWindow;
+
+namespace quorvane::qt {
+
+// The module URL of the application's window (Qt 6.4 has no loadFromModule).
+inline constexpr const char* kMainQmlUrl = "qrc:/qt-project.org/imports/Quorvane/Main.qml";
+
+class AppSession {
+public:
+    AppSession();
+    ~AppSession();
+    AppSession(const AppSession&) = delete;
+    AppSession& operator=(const AppSession&) = delete;
+
+    // Loads the window at the given size and sets the screen up. False (with the reasons in
+    // loadErrors()) when QML could not be loaded or the page lacks a control.
+    bool load(WindowSize size = kPhoneWindowSize);
+    QStringList loadErrors() const { return loadErrors_; }
+
+    // Fills the form from a position text (any text `quorvane convert` reads, or a geo: URI)
+    // as if it had been typed. A text that cannot be read leaves the form empty and shows why
+    // in the screen's notice line; the result is false then.
+    bool openPosition(std::string_view text);
+
+    QQuickWindow* window() const;
+    QQmlApplicationEngine& engine() { return engine_; }
+    MainScreen& screen() { return screen_; }
+    MainViewController& controller() { return controller_; }
+    QtFormView& view() { return view_; }
+    QtSettingsStore& settings() { return settings_; }
+    MapsChoice& mapsChoice() { return mapsChoice_; }
+
+private:
+    void showNotice(const QString& text, int milliseconds) {
+        screen_.showNotice(text, milliseconds);
+    }
+
+    MainScreen screen_{nullptr};
+    QtFormView view_{screen_};
+    QtSettingsStore settings_;
+    QtNumberFormat numberFormat_;
+    QtTranslator translator_;
+    QtClipboard clipboard_;
+    QtUrlOpener urlOpener_;
+    PlaceholderCopyConfirmation copyConfirmation_;
+    PlaceholderShareSheet shareSheet_;
+    MapsChoice mapsChoice_;
+    MainViewController controller_;
+    QQmlApplicationEngine engine_; // last: its QML goes before the objects it uses
+    QStringList loadErrors_;
+};
+
+} // namespace quorvane::qt

@@ -1,0 +1,89 @@
+// The graphical application: `quorvane [OPTIONS] [POSITION]`.
+#include "app/gui_app.h"
+
+#include "app/qt/app_session.h"
+#include "app/qt/frame_capture.h"
+#include "app/qt/gui_options.h"
+#include "screens/main/qt/qt_settings_store.h"
+
+#include <QGuiApplication>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace quorvane {
+
+namespace {
+
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+std::vector<std::string> argumentsAfterProgram(const QStringList& arguments) {
+    std::vector<std::string> words;
+    for (qsizetype i = 1; i < arguments.size(); ++i)
+        words.push_back(arguments[i].toStdString());
+    return words;
+}
+
+int runSelfTest(qt::AppSession& session) {
+    if (!session.loadErrors().isEmpty()) {
+        for (const QString& error : session.loadErrors())
+            std::fprintf(stderr, "quorvane --self-test: %s\n", qPrintable(error));
+        std::fputs("quorvane --self-test: FAILED\n", stderr);
+        return kExitFailure;
+    }
+    std::fputs("quorvane --self-test: the converter screen loaded with all its controls\n", stdout);
+    return 0;
+}
+
+} // namespace
+
+const char* guiHelpText() {
+    return "  POSITION          start with the form filled from POSITION, written as for\n"
+           "                    `quorvane convert`, or a geo: URI (geo:48.8583701,2.2944813)\n"
+           "  --size WxH        window size in logical pixels (default 390x844)\n"
+           "  --screenshot FILE render the screen without showing a window, save it to FILE\n"
+           "                    (PNG) and exit\n"
+           "  --self-test       load the screen without showing it, check that every control\n"
+           "                    is in place, and exit with 0 (or 1 and the reasons)\n"
+           "  UITests           run every window animation 200 times faster\n"
+           "Standard Qt options (such as -platform) are accepted as well.\n";
+}
+
+int runGuiApp(int argc, char** argv) {
+    const GuiMode wanted = asksForHeadlessRun(argc, argv) ? GuiMode::screenshot : GuiMode::run;
+    if (wanted != GuiMode::run && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication::setOrganizationName(QString::fromLatin1(qt::kSettingsOrganization));
+    QGuiApplication::setApplicationName(QString::fromLatin1(qt::kSettingsApplication));
+    // One style everywhere, whatever the desktop's default.
+    QQuickStyle::setStyle(QStringLiteral("Basic"));
+
+    QGuiApplication app(argc, argv);
+    const GuiOptionsResult parsed = parseGuiOptions(argumentsAfterProgram(app.arguments()));
+    if (!parsed.options) {
+        std::fprintf(stderr, "quorvane: %s\nTry `quorvane --help`.\n", parsed.error.c_str());
+        return kExitUsage;
+    }
+    const GuiOptions& options = *parsed.options;
+
+    qt::AppSession session;
+    const bool loaded = session.load(options.size.value_or(kPhoneWindowSize));
+    if (options.mode == GuiMode::selfTest) return runSelfTest(session);
+    if (!loaded) {
+        for (const QString& error : session.loadErrors())
+            std::fprintf(stderr, "quorvane: %s\n", qPrintable(error));
+        return kExitFailure;
+    }
+    if (options.position) session.openPosition(*options.position);
+
+    if (options.mode == GuiMode::screenshot) {
+        qt::captureFirstFrame(*session.window(), QString::fromStdString(options.screenshotFile),
+                              [](int status) { QCoreApplication::exit(status); });
+    }
+    return app.exec();
+}
+
+} // namespace quorvane

@@ -1,0 +1,111 @@
+#include "gui_options.h"
+
+#include <charconv>
+
+namespace quorvane {
+
+namespace {
+
+constexpr std::string_view kScreenshot = "--screenshot";
+constexpr std::string_view kSize = "--size";
+constexpr std::string_view kSelfTest = "--self-test";
+constexpr std::string_view kEndOfOptions = "--";
+constexpr std::string_view kLaunchTestWord = "UITests";
+
+// A word that starts like a signed or bare number (-33.5, +2, -.5) is part of a position.
+bool looksLikeNumber(std::string_view word) {
+    if (word.size() < 2 || (word[0] != '-' && word[0] != '+')) return false;
+    const char next = word[1];
+    return (next >= '0' && next <= '9') || next == '.' || next == ',';
+}
+
+bool isOption(std::string_view word) {
+    return word.size() > 1 && word[0] == '-' && !looksLikeNumber(word);
+}
+
+// The value of "--name VALUE" or "--name=VALUE"; advances i past what it used.
+std::optional<std::string> optionValue(const std::vector<std::string>& args, std::size_t& i,
+                                       std::string_view name) {
+    const std::string_view word = args[i];
+    if (word.size() > name.size() && word[name.size()] == '=')
+        return std::string(word.substr(name.size() + 1));
+    if (i + 1 >= args.size()) return std::nullopt;
+    return args[++i];
+}
+
+bool namesOption(std::string_view word, std::string_view name) {
+    return word == name ||
+           (word.starts_with(name) && word.size() > name.size() && word[name.size()] == '=');
+}
+
+} // namespace
+
+std::optional<WindowSize> parseWindowSize(std::string_view text) {
+    const auto x = text.find_first_of("xX");
+    if (x == std::string_view::npos) return std::nullopt;
+    WindowSize size;
+    const auto readSide = [](std::string_view digits, int& side) {
+        if (digits.empty()) return false;
+        const auto [end, error] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), side);
+        return error == std::errc() && end == digits.data() + digits.size() &&
+               side >= kMinWindowSide && side <= kMaxWindowSide;
+    };
+    if (!readSide(text.substr(0, x), size.width) || !readSide(text.substr(x + 1), size.height))
+        return std::nullopt;
+    return size;
+}
+
+GuiOptionsResult parseGuiOptions(const std::vector<std::string>& args) {
+    GuiOptions options;
+    std::vector<std::string_view> positionWords;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view word = args[i];
+        if (optionsEnded || !isOption(word)) {
+            if (!optionsEnded && word == kLaunchTestWord)
+                options.launchTestMode = LaunchTestMode::on;
+            else
+                positionWords.push_back(word);
+        } else if (word == kEndOfOptions) {
+            optionsEnded = true;
+        } else if (word == kSelfTest) {
+            options.mode = GuiMode::selfTest;
+        } else if (namesOption(word, kScreenshot)) {
+            const auto file = optionValue(args, i, kScreenshot);
+            if (!file || file->empty()) return {std::nullopt, "--screenshot needs a file name"};
+            options.mode = GuiMode::screenshot;
+            options.screenshotFile = *file;
+        } else if (namesOption(word, kSize)) {
+            const auto value = optionValue(args, i, kSize);
+            if (!value) return {std::nullopt, "--size needs a size such as 390x844"};
+            options.size = parseWindowSize(*value);
+            if (!options.size)
+                return {std::nullopt,
+                        "--size takes WIDTHxHEIGHT, each from " + std::to_string(kMinWindowSide) +
+                            " to " + std::to_string(kMaxWindowSide) + ", not '" + *value + "'"};
+        } else {
+            return {std::nullopt, "unknown option '" + std::string(word) + "'"};
+        }
+    }
+    if (!positionWords.empty()) {
+        std::string position;
+        for (const std::string_view w : positionWords) {
+            if (!position.empty()) position += ' ';
+            position += w;
+        }
+        options.position = std::move(position);
+    }
+    return {std::move(options), {}};
+}
+
+bool asksForHeadlessRun(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view word = argv[i];
+        if (word == kEndOfOptions) return false;
+        if (word == kSelfTest || namesOption(word, kScreenshot)) return true;
+    }
+    return false;
+}
+
+} // namespace quorvane

@@ -1,0 +1,79 @@
+// What can be done with the position: fill it from the current location (with its busy
+// indicator and the accuracy of the fix), open it in a maps application, clear the form.
+import QtQuick
+import Quorvane.Main
+import QtQuick.Controls.Basic
+
+Rectangle {
+    id: card
+
+    property bool wide: false
+
+    radius: Theme.cardRadius
+    color: Theme.card
+    implicitHeight: flow.implicitHeight + 2 * flow.anchors.margins
+
+    // One row of three on a wide window; on a phone the location row takes a whole line and
+    // the two other buttons share the next.
+    Flow {
+        id: flow
+        anchors.fill: parent
+        anchors.margins: 12
+        spacing: 10
+        readonly property int columns: card.wide ? 3 : 2
+        readonly property real cellWidth: (width - (columns - 1) * spacing) / columns
+
+        Item {
+            width: card.wide ? flow.cellWidth : flow.width
+            height: locationButton.implicitHeight
+
+            ActionButton {
+                id: locationButton
+                objectName: "getcurrentlocationButton"
+                anchors.left: parent.left
+                anchors.right: locationStatus.left
+                anchors.rightMargin: locationStatus.width > 0 ? Theme.spacing : 0
+                text: "\u27a4  " + qsTr("Current Location")
+                onClicked: MainScreen.getCurrentLocation()
+            }
+
+            Row {
+                id: locationStatus
+                anchors.right: parent.right
+                anchors.verticalCenter: parent.verticalCenter
+                spacing: 6
+
+                BusyIndicator {
+                    objectName: "getcurrentlocationindicator"
+                    running: MainScreen.locationBusy
+                    visible: running // hidden whenever it is stopped
+                    implicitWidth: 28
+                    implicitHeight: 28
+                }
+
+                Label {
+                    objectName: "accuracyLabel"
+                    anchors.verticalCenter: parent.verticalCenter
+                    font.pixelSize: Theme.captionFontSize
+                    color: Theme.secondaryText
+                }
+            }
+        }
+
+        ActionButton {
+            objectName: "openInMapsButton"
+            width: flow.cellWidth
+            text: qsTr("Open in Maps")
+            onClicked: MainScreen.openMaps()
+        }
+
+        ActionButton {
+            objectName: "clearButton"
+            width: flow.cellWidth
+            text: qsTr("Clear")
+            tone: Theme.destructive
+            tint: Theme.destructiveTint
+            onClicked: MainScreen.clearButtonAction()
+        }
+    }
+}

@@ -1,0 +1,78 @@
+// One notation: its title, a copy button and the latitude and longitude halves.
+import QtQuick
+import Quorvane.Main
+import QtQuick.Controls.Basic
+
+Rectangle {
+    id: card
+
+    property string notation // the core's name of the notation, e.g. "ddd_mm_sss"
+    property string title
+    property string copyButtonName
+    property alias latitude: latitudeRow
+    property alias longitude: longitudeRow
+
+    radius: Theme.cardRadius
+    color: Theme.card
+    implicitHeight: column.implicitHeight + 2 * column.anchors.margins
+
+    Column {
+        id: column
+        anchors.fill: parent
+        anchors.margins: 12
+        spacing: 8
+
+        Item {
+            width: parent.width
+            height: copyButton.implicitHeight
+
+            Label {
+                anchors.left: parent.left
+                anchors.right: copyButton.left
+                anchors.verticalCenter: parent.verticalCenter
+                text: card.title
+                elide: Text.ElideRight
+                font.pixelSize: Theme.bodyFontSize
+                font.bold: true
+                color: Theme.text
+            }
+
+            ToolButton {
+                id: copyButton
+                objectName: card.copyButtonName
+                anchors.right: parent.right
+                focusPolicy: Qt.TabFocus
+                implicitHeight: 28
+                text: qsTr("Copy")
+                font.pixelSize: Theme.bodyFontSize
+                contentItem: Text {
+                    text: copyButton.text
+                    font: copyButton.font
+                    color: copyButton.down ? Qt.darker(Theme.accent, 1.3) : Theme.accent
+                    verticalAlignment: Text.AlignVCenter
+                }
+                background: Rectangle {
+                    radius: Theme.controlRadius
+                    color: copyButton.visualFocus || copyButton.down ? Theme.tint : "transparent"
+                }
+                onClicked: MainScreen.copyNotation(card.notation)
+            }
+        }
+
+        HalfRow {
+            id: latitudeRow
+            width: parent.width
+            caption: qsTr("Lat")
+            selector.firstTitle: qsTr("N")
+            selector.secondTitle: qsTr("S")
+        }
+
+        HalfRow {
+            id: longitudeRow
+            width: parent.width
+            caption: qsTr("Lon")
+            selector.firstTitle: qsTr("E")
+            selector.secondTitle: qsTr("W")
+        }
+    }
+}

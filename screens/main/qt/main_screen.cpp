@@ -1,0 +1,226 @@
+#include "main_screen.h"
+
+#include "keystroke_gate.h"
+#include "qt_form_view.h"
+#include "screens/main/main_view_controller.h"
+
+#include <QJSEngine>
+#include <QQmlEngine>
+#include <string_view>
+
+namespace quorvane::qt {
+
+namespace {
+
+// The engine property that carries the screen a QML engine should use.
+constexpr const char* kEngineScreenProperty = "_quorvane_main_screen";
+
+std::string_view utf8View(const QByteArray& bytes) {
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+QString qtName(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+std::u16string_view utf16View(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+std::optional<Notation> notationFromName(const QString& name) {
+    const QByteArray wanted = name.toLatin1();
+    for (const NotationInfo& n : kNotations)
+        if (n.name == utf8View(wanted)) return n.id;
+    return std::nullopt;
+}
+
+// Keyboards offer digits only for whole-number fields, a number pad with separators for the
+// rest; no predictive text, so every key is committed at once.
+Qt::InputMethodHints inputHintsFor(FieldId field) {
+    const Qt::InputMethodHints numbers =
+        kindInfo(field).admitsSeparator ? Qt::ImhFormattedNumbersOnly : Qt::ImhDigitsOnly;
+    return numbers | Qt::ImhNoPredictiveText;
+}
+
+void collectNamedItems(QQuickItem& item, QHash<QString, QPointer<QQuickItem>>& found) {
+    const QString name = item.objectName();
+    if (!name.isEmpty() && !found.contains(name)) found.insert(name, &item);
+    for (QQuickItem* child : item.childItems())
+        collectNamedItems(*child, found);
+}
+
+} // namespace
+
+MainScreen::MainScreen(QObject* parent) : QObject(parent) {
+    noticeTimer_.setSingleShot(true);
+    connect(&noticeTimer_, &QTimer::timeout, this, &MainScreen::dismissNotice);
+}
+
+MainScreen::~MainScreen() = default;
+
+MainScreen* MainScreen::create(QQmlEngine* qmlEngine, QJSEngine*) {
+    auto* screen =
+        qobject_cast<MainScreen*>(qmlEngine->property(kEngineScreenProperty).value<QObject*>());
+    if (!screen) qFatal("MainScreen: no screen was provided to this QML engine");
+    // The C++ side owns the screen: the engine must not delete it.
+    QJSEngine::setObjectOwnership(screen, QJSEngine::CppOwnership);
+    return screen;
+}
+
+void MainScreen::provideTo(QQmlEngine& engine, MainScreen& screen) {
+    engine.setProperty(kEngineScreenProperty, QVariant::fromValue<QObject*>(&screen));
+}
+
+void MainScreen::connectController(MainViewController& controller, QtFormView& view) {
+    controller_ = &controller;
+    view_ = &view;
+    gate_ = new KeystrokeGate(
+        [this](QQuickItem&, const EditState& state, const TextProposal& proposal) {
+            const Utf16Range range{static_cast<std::size_t>(proposal.start),
+                                   static_cast<std::size_t>(proposal.length)};
+            return controller_->shouldChangeCharacters(utf16View(state.text), range,
+                                                       utf16View(proposal.replacement)) ==
+                           FilterDecision::accept
+                       ? GateVerdict::pass
+                       : GateVerdict::block;
+        },
+        this);
+}
+
+bool MainScreen::attachPage(QQuickItem* page) {
+    if (!page || !controller_ || !view_) return false;
+    if (page_) releasePage();
+    page_ = page;
+    connect(page, &QObject::destroyed, this, &MainScreen::releasePage);
+
+    outlets_.clear();
+    collectNamedItems(*page, outlets_);
+    missingOutlets_.clear();
+    for (const FieldInfo& f : kFields)
+        if (!outlets_.contains(qtName(f.name))) missingOutlets_ << qtName(f.name);
+    for (const SelectorInfo& s : kSelectors)
+        if (!outlets_.contains(qtName(s.name))) missingOutlets_ << qtName(s.name);
+    for (const char* name : kScreenOutlets)
+        if (!outlets_.contains(QLatin1String(name))) missingOutlets_ << QLatin1String(name);
+    if (!missingOutlets_.isEmpty())
+        qWarning("MainScreen: the page lacks %s", qPrintable(missingOutlets_.join(u", ")));
+
+    wireControls();
+    controller_->viewDidLoad();
+    return missingOutlets_.isEmpty();
+}
+
+void MainScreen::wireControls() {
+    for (const FieldInfo& f : kFields) {
+        QQuickItem* item = outlets_.value(qtName(f.name));
+        if (!item) continue;
+        item->setProperty("inputMethodHints", QVariant::fromValue(inputHintsFor(f.id)));
+        view_->attachField(f.id, *item);
+        gate_->watch(*item);
+    }
+    for (const SelectorInfo& s : kSelectors)
+        if (QQuickItem* item = outlets_.value(qtName(s.name))) view_->attachSelector(s.id, *item);
+    if (QQuickItem* label = outlets_.value(QStringLiteral("accuracyLabel")))
+        view_->attachAccuracyLabel(*label);
+}
+
+void MainScreen::releasePage() {
+    if (view_) view_->detachAll();
+    outlets_.clear();
+    page_ = nullptr;
+    emit editingChanged();
+}
+
+QQuickItem* MainScreen::outlet(const QString& objectName) const {
+    return outlets_.value(objectName);
+}
+
+void MainScreen::previousButtonAction() {
+    if (controller_) controller_->previousButtonAction();
+}
+
+void MainScreen::nextButtonAction() {
+    if (controller_) controller_->nextButtonAction();
+}
+
+void MainScreen::doneButtonAction() {
+    if (controller_) controller_->doneButtonAction();
+}
+
+void MainScreen::changeHemisphere(const QString& selectorName) {
+    const auto selector = selectorFromName(utf8View(selectorName.toUtf8()));
+    if (!controller_ || !selector) return;
+    if (info(*selector).half == Half::latitude)
+        controller_->changeNS(*selector);
+    else
+        controller_->changeEW(*selector);
+}
+
+void MainScreen::clearButtonAction() {
+    if (controller_) controller_->clearButtonAction();
+}
+
+void MainScreen::copyNotation(const QString& notationName) {
+    if (const auto notation = notationFromName(notationName); controller_ && notation)
+        controller_->copyNotation(*notation);
+}
+
+void MainScreen::openMaps() {
+    if (controller_) controller_->openMaps();
+}
+
+void MainScreen::share() {
+    if (controller_) controller_->share();
+}
+
+void MainScreen::getCurrentLocation() {
+    emit currentLocationRequested();
+}
+
+void MainScreen::dismissNotice() {
+    showNotice(QString());
+}
+
+void MainScreen::showNotice(const QString& text, int milliseconds) {
+    noticeTimer_.stop();
+    if (milliseconds > 0 && !text.isEmpty()) noticeTimer_.start(milliseconds);
+    if (notice_ == text) return;
+    notice_ = text;
+    emit noticeChanged();
+}
+
+void MainScreen::setLocationBusy(bool busy) {
+    if (locationBusy_ == busy) return;
+    locationBusy_ = busy;
+    emit locationBusyChanged();
+}
+
+QString MainScreen::editingField() const {
+    if (!view_) return {};
+    const auto field = view_->editingField();
+    return field ? qtName(info(*field).name) : QString();
+}
+
+bool MainScreen::canGoPrevious() const {
+    const auto field = view_ ? view_->editingField() : std::nullopt;
+    return field && neighbours(*field).previous.has_value();
+}
+
+bool MainScreen::canGoNext() const {
+    const auto field = view_ ? view_->editingField() : std::nullopt;
+    return field && neighbours(*field).next.has_value();
+}
+
+void MainScreen::textFieldDidBeginEditing(FieldId field) {
+    if (controller_) controller_->textFieldDidBeginEditing(field);
+    emit editingChanged();
+    emit fieldEditingBegan(qtName(info(field).name));
+}
+
+void MainScreen::textFieldDidEndEditing(FieldId field) {
+    if (controller_) controller_->textFieldDidEndEditing(field);
+    emit editingChanged();
+    emit fieldEditingEnded(qtName(info(field).name));
+}
+
+} // namespace quorvane::qt

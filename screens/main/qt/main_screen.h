@@ -1,0 +1,141 @@
+// The converter screen's bridge between QML and MainViewController.
+//
+// QML reaches it as the singleton `MainScreen` of the module Quorvane.Main. The page calls
+// attachPage() once it is complete: the bridge finds the page's controls by objectName (the
+// fourteen fields, eight selectors, buttons and labels), hands them to the QtFormView, puts a
+// KeystrokeGate on every field and runs the screen set-up. Button and selector handlers in QML
+// forward to the invokable methods below, which forward to MainViewController; the bridge adds
+// no behaviour of its own beyond what the page shows (the field being edited, a notice line,
+// the location indicator).
+#pragma once
+
+#include "core/form_platform.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QQuickItem>
+#include <QStringList>
+#include <QTimer>
+#include <QtQml/qqmlregistration.h>
+#include <optional>
+
+class QJSEngine;
+class QQmlEngine;
+
+namespace quorvane {
+class MainViewController;
+}
+
+namespace quorvane::qt {
+
+class KeystrokeGate;
+class QtFormView;
+
+// Controls the page must carry, besides the fields d1 .. d8 and selectors c1 .. c8.
+inline constexpr const char* kScreenOutlets[] = {
+    "copy1",
+    "copy2",
+    "copy3",
+    "copy4",
+    "clearButton",
+    "getcurrentlocationButton",
+    "getcurrentlocationindicator",
+    "openInMapsButton",
+    "accuracyLabel",
+    "scrollView",
+    "shareButton",
+    "settingsButton",
+};
+
+class MainScreen final : public QObject, public FieldEditingDelegate {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+
+    // The objectName of the field being edited, or "" when none is.
+    Q_PROPERTY(QString editingField READ editingField NOTIFY editingChanged)
+    // Whether Previous and Next lead anywhere from the field being edited.
+    Q_PROPERTY(bool canGoPrevious READ canGoPrevious NOTIFY editingChanged)
+    Q_PROPERTY(bool canGoNext READ canGoNext NOTIFY editingChanged)
+    // A short message shown above the form ("" hides it).
+    Q_PROPERTY(QString notice READ notice NOTIFY noticeChanged)
+    // Whether a position is being awaited (drives getcurrentlocationindicator).
+    Q_PROPERTY(bool locationBusy READ locationBusy WRITE setLocationBusy NOTIFY locationBusyChanged)
+
+public:
+    // Not default-constructible on purpose: QML would otherwise build its own instead of
+    // asking create() for this one.
+    explicit MainScreen(QObject* parent);
+    ~MainScreen() override;
+
+    // QML's singleton factory: the screen given to provideTo() for that engine.
+    static MainScreen* create(QQmlEngine* qmlEngine, QJSEngine* jsEngine);
+    // Makes `screen` the engine's MainScreen singleton; call before the engine loads QML.
+    static void provideTo(QQmlEngine& engine, MainScreen& screen);
+
+    // Connects the screen logic; both must outlive the page.
+    void connectController(MainViewController& controller, QtFormView& view);
+
+    // ---- Called from QML ----
+    // Finds the controls of the page, wires them and runs the screen set-up. False when a
+    // control is missing (see missingOutlets()).
+    Q_INVOKABLE bool attachPage(QQuickItem* page);
+    Q_INVOKABLE void previousButtonAction();
+    Q_INVOKABLE void nextButtonAction();
+    Q_INVOKABLE void doneButtonAction();
+    // A selector changed by the user: all selectors of its half follow.
+    Q_INVOKABLE void changeHemisphere(const QString& selectorName);
+    Q_INVOKABLE void clearButtonAction();
+    // notationName: "ddd_mm_sss", "ddd_mmmmm", "dddddddd1" or "dddddddd2".
+    Q_INVOKABLE void copyNotation(const QString& notationName);
+    Q_INVOKABLE void openMaps();
+    Q_INVOKABLE void share();
+    // The current-location button; the location flow connects to currentLocationRequested().
+    Q_INVOKABLE void getCurrentLocation();
+    Q_INVOKABLE void dismissNotice();
+
+    // ---- Called from C++ ----
+    // Shows a text in the notice line; it closes itself after `milliseconds` unless that is 0.
+    void showNotice(const QString& text, int milliseconds = 0);
+    void setLocationBusy(bool busy);
+    QStringList missingOutlets() const { return missingOutlets_; }
+    bool pageAttached() const { return page_ != nullptr; }
+    QQuickItem* outlet(const QString& objectName) const;
+    // Ends any edit and forgets the page's controls (before the page goes away).
+    void releasePage();
+
+    QString editingField() const;
+    bool canGoPrevious() const;
+    bool canGoNext() const;
+    QString notice() const { return notice_; }
+    bool locationBusy() const { return locationBusy_; }
+
+    // FieldEditingDelegate: the QtFormView's editing events, passed on to the controller.
+    void textFieldDidBeginEditing(FieldId field) override;
+    void textFieldDidEndEditing(FieldId field) override;
+
+signals:
+    void editingChanged();
+    void noticeChanged();
+    void locationBusyChanged();
+    void currentLocationRequested();
+    // After the controller handled the event (the end of editing has converted the form).
+    void fieldEditingBegan(const QString& fieldName);
+    void fieldEditingEnded(const QString& fieldName);
+
+private:
+    void wireControls();
+
+    MainViewController* controller_ = nullptr;
+    QtFormView* view_ = nullptr;
+    KeystrokeGate* gate_ = nullptr; // child of this
+    QPointer<QQuickItem> page_;
+    QHash<QString, QPointer<QQuickItem>> outlets_;
+    QStringList missingOutlets_;
+    QString notice_;
+    QTimer noticeTimer_;
+    bool locationBusy_ = false;
+};
+
+} // namespace quorvane::qt

@@ -1,0 +1,41 @@
+#include "qt_services.h"
+
+#include <QByteArray>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QString>
+#include <QUrl>
+
+namespace quorvane::qt {
+
+namespace {
+
+QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+std::string QtNumberFormat::decimalSeparator() const {
+    return QLocale().decimalPoint().toStdString();
+}
+
+void QtClipboard::setText(std::string_view text) {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(qtText(text));
+}
+
+void QtUrlOpener::openUrl(std::string_view url) {
+    // The URL arrives already percent-encoded by the output texts.
+    QDesktopServices::openUrl(QUrl::fromEncoded(
+        QByteArray(url.data(), static_cast<qsizetype>(url.size())), QUrl::StrictMode));
+}
+
+std::string QtTranslator::translate(std::string_view key) const {
+    const QByteArray source(key.data(), static_cast<qsizetype>(key.size()));
+    return QCoreApplication::translate("MainViewController", source.constData()).toStdString();
+}
+
+} // namespace quorvane::qt
