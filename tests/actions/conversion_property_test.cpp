@@ -6,6 +6,7 @@
 #include "core/number_text.h"
 #include "form_harness.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -41,11 +42,8 @@ double halfValue(std::string_view half, MarkerStyle style) {
     return letter == "S" || letter == "W" ? -value : value;
 }
 
-struct LineValue {
-    double latitude, longitude;
-};
-
-LineValue lineValue(const FormView& view, Notation notation) {
+// The signed latitude and longitude that a notation's copy line shows.
+std::array<double, 2> lineValue(const FormView& view, Notation notation) {
     const std::string line = copyText(view, notation).line;
     const std::size_t comma = line.find(", ");
     const MarkerStyle style = info(notation).markers;
@@ -152,42 +150,36 @@ TEST_F(ConversionProperty, AllNotationsShowTheTypedPosition) {
                      << " source " << static_cast<int>(source));
         expectTextsReadBack(mode);
 
-        const LineValue dms = lineValue(form.view, Notation::ddd_mm_sss);
-        const LineValue dm = lineValue(form.view, Notation::ddd_mmmmm);
-        const LineValue dd1 = lineValue(form.view, Notation::dddddddd1);
-        const LineValue dd2 = lineValue(form.view, Notation::dddddddd2);
+        const auto dms = lineValue(form.view, Notation::ddd_mm_sss);
+        const auto dm = lineValue(form.view, Notation::ddd_mmmmm);
+        const auto dd1 = lineValue(form.view, Notation::dddddddd1);
+        const auto dd2 = lineValue(form.view, Notation::dddddddd2);
         for (const Half half : {Half::latitude, Half::longitude}) {
-            const bool lat = half == Half::latitude;
-            const double sign = (lat ? south : west) ? -1 : 1;
-            const double want = sign * typed[indexOf(half)];
-            const double vDms = lat ? dms.latitude : dms.longitude;
-            const double vDm = lat ? dm.latitude : dm.longitude;
-            const double vDd1 = lat ? dd1.latitude : dd1.longitude;
-            const double vDd2 = lat ? dd2.latitude : dd2.longitude;
-            ASSERT_EQ(vDd1, vDd2);
+            const std::size_t k = indexOf(half);
+            const double want = ((half == Half::latitude ? south : west) ? -1 : 1) * typed[k];
+            ASSERT_EQ(dd1[k], dd2[k]);
             switch (source) {
             case Source::dd1:
             case Source::dd2:
-                ASSERT_EQ(vDd2, want);
-                ASSERT_LE(std::fabs(vDms - want), kSecondsStep + kSlack);
-                ASSERT_LE(std::fabs(vDm - want), kMinutesStep + kSlack);
+                ASSERT_EQ(dd2[k], want);
+                ASSERT_LE(std::fabs(dms[k] - want), kSecondsStep + kSlack);
+                ASSERT_LE(std::fabs(dm[k] - want), kMinutesStep + kSlack);
                 break;
             case Source::dms:
-                ASSERT_NEAR(vDms, want, kSlack);
-                ASSERT_LE(std::fabs(vDd2 - vDms), kDegreesStep + kSlack);
-                ASSERT_LE(std::fabs(vDm - vDms), kMinutesStep + kSlack);
+                ASSERT_NEAR(dms[k], want, kSlack);
+                ASSERT_LE(std::fabs(dd2[k] - dms[k]), kDegreesStep + kSlack);
+                ASSERT_LE(std::fabs(dm[k] - dms[k]), kMinutesStep + kSlack);
                 break;
             case Source::dm:
-                ASSERT_NEAR(vDm, want, kSlack);
-                ASSERT_LE(std::fabs(vDms - vDm), kSecondsStep + kSlack);
-                ASSERT_LE(std::fabs(vDd2 - vDms), kDegreesStep + kSlack);
+                ASSERT_NEAR(dm[k], want, kSlack);
+                ASSERT_LE(std::fabs(dms[k] - dm[k]), kSecondsStep + kSlack);
+                ASSERT_LE(std::fabs(dd2[k] - dms[k]), kDegreesStep + kSlack);
                 break;
             }
             if (source == Source::dd1 || source == Source::dd2) { // the split carries
                 const HalfFields& h = halfFields(half);
-                ASSERT_LT(form.controller.storedValue(h.S), 60) << form[h.S];
-                ASSERT_LT(form.controller.storedValue(h.M), 60) << form[h.M];
-                ASSERT_LT(form.controller.storedValue(h.N), 60) << form[h.N];
+                for (const FieldId f : {h.S, h.M, h.N})
+                    ASSERT_LT(form.controller.storedValue(f), 60) << form[f];
             }
         }
     }
