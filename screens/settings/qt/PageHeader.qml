@@ -7,7 +7,7 @@ import QtQuick.Layouts
 ToolBar {
     id: bar
 
-    required property Item page
+    required property Page page
     property string backButtonName: "backButton"
 
     contentHeight: 48
