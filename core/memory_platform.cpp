@@ -2,6 +2,9 @@
 
 #include "number_text.h"
 
+#include <array>
+#include <charconv>
+
 namespace quorvane {
 
 void MemoryFormView::setText(FieldId field, std::string_view text) {
@@ -48,7 +51,14 @@ int MemorySettingsStore::integerForKey(std::string_view key) const {
 }
 
 void MemorySettingsStore::setInteger(std::string_view key, int value) {
-    values_[std::string(key)] = std::to_string(value);
+    std::array<char, 16> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    const std::string_view text(digits.data(), static_cast<std::size_t>(end - digits.data()));
+    // A key stored before is overwritten in place, so toggling a selector allocates nothing.
+    if (const auto it = values_.find(key); it != values_.end())
+        it->second.assign(text);
+    else
+        values_.emplace(std::string(key), std::string(text));
 }
 
 std::optional<std::string> MemorySettingsStore::stringForKey(std::string_view key) const {

@@ -145,26 +145,6 @@ void appendExponentForm(NumberText& out, const Digits& d) {
     out.append(std::string_view(exp.data(), static_cast<std::size_t>(r.ptr - exp.data())));
 }
 
-void appendFixedForm(NumberText& out, const Digits& d) {
-    const std::string_view digits(d.digits.data(), d.count);
-    if (d.exponent < 0) {
-        out.append("0.");
-        for (int i = -1; i > d.exponent; --i) out.append("0");
-        out.append(digits);
-        return;
-    }
-    const auto wholeDigits = static_cast<std::size_t>(d.exponent) + 1;
-    if (d.count <= wholeDigits) {
-        out.append(digits);
-        for (std::size_t i = d.count; i < wholeDigits; ++i) out.append("0");
-        out.append(".0");
-    } else {
-        out.append(digits.substr(0, wholeDigits));
-        out.append(".");
-        out.append(digits.substr(wholeDigits));
-    }
-}
-
 } // namespace
 
 NumberText doubleText(double value) {
@@ -181,13 +161,22 @@ NumberText doubleText(double value) {
         out.append("0.0");
         return out;
     }
+    const double magnitude = std::fabs(value);
+    if (magnitude >= kExponentBelow && magnitude < kExponentFrom) {
+        // In this range the shortest fixed form has the same digits as the shortest scientific
+        // form, placed; asking for it directly saves taking the scientific text apart.
+        std::array<char, 40> buffer{};
+        const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::fixed)
+                             .ptr;
+        const std::string_view fixed(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+        out.append(fixed);
+        if (fixed.find('.') == std::string_view::npos) out.append(".0");
+        return out;
+    }
     const Digits d = shortestDigits(value);
     if (d.negative) out.append("-");
-    const double magnitude = std::fabs(value);
-    if (magnitude < kExponentBelow || magnitude >= kExponentFrom)
-        appendExponentForm(out, d);
-    else
-        appendFixedForm(out, d);
+    appendExponentForm(out, d);
     return out;
 }
 
