@@ -2,6 +2,8 @@
 
 #include "core/form_platform.h"
 
+#include <algorithm>
+
 namespace quorvane {
 
 namespace {
@@ -28,7 +30,10 @@ std::string_view pick(const MarkerPair& pair, int index) {
 void appendHalf(std::string& line, const std::array<std::string, 3>& texts, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
         if (i > 0) line += ' ';
-        line += normalisedText(texts[i]);
+        // normalisedText, appended in place without a temporary string
+        const std::size_t start = line.size();
+        line += texts[i];
+        std::replace(line.begin() + static_cast<std::ptrdiff_t>(start), line.end(), ',', '.');
     }
 }
 
