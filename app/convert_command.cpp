@@ -1,6 +1,7 @@
 #include "convert_command.h"
 
 #include "actions/output_texts.h"
+#include "convert_stream.h"
 
 #include <algorithm>
 #include <array>
@@ -21,10 +22,6 @@ constexpr int kExitUsage = 2;
 constexpr std::string_view kProgram = "quorvane convert: ";
 constexpr std::string_view kUsageHint = "Try \"quorvane convert --help\".\n";
 
-// Stream sizes: input is read and output written in chunks of this size.
-constexpr std::size_t kChunkSize = 1 << 16;
-// A position fits in far less; a longer line is skipped (and reported) without being stored.
-constexpr std::size_t kMaxLineLength = 4096;
 // Messages quote at most this much of a bad input.
 constexpr std::size_t kMaxQuotedLength = 200;
 
@@ -54,9 +51,11 @@ joined with blanks:
     (-45.5,73.25). Several commas between digits and no other comma are refused as
     ambiguous: write ", " (comma and blank) between the halves (45,5, 73,25).
   - Ranges: latitude 0 to 90 and longitude 0 to 180 degrees in all (90° 0' 1" N is refused).
-    Whole degrees and whole minutes are digits only; whole minutes go from 0 to 59; seconds
-    and decimal minutes from 0 to 60, 60 included, because the form itself writes a rounded
-    60 (45° 59' 59.9999" N becomes 45° 60.0' N) and what it writes must read back.
+    Whole degrees and whole minutes are digits only. Minutes and seconds go from 0 to 60,
+    and whole minutes with their seconds make at most 60 minutes (60' 0" and 59' 60" are
+    taken, 60' 1" is not). 60 is accepted because the form itself writes a rounded 60
+    (45° 59' 59.9999" N becomes 45° 60.0' N, and that 45° 60' 0.0" N) and what it writes
+    must read back.
   - Very small decimals may have an exponent, as the form writes them (5e-05).
 
 Options:
@@ -171,8 +170,10 @@ void ConversionForm::reset() {
 }
 
 void ConversionForm::setHemisphere(SelectorId selector, Hemisphere hemisphere, Half half) {
-    // The user taps the segment: the selector changes, then the toggle aligns its half.
-    view_.setSelectedIndex(selector, hemisphere == Hemisphere::northOrEast ? 0 : 1);
+    // An empty form shows North and East; the user taps a segment only to change that. The
+    // selector changes, then the toggle aligns the four selectors of its half.
+    if (hemisphere == Hemisphere::northOrEast) return;
+    view_.setSelectedIndex(selector, 1);
     if (half == Half::latitude)
         controller_.changeNS(selector);
     else
@@ -348,12 +349,8 @@ std::string quotable(std::string_view text) {
     return escapeControls(text.substr(0, end)) + "...";
 }
 
-void reportUnread(std::FILE* err, std::string_view text, const PositionReading& r,
-                  std::optional<std::size_t> line) {
-    std::string message(kProgram);
-    if (line) message += "line " + std::to_string(*line) + ": ";
-    message += "cannot read \"" + quotable(text) + "\": " + escapeControls(describeError(r)) + "\n";
-    write(err, message);
+void reportUnread(std::FILE* err, std::string_view text, const PositionReading& r) {
+    write(err, unreadPositionMessage(text, r, std::nullopt));
 }
 
 void reportUsage(std::FILE* err, std::string_view problem) {
@@ -370,7 +367,7 @@ bool finishOutput(std::FILE* out, std::FILE* err) {
 int convertOne(const ConvertOptions& o, std::FILE* out, std::FILE* err) {
     const PositionReading reading = readPosition(o.position);
     if (!reading.ok()) {
-        reportUnread(err, o.position, reading, std::nullopt);
+        reportUnread(err, o.position, reading);
         return kExitUnread;
     }
     ConversionForm form(decimalModeFor(o));
@@ -386,105 +383,34 @@ int convertOne(const ConvertOptions& o, std::FILE* out, std::FILE* err) {
     return finishOutput(out, err) ? kExitOk : kExitSomeLinesUnread;
 }
 
-// Reads lines in large chunks into one reused buffer. A line that ends inside a chunk is handed
-// out in place; only one that spans two chunks is copied, and never beyond kMaxLineLength.
-class LineReader {
-public:
-    explicit LineReader(std::FILE* in) : in_(in), chunk_(kChunkSize) {}
-
-    struct Line {
-        std::string_view text;
-        bool tooLong = false;
-    };
-
-    // The next line without its "\n" (or "\r\n"); nothing at the end of the input.
-    std::optional<Line> next() {
-        carry_.clear();
-        bool tooLong = false;
-        bool started = false;
-        for (;;) {
-            if (begin_ == end_ && !refill()) {
-                if (!started) return std::nullopt;
-                return finish(carry_, tooLong); // a last line without "\n"
-            }
-            started = true;
-            const char* first = chunk_.data() + begin_;
-            const std::size_t available = end_ - begin_;
-            const void* found = std::memchr(first, '\n', available);
-            const std::size_t length =
-                found ? static_cast<std::size_t>(static_cast<const char*>(found) - first)
-                      : available;
-            begin_ += found ? length + 1 : length;
-            if (found && carry_.empty() && !tooLong) return finish({first, length}, tooLong);
-            keep(std::string_view(first, length), tooLong);
-            if (found) return finish(carry_, tooLong);
-        }
-    }
-
-private:
-    bool refill() {
-        if (std::feof(in_) || std::ferror(in_)) return false;
-        begin_ = 0;
-        end_ = std::fread(chunk_.data(), 1, chunk_.size(), in_);
-        return end_ > 0;
-    }
-
-    void keep(std::string_view piece, bool& tooLong) {
-        const std::size_t room = kMaxLineLength - std::min(carry_.size(), kMaxLineLength);
-        if (piece.size() > room) tooLong = true;
-        carry_.append(piece.substr(0, std::min(piece.size(), room)));
-    }
-
-    static Line finish(std::string_view text, bool tooLong) {
-        if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
-        if (text.size() > kMaxLineLength) tooLong = true;
-        return {text, tooLong};
-    }
-
-    std::FILE* in_;
-    std::vector<char> chunk_;
-    std::size_t begin_ = 0;
-    std::size_t end_ = 0;
-    std::string carry_;
-};
-
 int convertStream(const ConvertOptions& o, std::FILE* in, std::FILE* out, std::FILE* err) {
-    ConversionForm form(decimalModeFor(o));
-    LineReader reader(in);
-    std::string buffer;
-    buffer.reserve(kChunkSize * 2);
-    std::size_t lineNumber = 0;
-    bool allRead = true;
-    while (const auto line = reader.next()) {
-        ++lineNumber;
-        if (line->tooLong) {
-            write(err, std::string(kProgram) + "line " + std::to_string(lineNumber) +
-                           ": longer than " + std::to_string(kMaxLineLength) +
-                           " bytes, not read\n");
-            allRead = false;
-        } else if (const PositionReading reading = readPosition(line->text); reading.ok()) {
-            form.enter(reading);
-            form.appendCopyLines(buffer, '\t');
-        } else {
-            reportUnread(err, line->text, reading, lineNumber);
-            allRead = false;
-        }
-        buffer += '\n';
-        if (buffer.size() >= kChunkSize) {
-            write(out, buffer);
-            buffer.clear();
-        }
+    switch (convertPositionStream(in, out, err, decimalModeFor(o))) {
+    case StreamOutcome::allConverted:
+        return kExitOk;
+    case StreamOutcome::someLinesUnread:
+        return kExitSomeLinesUnread;
+    case StreamOutcome::outputFailed:
+        break;
     }
-    write(out, buffer);
-    if (std::ferror(in)) {
-        write(err, std::string(kProgram) + "cannot read the standard input\n");
-        allRead = false;
-    }
-    const bool written = finishOutput(out, err);
-    return allRead && written ? kExitOk : kExitSomeLinesUnread;
+    write(err, std::string(kProgram) + "cannot write the output\n");
+    return kExitSomeLinesUnread;
 }
 
 } // namespace
+
+std::string unreadPositionMessage(std::string_view text, const PositionReading& reading,
+                                  std::optional<std::size_t> line) {
+    std::string message(kProgram);
+    if (line) message += "line " + std::to_string(*line) + ": ";
+    message +=
+        "cannot read \"" + quotable(text) + "\": " + escapeControls(describeError(reading)) + "\n";
+    return message;
+}
+
+std::string overlongLineMessage(std::size_t line) {
+    return std::string(kProgram) + "line " + std::to_string(line) + ": longer than " +
+           std::to_string(kMaxPositionLineLength) + " bytes, not read\n";
+}
 
 int runConvertCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
                       std::FILE* err) {

@@ -11,7 +11,9 @@
 #include "core/memory_platform.h"
 #include "screens/main/main_view_controller.h"
 
+#include <cstddef>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +23,14 @@ namespace quorvane {
 // stream could not be read, 2 a single position could not be read or the command was misused.
 int runConvertCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
                       std::FILE* err);
+
+// The message for a position that cannot be read, ending in "\n":
+//   quorvane convert: [line N: ]cannot read "TEXT": WHAT COULD NOT BE READ
+// The quoted text is shortened when long; control characters are shown escaped (\x01).
+std::string unreadPositionMessage(std::string_view text, const PositionReading& reading,
+                                  std::optional<std::size_t> line);
+// The message for a line of the stream that is too long to be a position.
+std::string overlongLineMessage(std::size_t line);
 
 // The text of `quorvane convert --help`.
 std::string_view convertHelpText();

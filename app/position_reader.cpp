@@ -248,6 +248,8 @@ private:
 // ---- Notation and values ------------------------------------------------------------------
 
 constexpr std::array<ErrorPart, 2> kHalfParts{ErrorPart::latitude, ErrorPart::longitude};
+constexpr std::array<ErrorPart, 2> kMinutesAndSecondsParts{ErrorPart::latitudeMinutesAndSeconds,
+                                                           ErrorPart::longitudeMinutesAndSeconds};
 constexpr std::array<std::array<ErrorPart, kMaxNumbersPerHalf>, 2> kValueParts{{
     {ErrorPart::latitudeDegrees, ErrorPart::latitudeMinutes, ErrorPart::latitudeSeconds},
     {ErrorPart::longitudeDegrees, ErrorPart::longitudeMinutes, ErrorPart::longitudeSeconds},
@@ -339,10 +341,19 @@ Failure checkValues(const HalfPieces& p, Half half, Notation notation) {
 
     switch (notation) {
     case Notation::ddd_mm_sss: {
-        if (v[kMinutesIndex] > kMaxWholeMinutes)
+        if (v[kMinutesIndex] > kMaxSexagesimal)
             return {PositionError::outOfRange, parts[kMinutesIndex], p.numbers[kMinutesIndex].text};
         if (v[kSecondsIndex] > kMaxSexagesimal)
             return {PositionError::outOfRange, parts[kSecondsIndex], p.numbers[kSecondsIndex].text};
+        // 60' 1" would be more than the 60 minutes of a degree; quote both numbers.
+        if (v[kMinutesIndex] * kSecondsPerMinute + v[kSecondsIndex] >
+            kMaxSexagesimal * kSecondsPerMinute) {
+            const std::string_view& m = p.numbers[kMinutesIndex].text;
+            const std::string_view& s = p.numbers[kSecondsIndex].text;
+            const auto length = static_cast<std::size_t>(s.data() + s.size() - m.data());
+            return {PositionError::outOfRange, kMinutesAndSecondsParts[indexOf(half)],
+                    std::string_view(m.data(), length)};
+        }
         // Whole degrees and minutes make whole seconds exactly; only the seconds carry a fraction.
         const double total = v[kDegreesIndex] * kSecondsPerDegree +
                              v[kMinutesIndex] * kSecondsPerMinute + v[kSecondsIndex];
@@ -443,7 +454,7 @@ struct PartInfo {
     Half half;
 };
 
-constexpr std::array<PartInfo, 9> kParts{{
+constexpr std::array<PartInfo, 11> kParts{{
     {ErrorPart::text, "text", Half::latitude},
     {ErrorPart::latitude, "latitude", Half::latitude},
     {ErrorPart::longitude, "longitude", Half::longitude},
@@ -453,6 +464,8 @@ constexpr std::array<PartInfo, 9> kParts{{
     {ErrorPart::longitudeDegrees, "degrees of longitude", Half::longitude},
     {ErrorPart::longitudeMinutes, "minutes of longitude", Half::longitude},
     {ErrorPart::longitudeSeconds, "seconds of longitude", Half::longitude},
+    {ErrorPart::latitudeMinutesAndSeconds, "minutes and seconds of latitude", Half::latitude},
+    {ErrorPart::longitudeMinutesAndSeconds, "minutes and seconds of longitude", Half::longitude},
 }};
 
 const PartInfo& partInfo(ErrorPart p) {
@@ -486,8 +499,11 @@ std::string rangeSentence(const PositionReading& r) {
         return out + "longitude goes from 0 to 180 degrees";
     case ErrorPart::latitudeMinutes:
     case ErrorPart::longitudeMinutes:
-        return out + (r.notation == Notation::ddd_mm_sss ? "whole minutes go from 0 to 59"
+        return out + (r.notation == Notation::ddd_mm_sss ? "whole minutes go from 0 to 60"
                                                          : "decimal minutes go from 0 to 60");
+    case ErrorPart::latitudeMinutesAndSeconds:
+    case ErrorPart::longitudeMinutesAndSeconds:
+        return out + "together they make at most 60 minutes (60' 0\" or 59' 60\")";
     case ErrorPart::latitudeSeconds:
     case ErrorPart::longitudeSeconds:
         return out + "seconds go from 0 to 60";

@@ -22,9 +22,11 @@
 // - Numbers: digits with at most one separator (12. and .5 included) and, where decimals are
 //   allowed, an exponent as the form writes very small values (5e-05, 1.5e-05).
 // - Ranges: latitude 0 to 90 and longitude 0 to 180 degrees in all (so 90° 0' 1" N is refused);
-//   whole degrees and whole minutes are digits only; whole minutes 0 to 59; seconds and decimal
-//   minutes 0 to 60. Exactly 60 is accepted because the form itself writes a rounded 60
-//   (45° 59' 59.9999" N shows as 45° 60.0' N), and what the program writes must read back.
+//   whole degrees and whole minutes are digits only; minutes and seconds go from 0 to 60, and
+//   whole minutes with their seconds make at most 60 minutes (60' 0" and 59' 60" are taken,
+//   60' 1" is not). 60 is accepted because the form itself writes a rounded 60
+//   (45° 59' 59.9999" N shows as 45° 60.0' N, and that as 45° 60' 0.0" N), and what the
+//   program writes must read back.
 //
 //   refused:  ""                        no position
 //             "45.5"                    no longitude (no comma between the halves)
@@ -34,7 +36,7 @@
 //             "45° 30' E, 73° 20' N"    E is no latitude hemisphere
 //             "45 30, 73 20"            two numbers without a hemisphere letter
 //             "45° 30' N, 73.5° W"      the halves in different notations
-//             "91, 10"  "45° 61' N, ..."  "45° 30' 61" N, ..."  out of range
+//             "91, 10"  "45° 61' N, ..."  "45° 60' 1" N, ..."  out of range
 //             "45.5° 30' N, ..."        whole degrees written with decimals
 //             "30' 45° N, ..."          marks out of place
 //             "45 # 30 N, ..."          stray characters
@@ -59,8 +61,7 @@ inline constexpr std::size_t kMaxNumbersPerHalf = 3;
 // Range of the values as they are entered.
 inline constexpr double kMaxLatitudeDegrees = 90;
 inline constexpr double kMaxLongitudeDegrees = 180;
-inline constexpr double kMaxWholeMinutes = 59;
-inline constexpr double kMaxSexagesimal = 60; // seconds and decimal minutes, 60 included
+inline constexpr double kMaxSexagesimal = 60; // minutes and seconds, 60 included
 
 enum class PositionError : std::uint8_t {
     none,
@@ -93,6 +94,8 @@ enum class ErrorPart : std::uint8_t {
     longitudeDegrees,
     longitudeMinutes,
     longitudeSeconds,
+    latitudeMinutesAndSeconds,
+    longitudeMinutesAndSeconds,
 };
 
 struct HalfReading {

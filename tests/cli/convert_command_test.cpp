@@ -1,6 +1,7 @@
 // `quorvane convert` as a user runs it: arguments in, copy lines or form texts out, messages and
 // exit status for what cannot be read, and the line-by-line stream.
 #include "app/convert_command.h"
+#include "app/convert_stream.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -309,8 +310,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "longitude \"180.5\" is out of range: longitude goes from 0 to 180 degrees"},
         RefusalCase{"SumAbove90", "90 0 1 N, 0 0 0 E",
                     "latitude \"90 0 1 N\" is out of range: latitude goes from 0 to 90 degrees"},
-        RefusalCase{"WholeMinutesOf60", "45 60 0 N, 0 0 0 E",
-                    "minutes of latitude \"60\" is out of range: whole minutes go from 0 to 59"},
+        RefusalCase{"WholeMinutesAbove60", "45 61 0 N, 0 0 0 E",
+                    "minutes of latitude \"61\" is out of range: whole minutes go from 0 to 60"},
+        RefusalCase{"MinutesAndSecondsAbove60", "45 60 1 N, 0 0 0 E",
+                    "minutes and seconds of latitude \"60 1\" is out of range: together they "
+                    "make at most 60 minutes (60' 0\" or 59' 60\")"},
         RefusalCase{"DecimalMinutesAbove60", "45 60.5 N, 0 0 E",
                     "minutes of latitude \"60.5\" is out of range: decimal minutes go from 0 to "
                     "60"},
@@ -385,7 +389,7 @@ TEST(ConvertCommandTest, HelpDescribesTheInputAndTheOptions) {
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, convertHelpText());
     for (const char* word : {"Usage: quorvane convert", "--fields", "--decimal-comma",
-                             "--decimal-point", "LC_NUMERIC", "0 to 59", "0 to 60", "Exit status"})
+                             "--decimal-point", "LC_NUMERIC", "0 to 60", "60' 1\"", "Exit status"})
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
 }
 
@@ -458,18 +462,35 @@ TEST(ConvertStreamTest, EachLineIsConvertedOnAFreshForm) {
     EXPECT_EQ(stream.out, expected);
 }
 
-TEST(ConvertStreamTest, ManyLinesStayAlignedAcrossOutputChunks) {
-    // Enough lines to pass the output buffer several times, every third one bad.
-    constexpr int kLines = 3000;
+// Enough lines for several blocks of input, bad ones scattered, converted by one or several
+// workers: the output keeps one line per input line, in order, and the messages name the right
+// line numbers.
+TEST(ConvertStreamTest, ManyLinesStayAlignedWhateverTheNumberOfWorkers) {
+    constexpr int kLines = 30000;
     std::string input;
-    for (int i = 0; i < kLines; ++i)
-        input += (i % 3 == 2) ? "bad\n" : "-10, 20\n";
-    const CommandRun r = convert({"--decimal-point", "-"}, input);
-    EXPECT_EQ(r.status, 1);
     std::string expected;
-    for (int i = 0; i < kLines; ++i)
-        expected += (i % 3 == 2) ? "\n" : kLine3;
-    EXPECT_EQ(r.out, expected);
+    std::string expectedMessages;
+    for (int i = 1; i <= kLines; ++i) {
+        const bool bad = i % 7919 == 0 || i == kLines;
+        input += bad ? "bad\n" : "-10, 20\n";
+        expected += bad ? "\n" : kLine3;
+        if (bad)
+            expectedMessages += "quorvane convert: line " + std::to_string(i) +
+                                ": cannot read \"bad\": no \",\" between latitude and longitude "
+                                "(write LATITUDE, LONGITUDE)\n";
+    }
+    for (const std::size_t workers : {1, 2, 3}) {
+        File in(std::tmpfile());
+        File out(std::tmpfile());
+        File err(std::tmpfile());
+        std::fwrite(input.data(), 1, input.size(), in.get());
+        std::rewind(in.get());
+        const StreamOutcome outcome =
+            convertPositionStream(in.get(), out.get(), err.get(), DecimalMode::point, workers);
+        EXPECT_EQ(outcome, StreamOutcome::someLinesUnread) << workers;
+        EXPECT_EQ(contents(out.get()), expected) << workers;
+        EXPECT_EQ(contents(err.get()), expectedMessages) << workers;
+    }
 }
 
 } // namespace

@@ -243,8 +243,11 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"45° 0' N, 180° 0.5' W", E::outOfRange,
                     "longitude \"180° 0.5' W\" is out of range: longitude goes from 0 to 180 "
                     "degrees"},
-        RefusedCase{"45° 60' 0\" N, 73° 20' 30\" W", E::outOfRange,
-                    "minutes of latitude \"60\" is out of range: whole minutes go from 0 to 59"},
+        RefusedCase{"45° 61' 0\" N, 73° 20' 30\" W", E::outOfRange,
+                    "minutes of latitude \"61\" is out of range: whole minutes go from 0 to 60"},
+        RefusedCase{"45° 30' 15\" N, 73° 60' 0.001\" W", E::outOfRange,
+                    "minutes and seconds of longitude \"60' 0.001\" is out of range: together "
+                    "they make at most 60 minutes (60' 0\" or 59' 60\")"},
         RefusedCase{"45° 60.5' N, 73° 20' W", E::outOfRange,
                     "minutes of latitude \"60.5\" is out of range: decimal minutes go from 0 "
                     "to 60"},

@@ -1,0 +1,31 @@
+// `quorvane convert -`: positions read line by line and converted on forms that are reused.
+//
+// The input is cut into blocks of whole lines. Worker threads, each with its own form, convert
+// the blocks; the calling thread reads ahead and writes the finished blocks in input order, so
+// the output has one line per input line, in order, whatever the number of workers. A fixed
+// number of blocks circulates, so memory stays constant however long the input is.
+#pragma once
+
+#include "core/form_platform.h"
+
+#include <cstddef>
+#include <cstdio>
+
+namespace quorvane {
+
+// A position fits in far less; a longer line is skipped (and reported) without being stored.
+inline constexpr std::size_t kMaxPositionLineLength = 4096;
+
+enum class StreamOutcome : unsigned char {
+    allConverted,
+    someLinesUnread, // bad lines (an empty output line each), or the input failed
+    outputFailed,
+};
+
+// Converts every line of `in` and writes one line to `out` for each: the four copy lines
+// separated by tabs, or nothing for a line that cannot be read (its message goes to `err`,
+// with its line number). workers: how many converting threads; 0 picks one per core.
+StreamOutcome convertPositionStream(std::FILE* in, std::FILE* out, std::FILE* err, DecimalMode mode,
+                                    std::size_t workers = 0);
+
+} // namespace quorvane
