@@ -200,6 +200,7 @@ Page {
 
     NavigationBar {
         id: navigationBar
+        objectName: "navigationBar"
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: parent.bottom

@@ -12,6 +12,7 @@ Rectangle {
     property alias latitude: latitudeRow
     property alias longitude: longitudeRow
 
+    objectName: "card_" + notation
     radius: Theme.cardRadius
     color: Theme.card
     implicitHeight: column.implicitHeight + 2 * column.anchors.margins

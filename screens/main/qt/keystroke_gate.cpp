@@ -151,10 +151,8 @@ std::optional<TextProposal> inputMethodProposal(const QInputMethodEvent& im, con
     const int last =
         removed > 0 ? std::max(removedSelection.end, toOriginal(end)) : toOriginal(end);
     const int tail = static_cast<int>(s.text.size()) - last;
-    TextProposal proposal{first, last - first,
-                          text.mid(first, static_cast<int>(text.size()) - tail - first)};
-    if (proposal.length == 0 && proposal.replacement.isEmpty()) return std::nullopt;
-    return proposal;
+    return TextProposal{first, last - first,
+                        text.mid(first, static_cast<int>(text.size()) - tail - first)};
 }
 
 std::optional<TextProposal> middleClickProposal(const QMouseEvent& mouse, const EditState& s) {
@@ -181,16 +179,23 @@ EditState editStateOf(const QQuickItem& field) {
 }
 
 std::optional<TextProposal> proposalFor(const QEvent& event, const EditState& state) {
+    std::optional<TextProposal> proposal;
     switch (event.type()) {
     case QEvent::KeyPress:
-        return keyProposal(static_cast<const QKeyEvent&>(event), state);
+        proposal = keyProposal(static_cast<const QKeyEvent&>(event), state);
+        break;
     case QEvent::InputMethod:
-        return inputMethodProposal(static_cast<const QInputMethodEvent&>(event), state);
+        proposal = inputMethodProposal(static_cast<const QInputMethodEvent&>(event), state);
+        break;
     case QEvent::MouseButtonRelease:
-        return middleClickProposal(static_cast<const QMouseEvent&>(event), state);
+        proposal = middleClickProposal(static_cast<const QMouseEvent&>(event), state);
+        break;
     default:
-        return std::nullopt;
+        break;
     }
+    // Replacing nothing by nothing (a word delete that selects no text) changes nothing.
+    if (proposal && proposal->length == 0 && proposal->replacement.isEmpty()) return std::nullopt;
+    return proposal;
 }
 
 KeystrokeGate::KeystrokeGate(Decider decider, QObject* parent)

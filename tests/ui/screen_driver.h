@@ -1,0 +1,61 @@
+// Drives the real converter screen the way a user does: taps on controls, keys typed one by
+// one into the window, input-method events. Each driver is a fresh application with a settings
+// file of its own.
+#pragma once
+
+#include "app/qt/app_session.h"
+
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace quorvane::uitest {
+
+// Gives each test its own settings folder; QSettings reads the folder when a store is made.
+class SettingsFolder {
+public:
+    SettingsFolder();
+    QString path() const { return dir_.path(); }
+    // Writes raw values into the settings file a new screen will read.
+    void store(const QString& key, const QVariant& value) const;
+    QVariant stored(const QString& key) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+class ScreenDriver {
+public:
+    // A fresh application over the given settings folder (which must outlive the driver).
+    explicit ScreenDriver(const SettingsFolder& settings, WindowSize size = kPhoneWindowSize);
+
+    bool loaded() const { return loaded_; }
+    qt::AppSession& session() { return *session_; }
+    QQuickWindow& window() { return *session_->window(); }
+
+    // The item with this objectName anywhere in the window; nullptr when there is none.
+    QQuickItem* item(const QString& name) const;
+    QString text(const QString& field) const;
+    int selectorIndex(const QString& selector) const;
+    QString editingField() const { return session_->screen().editingField(); }
+
+    // A left click in the middle of the named item.
+    void tap(const QString& name);
+    // A click on the background of the form (beside the first notation's title).
+    void tapBackground();
+    // Presses and releases a key in the window (to the item with the focus).
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void keySequence(const QKeySequence& sequence);
+    // Types the text one key per character, as a hardware keyboard would.
+    void type(const QString& text);
+    // Taps the field, types the text and leaves it being edited.
+    void typeInto(const QString& field, const QString& text);
+
+private:
+    std::unique_ptr<qt::AppSession> session_;
+    bool loaded_ = false;
+};
+
+} // namespace quorvane::uitest
