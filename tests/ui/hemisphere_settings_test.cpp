@@ -1,0 +1,156 @@
+// Hemisphere selectors: a change moves the whole half and is stored under "c1" .. "c8" in
+// QSettings; a fresh screen restores what was stored, and stored values that are no index do
+// not break it.
+#include "screen_driver.h"
+#include "ui_test.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QtTest>
+
+using namespace quorvane::uitest;
+
+namespace {
+
+const QStringList kLatitudeSelectors{"c1", "c3", "c5", "c7"};
+const QStringList kLongitudeSelectors{"c2", "c4", "c6", "c8"};
+
+} // namespace
+
+class HemisphereSettingsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { settings_ = std::make_unique<SettingsFolder>(); }
+
+    void firstLaunchShowsNorthAndEast() {
+        ScreenDriver screen(*settings_);
+        QVERIFY(screen.loaded());
+        for (const QString& c : kLatitudeSelectors + kLongitudeSelectors)
+            QCOMPARE(screen.selectorIndex(c), 0);
+    }
+
+    // A tap on any selector's other segment moves its whole half and stores the four indices;
+    // the other half, the field texts and the stored values of the other half stay.
+    void aChangeMovesTheHalfAndIsStored_data() {
+        QTest::addColumn<QString>("segment"); // tapped
+        QTest::addColumn<QStringList>("moved");
+        QTest::addColumn<QStringList>("kept");
+        QTest::addColumn<int>("index");
+        QTest::newRow("c5 to South") << "c5_1" << kLatitudeSelectors << kLongitudeSelectors << 1;
+        QTest::newRow("c2 to West") << "c2_1" << kLongitudeSelectors << kLatitudeSelectors << 1;
+        QTest::newRow("c8 to West") << "c8_1" << kLongitudeSelectors << kLatitudeSelectors << 1;
+        QTest::newRow("c1 to South") << "c1_1" << kLatitudeSelectors << kLongitudeSelectors << 1;
+    }
+    void aChangeMovesTheHalfAndIsStored() {
+        QFETCH(QString, segment);
+        QFETCH(QStringList, moved);
+        QFETCH(QStringList, kept);
+        QFETCH(int, index);
+        ScreenDriver screen(*settings_);
+        QVERIFY(screen.loaded());
+        screen.typeInto("d7", "45.5");
+        screen.tap("doneButton");
+        const QString d5Before = screen.text("d5");
+
+        screen.tap(segment);
+        for (const QString& c : moved) {
+            QCOMPARE(screen.selectorIndex(c), index);
+            QCOMPARE(settings_->stored(c).toInt(), index);
+        }
+        for (const QString& c : kept) {
+            QCOMPARE(screen.selectorIndex(c), 0);
+            QVERIFY2(!settings_->stored(c).isValid(), qPrintable(c + " was stored"));
+        }
+        QCOMPARE(screen.text("d5"), d5Before); // the hemisphere is not part of the texts
+        QCOMPARE(screen.text("d7"), QString("45.5"));
+    }
+
+    // Switching back to East stores 0 for the whole longitude half.
+    void switchingBackStoresZero() {
+        ScreenDriver screen(*settings_);
+        QVERIFY(screen.loaded());
+        screen.tap("c2_1");
+        screen.tap("c6_0");
+        for (const QString& c : kLongitudeSelectors) {
+            QCOMPARE(screen.selectorIndex(c), 0);
+            QCOMPARE(settings_->stored(c).toInt(), 0);
+        }
+    }
+
+    void aFreshScreenRestoresTheStoredHemispheres() {
+        {
+            ScreenDriver first(*settings_);
+            QVERIFY(first.loaded());
+            first.tap("c3_1");
+            first.tap("c8_1");
+        }
+        ScreenDriver second(*settings_);
+        QVERIFY(second.loaded());
+        for (const QString& c : kLatitudeSelectors + kLongitudeSelectors)
+            QCOMPARE(second.selectorIndex(c), 1);
+    }
+
+    // Each selector is restored from its own key, even when the stored halves disagree; the
+    // next change aligns them again.
+    void eachSelectorRestoresItsOwnKey() {
+        settings_->store("c1", 1);
+        settings_->store("c3", 0);
+        ScreenDriver screen(*settings_);
+        QVERIFY(screen.loaded());
+        QCOMPARE(screen.selectorIndex("c1"), 1);
+        QCOMPARE(screen.selectorIndex("c3"), 0);
+        screen.tap("c3_1");
+        for (const QString& c : kLatitudeSelectors)
+            QCOMPARE(screen.selectorIndex(c), 1);
+    }
+
+    // Values another program (or a damaged file) left behind: the screen comes up with the
+    // segment the value stands for (any whole number but 0 is South, anything that is no
+    // whole number reads as 0) and copies that hemisphere.
+    void storedValuesThatAreNoIndex_data() {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("south");
+        QTest::newRow("7") << QVariant(7) << 1 << true;
+        QTest::newRow("text abc") << QVariant("abc") << 0 << false;
+        QTest::newRow("text 1") << QVariant("1") << 1 << true;
+        QTest::newRow("-3") << QVariant(-3) << 1 << true;
+        QTest::newRow("1.5") << QVariant("1.5") << 0 << false;
+        QTest::newRow("empty text") << QVariant("") << 0 << false;
+    }
+    void storedValuesThatAreNoIndex() {
+        QFETCH(QVariant, stored);
+        QFETCH(int, index);
+        QFETCH(bool, south);
+        settings_->store("c5", stored);
+        ScreenDriver screen(*settings_);
+        QVERIFY(screen.loaded());
+        QCOMPARE(screen.selectorIndex("c5"), index);
+        QCOMPARE(screen.item("c5_0")->property("selected").toBool(), !south);
+        QCOMPARE(screen.item("c5_1")->property("selected").toBool(), south);
+
+        screen.typeInto("d5", "45.5");
+        screen.tap("nextButton");
+        screen.type("2.5");
+        screen.tap("doneButton");
+        screen.tap("copy3");
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString("45.5\u00b0 %1, 2.5\u00b0 E").arg(south ? "S" : "N"));
+
+        // A tap on the North segment makes it a proper index again, for the whole half.
+        if (south) {
+            screen.tap("c5_0");
+            for (const QString& c : kLatitudeSelectors) {
+                QCOMPARE(screen.selectorIndex(c), 0);
+                QCOMPARE(settings_->stored(c).toInt(), 0);
+            }
+        }
+    }
+
+private:
+    std::unique_ptr<SettingsFolder> settings_;
+};
+
+QUORVANE_UI_TEST(HemisphereSettingsTest);
+#include "hemisphere_settings_test.moc"
