@@ -1,5 +1,7 @@
 #include "convert_command.h"
 
+#include "position_entry.h"
+
 #include "actions/output_texts.h"
 #include "convert_stream.h"
 
@@ -169,42 +171,9 @@ void ConversionForm::reset() {
     controller_.clearButtonAction(); // the stored values of the fields
 }
 
-void ConversionForm::setHemisphere(SelectorId selector, Hemisphere hemisphere, Half half) {
-    // An empty form shows North and East; the user taps a segment only to change that. The
-    // selector changes, then the toggle aligns the four selectors of its half.
-    if (hemisphere == Hemisphere::northOrEast) return;
-    view_.setSelectedIndex(selector, 1);
-    if (half == Half::latitude)
-        controller_.changeNS(selector);
-    else
-        controller_.changeEW(selector);
-}
-
-void ConversionForm::typeInto(FieldId field, std::string_view text, bool first) {
-    // The first field is tapped; the others are reached with Next, which ends the previous one.
-    if (first) {
-        view_.beginEditing(field);
-    } else {
-        controller_.nextButtonAction();
-        // The numbers of a notation follow its navigation order, so Next lands here; should the
-        // tables ever disagree, tap the field instead of typing into the wrong one.
-        if (view_.editingField() != field) view_.beginEditing(field);
-    }
-    view_.setText(field, text);
-}
-
 void ConversionForm::enter(const PositionReading& position) {
     reset();
-    const NotationInfo& n = info(position.notation);
-    setHemisphere(n.latitudeSelector, position.latitude.hemisphere, Half::latitude);
-    setHemisphere(n.longitudeSelector, position.longitude.hemisphere, Half::longitude);
-
-    bool first = true;
-    for (std::size_t k = 0; k < position.latitude.count; ++k, first = false)
-        typeInto(n.latitudeFields[k], position.latitude.numbers[k], first);
-    for (std::size_t k = 0; k < position.longitude.count; ++k)
-        typeInto(n.longitudeFields[k], position.longitude.numbers[k], false);
-    controller_.doneButtonAction();
+    enterPosition(controller_, view_, position);
 }
 
 void ConversionForm::appendCopyLines(std::string& out, char separator) const {

@@ -73,8 +73,6 @@ private:
     };
 
     void reset();
-    void setHemisphere(SelectorId selector, Hemisphere hemisphere, Half half);
-    void typeInto(FieldId field, std::string_view text, bool first);
 
     EnglishTranslator translator_;
     Nowhere nowhere_;

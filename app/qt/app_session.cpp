@@ -1,7 +1,10 @@
 #include "app_session.h"
 
+#include "app/position_entry.h"
+#include "app/position_reader.h"
 #include "app/qt/geo_uri.h"
 
+#include <QCoreApplication>
 #include <QQuickWindow>
 #include <QtQml/qqmlextensionplugin.h>
 
@@ -60,9 +63,44 @@ QQuickWindow* AppSession::window() const {
     return roots.isEmpty() ? nullptr : qobject_cast<QQuickWindow*>(roots.first());
 }
 
+namespace {
+
+// A bad position is quoted in the message, but not at any length.
+constexpr qsizetype kMaxQuotedLength = 60;
+
+QString quoted(std::string_view text) {
+    QString quote = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (quote.size() > kMaxQuotedLength) quote = quote.left(kMaxQuotedLength) + QChar(0x2026);
+    return quote;
+}
+
+QString unreadableMessage(std::string_view text, const std::string& why) {
+    return QCoreApplication::translate("AppSession", "Could not open \u201c%1\u201d: %2")
+        .arg(quoted(text), QString::fromStdString(why));
+}
+
+} // namespace
+
 bool AppSession::openPosition(std::string_view text) {
-    (void)text;
-    return false;
+    std::string positionText(text);
+    if (isGeoUri(text)) {
+        GeoUriReading geo = readGeoUri(text);
+        if (!geo.position) {
+            showNotice(unreadableMessage(text, geo.error), 0);
+            return false;
+        }
+        positionText = std::move(*geo.position);
+    }
+    const PositionReading reading = readPosition(positionText);
+    if (!reading.ok()) {
+        showNotice(unreadableMessage(text, describeError(reading)), 0);
+        return false;
+    }
+    enterPosition(controller_, view_, reading);
+    // The form is shown from its top, wherever the entry left the focus.
+    if (QQuickItem* scrollView = screen_.outlet(QStringLiteral("scrollView")))
+        scrollView->setProperty("contentY", 0);
+    return true;
 }
 
 } // namespace quorvane::qt

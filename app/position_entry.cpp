@@ -1,0 +1,49 @@
+#include "position_entry.h"
+
+namespace quorvane {
+
+namespace {
+
+void showHemisphere(MainViewController& controller, FormView& view, SelectorId selector,
+                    Hemisphere hemisphere) {
+    const int index = hemisphere == Hemisphere::northOrEast ? 0 : 1;
+    if (hemisphereOf(view.selectedIndex(selector)) == hemisphere) return;
+    // The user taps the other segment: the selector changes, then the toggle aligns its half.
+    view.setSelectedIndex(selector, index);
+    if (info(selector).half == Half::latitude)
+        controller.changeNS(selector);
+    else
+        controller.changeEW(selector);
+}
+
+void typeInto(MainViewController& controller, FormView& view, FieldId field, std::string_view text,
+              bool first) {
+    // The first field is tapped; the others are reached with Next, which ends the previous one.
+    if (first) {
+        view.beginEditing(field);
+    } else {
+        controller.nextButtonAction();
+        // The numbers of a notation follow its navigation order, so Next lands here; should the
+        // tables ever disagree, tap the field instead of typing into the wrong one.
+        if (!view.isEditing(field)) view.beginEditing(field);
+    }
+    view.setText(field, text);
+}
+
+} // namespace
+
+void enterPosition(MainViewController& controller, FormView& view,
+                   const PositionReading& position) {
+    const NotationInfo& n = info(position.notation);
+    showHemisphere(controller, view, n.latitudeSelector, position.latitude.hemisphere);
+    showHemisphere(controller, view, n.longitudeSelector, position.longitude.hemisphere);
+
+    bool first = true;
+    for (std::size_t k = 0; k < position.latitude.count; ++k, first = false)
+        typeInto(controller, view, n.latitudeFields[k], position.latitude.numbers[k], first);
+    for (std::size_t k = 0; k < position.longitude.count; ++k)
+        typeInto(controller, view, n.longitudeFields[k], position.longitude.numbers[k], false);
+    controller.doneButtonAction();
+}
+
+} // namespace quorvane

@@ -1,0 +1,18 @@
+// Entering a position into the converter's form the way a user would, on any FormView: the
+// terminal converter does it on an in-memory form, the application on its screen when it is
+// started with a position, so both show exactly the same texts.
+#pragma once
+
+#include "app/position_reader.h"
+#include "core/form_platform.h"
+#include "screens/main/main_view_controller.h"
+
+namespace quorvane {
+
+// The hemisphere selectors of the position's notation are tapped where they show the other
+// hemisphere (the toggle then aligns their half); the first number is typed into the first
+// field of the notation, Next leads to each further field, and Done ends the last edit, so the
+// ordinary end-of-editing conversions fill the other notations. The form is not emptied first.
+void enterPosition(MainViewController& controller, FormView& view, const PositionReading& position);
+
+} // namespace quorvane
