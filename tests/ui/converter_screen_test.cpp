@@ -227,6 +227,50 @@ private slots:
                  std::optional(quorvane::FieldId::d8));
     }
 
+    // In a short window the form scrolls so that the field being edited stays above the
+    // navigation bar, with room to spare.
+    void theEditedFieldStaysAboveTheNavigationBar_data() {
+        QTest::addColumn<QStringList>("path"); // tapped first, then reached with Next
+        QTest::newRow("tap on a low field") << QStringList{"d8"};
+        QTest::newRow("Next down the notation") << QStringList{"d7", "next"};
+        QTest::newRow("back up with Previous") << QStringList{"d8", "previous"};
+    }
+    void theEditedFieldStaysAboveTheNavigationBar() {
+        QFETCH(QStringList, path);
+        ScreenDriver screen(*settings_, {390, 480});
+        QVERIFY(screen.loaded());
+        for (const QString& step : path) {
+            if (step == "next" || step == "previous") {
+                screen.tap(step + "Button");
+            } else {
+                // Scroll so that the field sits at the bottom edge of the form, where the
+                // navigation bar will cover it.
+                QQuickItem* field = screen.item(step);
+                QQuickItem* flickable = screen.item("scrollView");
+                const qreal top = field->mapToItem(flickable->property("contentItem")
+                                                       .value<QQuickItem*>(),
+                                                   QPointF())
+                                      .y();
+                flickable->setProperty("contentY",
+                                       top + field->height() + 2 - flickable->height());
+                screen.tap(step);
+            }
+        }
+        QQuickItem* field = screen.item(screen.editingField());
+        QVERIFY(field);
+        QQuickItem* bar = screen.item("navigationBar");
+        QVERIFY(bar->isVisible());
+        const qreal fieldBottom = field->mapToScene(QPointF(0, field->height())).y();
+        const qreal fieldTop = field->mapToScene(QPointF()).y();
+        const qreal barTop = bar->mapToScene(QPointF()).y();
+        const qreal formTop = screen.item("scrollView")->mapToScene(QPointF()).y();
+        QVERIFY2(fieldBottom + 10 <= barTop,
+                 qPrintable(QStringLiteral("field ends at %1, bar starts at %2")
+                                .arg(fieldBottom)
+                                .arg(barTop)));
+        QVERIFY(fieldTop >= formTop);
+    }
+
     void tabAndBacktabMoveTheFocus() {
         ScreenDriver screen(*settings_);
         QVERIFY(screen.loaded());
