@@ -1,0 +1,190 @@
+// Speed and allocations of the hot paths: one conversion chain, the keystroke filter, number
+// texts, and `quorvane convert -` per line. Each benchmark reports the heap allocations it made
+// per iteration ("allocs"), counted by the replaced global operator new (allocation_count.cpp).
+#include "allocation_count.h"
+#include "app/convert_command.h"
+#include "app/convert_stream.h"
+#include "core/form_controller.h"
+#include "core/keystroke_filter.h"
+#include "core/memory_platform.h"
+#include "core/number_text.h"
+
+#include <array>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace quorvane;
+
+// Reports the allocations made since the benchmark's loop began, per iteration.
+class AllocationCounter {
+public:
+    explicit AllocationCounter(benchmark::State& state)
+        : state_(state), start_(bench::allocationsSoFar()) {}
+    ~AllocationCounter() {
+        const auto made = static_cast<double>(bench::allocationsSoFar() - start_);
+        state_.counters["allocs"] = benchmark::Counter(made, benchmark::Counter::kAvgIterations);
+    }
+    AllocationCounter(const AllocationCounter&) = delete;
+    AllocationCounter& operator=(const AllocationCounter&) = delete;
+
+private:
+    benchmark::State& state_;
+    std::size_t start_;
+};
+
+// A form as the screen wires it.
+struct Form {
+    explicit Form(DecimalMode mode = DecimalMode::point) : format(mode) {
+        view.setDelegate(&controller);
+    }
+    MemoryFormView view;
+    MemorySettingsStore settings;
+    FixedNumberFormat format;
+    FormController controller{view, settings, format};
+};
+
+// ---- convertFromField ---------------------------------------------------------------------
+
+// d1 ended with m1 and s1 filled: three steps (d1, m1, s1), each reading all fourteen fields,
+// the last converting into the other rows.
+void BM_ConvertFromField_DegreesMinutesSeconds(benchmark::State& state) {
+    Form form;
+    const int tag = info(FieldId::d1).tag;
+    AllocationCounter allocations(state);
+    for (auto _ : state) {
+        form.view.setText(FieldId::d1, "45");
+        form.view.setText(FieldId::m1, "30");
+        form.view.setText(FieldId::s1, "15");
+        form.controller.convertFromField(tag);
+        benchmark::DoNotOptimize(form.view.textRef(FieldId::d7).data());
+    }
+}
+BENCHMARK(BM_ConvertFromField_DegreesMinutesSeconds);
+
+// d7 ended: one step that splits the decimal degrees into every other row.
+void BM_ConvertFromField_SignedDecimalDegrees(benchmark::State& state) {
+    Form form(state.range(0) == 0 ? DecimalMode::point : DecimalMode::comma);
+    const int tag = info(FieldId::d7).tag;
+    AllocationCounter allocations(state);
+    for (auto _ : state) {
+        form.view.setText(FieldId::d7, "48.8583701");
+        form.controller.convertFromField(tag);
+        benchmark::DoNotOptimize(form.view.textRef(FieldId::s1).data());
+    }
+    state.SetLabel(state.range(0) == 0 ? "point" : "comma");
+}
+BENCHMARK(BM_ConvertFromField_SignedDecimalDegrees)->Arg(0)->Arg(1);
+
+// ---- Keystroke filter ---------------------------------------------------------------------
+
+struct Keystroke {
+    int tag;
+    std::u16string_view current;
+    Utf16Range range;
+    std::u16string_view replacement;
+};
+
+constexpr std::array<Keystroke, 6> kKeystrokes{{
+    {0, u"45", {2, 0}, u"6"},            // a third digit of whole degrees
+    {2, u"12", {2, 0}, u"."},            // the separator of the seconds
+    {7, u"30.2", {4, 0}, u"5"},          // a decimal of the minutes
+    {12, u"48.858370", {9, 0}, u"1"},    // the last decimal of decimal degrees
+    {10, u"45.5\u00B0", {4, 1}, u""},    // deleting a unit mark
+    {9, u"12.34567", {0, 8}, u"12.345"}, // a refused paste
+}};
+
+void BM_KeystrokeFilter(benchmark::State& state) {
+    AllocationCounter allocations(state);
+    for (auto _ : state) {
+        for (const Keystroke& k : kKeystrokes)
+            benchmark::DoNotOptimize(filterKeystroke(k.tag, k.current, k.range, k.replacement));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kKeystrokes.size()));
+}
+BENCHMARK(BM_KeystrokeFilter);
+
+// ---- doubleText ---------------------------------------------------------------------------
+
+void BM_DoubleText(benchmark::State& state) {
+    // Values as the conversion writes them: degrees to 7 decimals, minutes to 5, seconds to 3,
+    // whole values and exponent forms.
+    const std::array<double, 8> values{45.5041667, 51.50221,           30.132, 46.0,
+                                       5e-05,      12.345678900000003, 0.003,  179.9999999};
+    AllocationCounter allocations(state);
+    for (auto _ : state) {
+        for (const double v : values)
+            benchmark::DoNotOptimize(doubleText(v));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(values.size()));
+}
+BENCHMARK(BM_DoubleText);
+
+// ---- quorvane convert - ------------------------------------------------------------------
+
+std::vector<std::string> randomPositions(std::size_t count) {
+    std::mt19937_64 random(12345);
+    std::uniform_real_distribution<double> latitude(-90, 90);
+    std::uniform_real_distribution<double> longitude(-180, 180);
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::array<char, 64> line{};
+        std::snprintf(line.data(), line.size(), "%.7f, %.7f", latitude(random), longitude(random));
+        lines.emplace_back(line.data());
+    }
+    return lines;
+}
+
+// One line of the stream on one thread: read the position, enter it on the reused form, write
+// its four copy lines.
+void BM_ConvertLine(benchmark::State& state) {
+    const std::vector<std::string> lines = randomPositions(1024);
+    ConversionForm form(DecimalMode::point);
+    std::string output;
+    std::size_t next = 0;
+    AllocationCounter allocations(state);
+    for (auto _ : state) {
+        const PositionReading reading = readPosition(lines[next]);
+        form.enter(reading);
+        output.clear();
+        form.appendCopyLines(output, '\t');
+        benchmark::DoNotOptimize(output.data());
+        next = (next + 1) % lines.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ConvertLine);
+
+// The whole `quorvane convert -` on an in-memory input of random positions, with the given
+// number of worker threads; items are lines.
+void BM_ConvertStream(benchmark::State& state) {
+    constexpr std::size_t kLines = 20000;
+    std::string input;
+    for (const std::string& line : randomPositions(kLines))
+        input += line + "\n";
+    const auto workers = static_cast<std::size_t>(state.range(0));
+    std::FILE* sink = std::fopen("/dev/null", "w");
+    const std::size_t allocationsBefore = bench::allocationsSoFar();
+    for (auto _ : state) {
+        std::FILE* in = fmemopen(input.data(), input.size(), "r");
+        benchmark::DoNotOptimize(
+            convertPositionStream(in, sink, sink, DecimalMode::point, workers));
+        std::fclose(in);
+    }
+    std::fclose(sink);
+    const auto lines = static_cast<double>(state.iterations()) * static_cast<double>(kLines);
+    state.counters["allocs/line"] =
+        static_cast<double>(bench::allocationsSoFar() - allocationsBefore) / lines;
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kLines));
+    state.SetLabel(std::to_string(workers) + " worker(s)");
+}
+BENCHMARK(BM_ConvertStream)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+BENCHMARK_MAIN();
