@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <limits>
 #include <locale.h> // newlocale, strtod_l: the "C" locale as an object, not the process's
+#include <optional>
 
 namespace quorvane {
 
@@ -37,6 +38,41 @@ bool isPlainDecimal(std::string_view text) {
         }
     }
     return digit;
+}
+
+// The exact fast path: a plain decimal whose digits, read as a whole number, stay below 2^53
+// and that has at most 22 digits after the point is that number divided by a power of ten,
+// both held exactly by a double, so the one rounding of the division gives the correctly
+// rounded value, the same as strtod's. Nearly every field text qualifies.
+constexpr std::uint64_t kExactIntegerLimit = std::uint64_t{1} << 53;
+constexpr std::size_t kMaxExactDigits = 19; // any 19 digits fit in 64 bits
+constexpr std::array<double, 23> kExactPowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+std::optional<double> exactShortDecimal(std::string_view text) {
+    std::size_t i = text.front() == '-' ? 1 : 0;
+    const bool negative = i == 1;
+    std::uint64_t digits = 0;
+    std::size_t count = 0;
+    std::size_t decimals = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            if (++count > kMaxExactDigits) return std::nullopt;
+            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+            if (point) ++decimals;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (count == 0 || digits > kExactIntegerLimit || decimals >= kExactPowersOfTen.size())
+        return std::nullopt;
+    const double magnitude = static_cast<double>(digits) / kExactPowersOfTen[decimals];
+    return negative ? -magnitude : magnitude;
 }
 
 locale_t cLocale() {
@@ -80,6 +116,7 @@ ParseResult parseWithC(std::string_view text) noexcept {
 ParseResult parseDouble(std::string_view text) noexcept {
     if (text.empty()) return {0, 0, ParseError::empty};
     if (isLeadingBlank(text.front())) return {0, 0, ParseError::leadingWhitespace};
+    if (const auto exact = exactShortDecimal(text)) return {*exact, text.size(), ParseError::none};
     if (isPlainDecimal(text)) {
         double value = 0;
         const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -115,7 +152,8 @@ Digits shortestDigits(double value) {
     std::array<char, 40> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::scientific);
-    const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const std::string_view text(buffer.data(),
+                                static_cast<std::size_t>(result.ptr - buffer.data()));
 
     Digits d;
     std::size_t i = 0;
@@ -184,7 +222,8 @@ NumberText localDoubleText(double value, DecimalMode mode) {
     NumberText text = doubleText(value);
     if (mode == DecimalMode::point) return text;
     NumberText out;
-    for (const char c : text.view()) out.append(c == '.' ? std::string_view(",") : std::string_view(&c, 1));
+    for (const char c : text.view())
+        out.append(c == '.' ? std::string_view(",") : std::string_view(&c, 1));
     return out;
 }
 
@@ -204,6 +243,8 @@ std::int64_t truncToInteger(double value) {
     return static_cast<std::int64_t>(value);
 }
 
-double roundHalfAway(double value) { return std::round(value); }
+double roundHalfAway(double value) {
+    return std::round(value);
+}
 
 } // namespace quorvane
