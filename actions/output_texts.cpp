@@ -63,11 +63,10 @@ NotationTexts notationTexts(const FormView& view, Notation notation) {
     return t;
 }
 
-CopyLine copyText(Notation notation, const NotationTexts& texts) {
+HemisphereMarkers appendCopyText(std::string& line, Notation notation, const NotationTexts& texts) {
     const NotationInfo& n = info(notation);
-    const HemisphereMarkers m = markersFor(n.markers, texts.latitudeSelector, texts.longitudeSelector);
-    std::string line;
-    line.reserve(64);
+    const HemisphereMarkers m =
+        markersFor(n.markers, texts.latitudeSelector, texts.longitudeSelector);
     if (n.markers == MarkerStyle::signs) {
         // -45.5, 73.25: the sign stands directly before each number.
         line += m.ns;
@@ -85,6 +84,13 @@ CopyLine copyText(Notation notation, const NotationTexts& texts) {
         line += ' ';
         line += m.ew;
     }
+    return m;
+}
+
+CopyLine copyText(Notation notation, const NotationTexts& texts) {
+    std::string line;
+    line.reserve(64);
+    const HemisphereMarkers m = appendCopyText(line, notation, texts);
     return {std::move(line), m};
 }
 
@@ -128,7 +134,9 @@ std::string mapsURL(MapsApp app, const MapsPosition& p) {
     return url;
 }
 
-std::string shareText(const MapsPosition& p) { return p.latitude + ", " + p.longitude; }
+std::string shareText(const MapsPosition& p) {
+    return p.latitude + ", " + p.longitude;
+}
 
 namespace {
 

@@ -41,6 +41,9 @@ struct CopyLine {
 // The clipboard line of a notation, e.g. 45° 30' 15.0" N, 73° 20' 30.0" W or -45.5, 73.25.
 CopyLine copyText(Notation notation, const NotationTexts& texts);
 CopyLine copyText(const FormView& view, Notation notation);
+// The same line appended to `line` (which may hold other text), for callers that write many
+// lines into one buffer; returns the markers.
+HemisphereMarkers appendCopyText(std::string& line, Notation notation, const NotationTexts& texts);
 
 // Every "," replaced by ".".
 std::string normalisedText(std::string_view text);
@@ -51,7 +54,7 @@ enum class MapsApp : unsigned char { appleMaps, googleMaps, openStreetMap, waze 
 
 struct MapsAppInfo {
     MapsApp id;
-    std::string_view name;   // the English name, also its translation key
+    std::string_view name; // the English name, also its translation key
     std::string_view host;
     std::string_view prefix; // path and fixed query before the position
     bool positionTwice;      // OpenStreetMap: route and map centre
@@ -65,7 +68,9 @@ inline constexpr std::array<MapsAppInfo, 4> kMapsApps{{
     {MapsApp::waze, "Waze", "waze.com", "/ul?ll=", false},
 }};
 
-constexpr const MapsAppInfo& info(MapsApp app) { return kMapsApps[static_cast<std::size_t>(app)]; }
+constexpr const MapsAppInfo& info(MapsApp app) {
+    return kMapsApps[static_cast<std::size_t>(app)];
+}
 
 // Looks up a text by its English key in the user's language.
 using Translate = std::function<std::string(std::string_view key)>;
