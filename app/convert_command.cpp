@@ -1,9 +1,8 @@
 #include "convert_command.h"
 
-#include "position_entry.h"
-
 #include "actions/output_texts.h"
 #include "convert_stream.h"
+#include "position_entry.h"
 
 #include <algorithm>
 #include <array>
@@ -179,7 +178,7 @@ void ConversionForm::enter(const PositionReading& position) {
 void ConversionForm::appendCopyLines(std::string& out, char separator) const {
     for (const NotationInfo& n : kNotations) {
         if (n.id != kNotations.front().id) out += separator;
-        out += copyText(view_, n.id).line;
+        appendCopyText(out, n.id, notationTexts(view_, n.id));
     }
 }
 
