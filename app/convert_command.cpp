@@ -176,9 +176,18 @@ void ConversionForm::enter(const PositionReading& position) {
 }
 
 void ConversionForm::appendCopyLines(std::string& out, char separator) const {
+    // The texts of each notation are gathered as notationTexts does, but straight from the
+    // in-memory view into one reused set of strings, which the stream does once per line.
+    NotationTexts& texts = copyTexts_;
     for (const NotationInfo& n : kNotations) {
         if (n.id != kNotations.front().id) out += separator;
-        appendCopyText(out, n.id, notationTexts(view_, n.id));
+        for (std::size_t i = 0; i < n.fieldsPerHalf; ++i) {
+            texts.latitude[i] = view_.textRef(n.latitudeFields[i]);
+            texts.longitude[i] = view_.textRef(n.longitudeFields[i]);
+        }
+        texts.latitudeSelector = view_.selectedIndex(n.latitudeSelector);
+        texts.longitudeSelector = view_.selectedIndex(n.longitudeSelector);
+        appendCopyText(out, n.id, texts);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "actions/action_platform.h"
 #include "actions/maps_choice.h"
+#include "actions/output_texts.h"
 #include "app/position_reader.h"
 #include "core/memory_platform.h"
 #include "screens/main/main_view_controller.h"
@@ -81,6 +82,7 @@ private:
     FixedNumberFormat numberFormat_;
     MapsChoice mapsChoice_;
     MainViewController controller_;
+    mutable NotationTexts copyTexts_; // reused by appendCopyLines
 };
 
 } // namespace quorvane
