@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
+#include <sys/resource.h>
 
 namespace quorvane::qt {
 
@@ -24,12 +25,22 @@ long peakResidentKilobytes() {
     return 0;
 }
 
+// Processor time of the process so far (user and system, all threads), in microseconds.
+long long processorMicroseconds() {
+    rusage usage{};
+    if (getrusage(RUSAGE_SELF, &usage) != 0) return 0;
+    const auto micro = [](const timeval& t) {
+        return static_cast<long long>(t.tv_sec) * 1000000 + t.tv_usec;
+    };
+    return micro(usage.ru_utime) + micro(usage.ru_stime);
+}
+
 void reportStartup() {
     if (qEnvironmentVariableIntValue("QUORVANE_STARTUP_REPORT") == 0) return;
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     const long long nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
-    std::fprintf(stderr, "quorvane-startup first_frame_unix_ns=%lld peak_rss_kb=%ld\n", nanoseconds,
-                 peakResidentKilobytes());
+    std::fprintf(stderr, "quorvane-startup first_frame_unix_ns=%lld cpu_us=%lld peak_rss_kb=%ld\n",
+                 nanoseconds, processorMicroseconds(), peakResidentKilobytes());
 }
 
 } // namespace

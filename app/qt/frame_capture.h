@@ -1,8 +1,9 @@
 // Headless pictures of a window: its first frame, saved as PNG.
 //
 // With QUORVANE_STARTUP_REPORT=1 in the environment, the moment that frame was on screen (wall
-// clock, nanoseconds since the epoch) and the peak memory so far are printed to stderr as
-//   quorvane-startup first_frame_unix_ns=N peak_rss_kb=N
+// clock, nanoseconds since the epoch), the processor time used so far and the peak memory so
+// far are printed to stderr as
+//   quorvane-startup first_frame_unix_ns=N cpu_us=N peak_rss_kb=N
 // for tools/bench-startup.sh, which compares them with an empty window built the same way.
 #pragma once
 

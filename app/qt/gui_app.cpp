@@ -6,11 +6,13 @@
 #include "app/qt/gui_options.h"
 #include "screens/main/qt/qt_settings_store.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <cstdio>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace quorvane {
@@ -19,6 +21,21 @@ namespace {
 
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
+
+// Reads the font database on another core while the screen is being built. The first text of
+// the screen would otherwise wait for it (fontconfig's set-up is a good part of the start-up
+// time); the database guards itself with a lock, so the screen simply finds it ready. Joined
+// before the application object goes away.
+class FontDatabaseWarmUp {
+public:
+    FontDatabaseWarmUp() : thread_([] { QFontDatabase::families(); }) {}
+    ~FontDatabaseWarmUp() { thread_.join(); }
+    FontDatabaseWarmUp(const FontDatabaseWarmUp&) = delete;
+    FontDatabaseWarmUp& operator=(const FontDatabaseWarmUp&) = delete;
+
+private:
+    std::thread thread_;
+};
 
 std::vector<std::string> argumentsAfterProgram(const QStringList& arguments) {
     std::vector<std::string> words;
@@ -69,6 +86,7 @@ int runGuiApp(int argc, char** argv) {
     }
     const GuiOptions& options = *parsed.options;
 
+    const FontDatabaseWarmUp fontWarmUp;
     qt::AppSession session;
     const bool loaded = session.load(options.size.value_or(kPhoneWindowSize));
     if (options.mode == GuiMode::selfTest) return runSelfTest(session);

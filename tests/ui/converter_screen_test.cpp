@@ -247,12 +247,12 @@ private slots:
                 // navigation bar will cover it.
                 QQuickItem* field = screen.item(step);
                 QQuickItem* flickable = screen.item("scrollView");
-                const qreal top = field->mapToItem(flickable->property("contentItem")
-                                                       .value<QQuickItem*>(),
-                                                   QPointF())
-                                      .y();
-                flickable->setProperty("contentY",
-                                       top + field->height() + 2 - flickable->height());
+                const qreal top =
+                    field
+                        ->mapToItem(flickable->property("contentItem").value<QQuickItem*>(),
+                                    QPointF())
+                        .y();
+                flickable->setProperty("contentY", top + field->height() + 2 - flickable->height());
                 screen.tap(step);
             }
         }
@@ -264,10 +264,10 @@ private slots:
         const qreal fieldTop = field->mapToScene(QPointF()).y();
         const qreal barTop = bar->mapToScene(QPointF()).y();
         const qreal formTop = screen.item("scrollView")->mapToScene(QPointF()).y();
-        QVERIFY2(fieldBottom + 10 <= barTop,
-                 qPrintable(QStringLiteral("field ends at %1, bar starts at %2")
-                                .arg(fieldBottom)
-                                .arg(barTop)));
+        QVERIFY2(
+            fieldBottom + 10 <= barTop,
+            qPrintable(
+                QStringLiteral("field ends at %1, bar starts at %2").arg(fieldBottom).arg(barTop)));
         QVERIFY(fieldTop >= formTop);
     }
 

@@ -2,7 +2,8 @@
 // oracle keeps the prediction honest: with a gate that accepts everything, the proposal applied
 // to the text before the event must give exactly the text Qt produced, and an event for which
 // the gate proposes nothing must leave the text alone. It runs over typed keys, deletes, cut,
-// paste and input-method commits, so a Qt upgrade that changes their behaviour fails here.
+// paste and input-method commits, on a plain TextInput (what the screen's fields are) and on a
+// Controls TextField, so a Qt upgrade that changes their behaviour fails here.
 #include "screens/main/qt/keystroke_gate.h"
 #include "ui_test.h"
 
@@ -80,22 +81,25 @@ private slots:
             import QtQuick.Controls.Basic
             Window {
                 width: 300; height: 80; visible: true
-                TextField { objectName: "field"; width: 280; focus: true }
+                Column {
+                    TextInput { objectName: "TextInput"; width: 280; height: 30 }
+                    TextField { objectName: "TextField"; width: 280 }
+                }
             })",
                           QUrl());
         window_.reset(qobject_cast<QQuickWindow*>(component.create()));
         QVERIFY2(window_, qPrintable(component.errorString()));
-        field_ = window_->findChild<QQuickItem*>("field");
-        QVERIFY(field_);
         gate_ = std::make_unique<KeystrokeGate>(
             [this](QQuickItem&, const EditState&, const TextProposal& proposal) {
                 proposals_.push_back(proposal);
                 return GateVerdict::pass;
             });
-        gate_->watch(*field_);
+        for (const char* kind : {"TextInput", "TextField"}) {
+            auto* field = window_->findChild<QQuickItem*>(kind);
+            QVERIFY(field);
+            gate_->watch(*field);
+        }
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-        field_->forceActiveFocus();
-        QVERIFY(field_->hasActiveFocus());
     }
 
     void cleanupTestCase() {
@@ -104,96 +108,29 @@ private slots:
     }
 
     void proposalReproducesQt_data() {
+        QTest::addColumn<QString>("kind");
         QTest::addColumn<Step>("step");
-        const QString pair = QString::fromUtf8("1\xF0\x9F\x98\x80"
-                                               "2");        // 1, an emoji, 2
-        const QString accent = QStringLiteral("1e\u03012"); // e + combining acute
-        QTest::newRow("digit at the end") << Step{"12", 2, 2, {}, typed("3"), true};
-        QTest::newRow("digit in the middle") << Step{"12", 1, 1, {}, typed("5"), true};
-        QTest::newRow("digit over a selection") << Step{"12345", 1, 4, {}, typed("9"), true};
-        QTest::newRow("digit over a backward selection")
-            << Step{"12345", 4, 1, {}, typed("9"), true};
-        QTest::newRow("letter") << Step{"12", 2, 2, {}, typed("a"), true};
-        QTest::newRow("AltGr character")
-            << Step{"1", 1, 1, {}, typed("@", Qt::ControlModifier | Qt::AltModifier), true};
-        QTest::newRow("Ctrl+letter inserts nothing")
-            << Step{"12", 2, 2, {}, typed("q", Qt::ControlModifier), false};
-        QTest::newRow("Backspace") << Step{"123", 3, 3, {}, key(Qt::Key_Backspace), true};
-        QTest::newRow("Backspace at the start")
-            << Step{"123", 0, 0, {}, key(Qt::Key_Backspace), false};
-        QTest::newRow("Backspace over a selection")
-            << Step{"12345", 1, 3, {}, key(Qt::Key_Backspace), true};
-        QTest::newRow("Backspace after a surrogate pair")
-            << Step{pair, 3, 3, {}, key(Qt::Key_Backspace), true};
-        QTest::newRow("Delete") << Step{"123", 1, 1, {}, key(Qt::Key_Delete), true};
-        QTest::newRow("Delete at the end") << Step{"123", 3, 3, {}, key(Qt::Key_Delete), false};
-        QTest::newRow("Delete before a surrogate pair")
-            << Step{pair, 1, 1, {}, key(Qt::Key_Delete), true};
-        QTest::newRow("Delete before a combining accent")
-            << Step{accent, 1, 1, {}, key(Qt::Key_Delete), true};
-        QTest::newRow("Delete over a selection")
-            << Step{"12345", 3, 1, {}, key(Qt::Key_Delete), true};
-        QTest::newRow("delete word backwards")
-            << Step{"12.5 678", 8, 8, {}, keys(QKeySequence::DeleteStartOfWord), true};
-        QTest::newRow("delete word backwards with a selection")
-            << Step{"12 345 678", 5, 9, {}, keys(QKeySequence::DeleteStartOfWord), true};
-        QTest::newRow("delete word forwards")
-            << Step{"12 345", 0, 0, {}, keys(QKeySequence::DeleteEndOfWord), true};
-        QTest::newRow("delete word forwards with a selection")
-            << Step{"12 345 678", 4, 7, {}, keys(QKeySequence::DeleteEndOfWord), true};
-        // The word end after the cursor is the selection's anchor: nothing is selected.
-        QTest::newRow("delete word forwards up to the anchor")
-            << Step{"12 345 678", 7, 4, {}, keys(QKeySequence::DeleteEndOfWord), false};
-        QTest::newRow("Ctrl+Backspace")
-            << Step{"12 345", 6, 6, {}, key(Qt::Key_Backspace, Qt::ControlModifier), true};
-        QTest::newRow("cut a selection") << Step{"12345", 1, 3, {}, keys(QKeySequence::Cut), true};
-        QTest::newRow("cut without a selection")
-            << Step{"12345", 2, 2, {}, keys(QKeySequence::Cut), true};
-        QTest::newRow("paste at the cursor")
-            << Step{"12", 1, 1, "345", keys(QKeySequence::Paste), true};
-        QTest::newRow("paste over a selection")
-            << Step{"12345", 1, 4, "9", keys(QKeySequence::Paste), true};
-        QTest::newRow("paste of 12.5") << Step{"", 0, 0, "12.5", keys(QKeySequence::Paste), true};
-        QTest::newRow("paste of nothing over a selection")
-            << Step{"12345", 1, 4, "", keys(QKeySequence::Paste), true};
-        QTest::newRow("paste of nothing") << Step{"12", 1, 1, "", keys(QKeySequence::Paste), false};
-        QTest::newRow("Shift+Insert pastes")
-            << Step{"12", 2, 2, "7", key(Qt::Key_Insert, Qt::ShiftModifier), true};
-        QTest::newRow("commit") << Step{"12", 2, 2, {}, inputMethod("3", 0, 0), true};
-        QTest::newRow("commit over a selection")
-            << Step{"12345", 1, 3, {}, inputMethod("9", 0, 0), true};
-        QTest::newRow("commit replacing the character before the cursor")
-            << Step{"123", 3, 3, {}, inputMethod("9", -1, 1), true};
-        QTest::newRow("commit replacing after the cursor")
-            << Step{"12345", 1, 1, {}, inputMethod("9", 1, 2), true};
-        QTest::newRow("commit replacing a range beyond the start")
-            << Step{"123", 1, 1, {}, inputMethod("9", -3, 2), true};
-        QTest::newRow("commit replacing next to a selection")
-            << Step{"12345", 2, 3, {}, inputMethod("9", -1, 1), true};
-        QTest::newRow("replacement without commit")
-            << Step{"12345", 3, 3, {}, inputMethod("", -2, 2), true};
-        QTest::newRow("preedit over a selection removes it")
-            << Step{"12345", 1, 3, {}, inputMethod("", 0, 0, "7"), true};
-        QTest::newRow("commit with a new preedit")
-            << Step{"12", 2, 2, {}, inputMethod("3", 0, 0, "4"), true};
-        QTest::newRow("Return") << Step{"12", 2, 2, {}, key(Qt::Key_Return), false};
-        QTest::newRow("cursor moves") << Step{"12", 2, 2, {}, key(Qt::Key_Left), false};
-        QTest::newRow("select all") << Step{"12", 2, 2, {}, keys(QKeySequence::SelectAll), false};
-        QTest::newRow("copy") << Step{"12", 0, 2, {}, keys(QKeySequence::Copy), false};
+        for (const char* kind : {"TextInput", "TextField"})
+            addSteps(QString::fromLatin1(kind));
     }
 
     void proposalReproducesQt() {
+        QFETCH(QString, kind);
         QFETCH(Step, step);
-        field_->setProperty("text", step.text);
-        QMetaObject::invokeMethod(field_, "select", Q_ARG(int, step.anchor),
+        QQuickItem* field = window_->findChild<QQuickItem*>(kind);
+        QVERIFY(field);
+        field->forceActiveFocus();
+        QVERIFY(field->hasActiveFocus());
+        field->setProperty("text", step.text);
+        QMetaObject::invokeMethod(field, "select", Q_ARG(int, step.anchor),
                                   Q_ARG(int, step.cursor));
-        QCOMPARE(field_->property("cursorPosition").toInt(), step.cursor);
+        QCOMPARE(field->property("cursorPosition").toInt(), step.cursor);
         QGuiApplication::clipboard()->setText(step.clipboard);
         proposals_.clear();
 
-        step.action(*window_, *field_);
+        step.action(*window_, *field);
 
-        const QString after = field_->property("text").toString();
+        const QString after = field->property("text").toString();
         QCOMPARE(after != step.text, step.changesText);
         QVERIFY2(proposals_.size() <= 1, "one event, one proposal");
         if (proposals_.empty()) {
@@ -208,13 +145,83 @@ private slots:
         }
         // Leave no uncommitted input-method text for the next step.
         QInputMethodEvent clear;
-        QCoreApplication::sendEvent(field_, &clear);
+        QCoreApplication::sendEvent(field, &clear);
     }
 
 private:
+    static void addSteps(const QString& kind) {
+        const auto row = [&kind](const char* name) {
+            return &(QTest::newRow(qPrintable(kind + ": " + name)) << kind);
+        };
+        const QString pair = QString::fromUtf8("1\xF0\x9F\x98\x80"
+                                               "2");        // 1, an emoji, 2
+        const QString accent = QStringLiteral("1e\u03012"); // e + combining acute
+        *row("digit at the end") << Step{"12", 2, 2, {}, typed("3"), true};
+        *row("digit in the middle") << Step{"12", 1, 1, {}, typed("5"), true};
+        *row("digit over a selection") << Step{"12345", 1, 4, {}, typed("9"), true};
+        *row("digit over a backward selection") << Step{"12345", 4, 1, {}, typed("9"), true};
+        *row("letter") << Step{"12", 2, 2, {}, typed("a"), true};
+        *row("AltGr character") << Step{
+            "1", 1, 1, {}, typed("@", Qt::ControlModifier | Qt::AltModifier), true};
+        *row("Ctrl+letter inserts nothing")
+            << Step{"12", 2, 2, {}, typed("q", Qt::ControlModifier), false};
+        *row("Backspace") << Step{"123", 3, 3, {}, key(Qt::Key_Backspace), true};
+        *row("Backspace at the start") << Step{"123", 0, 0, {}, key(Qt::Key_Backspace), false};
+        *row("Backspace over a selection") << Step{"12345", 1, 3, {}, key(Qt::Key_Backspace), true};
+        *row("Backspace after a surrogate pair")
+            << Step{pair, 3, 3, {}, key(Qt::Key_Backspace), true};
+        *row("Delete") << Step{"123", 1, 1, {}, key(Qt::Key_Delete), true};
+        *row("Delete at the end") << Step{"123", 3, 3, {}, key(Qt::Key_Delete), false};
+        *row("Delete before a surrogate pair") << Step{pair, 1, 1, {}, key(Qt::Key_Delete), true};
+        *row("Delete before a combining accent")
+            << Step{accent, 1, 1, {}, key(Qt::Key_Delete), true};
+        *row("Delete over a selection") << Step{"12345", 3, 1, {}, key(Qt::Key_Delete), true};
+        *row("delete word backwards")
+            << Step{"12.5 678", 8, 8, {}, keys(QKeySequence::DeleteStartOfWord), true};
+        *row("delete word backwards with a selection")
+            << Step{"12 345 678", 5, 9, {}, keys(QKeySequence::DeleteStartOfWord), true};
+        *row("delete word forwards")
+            << Step{"12 345", 0, 0, {}, keys(QKeySequence::DeleteEndOfWord), true};
+        *row("delete word forwards with a selection")
+            << Step{"12 345 678", 4, 7, {}, keys(QKeySequence::DeleteEndOfWord), true};
+        // The word end after the cursor is the selection's anchor: nothing is selected.
+        *row("delete word forwards up to the anchor")
+            << Step{"12 345 678", 7, 4, {}, keys(QKeySequence::DeleteEndOfWord), false};
+        *row("Ctrl+Backspace") << Step{
+            "12 345", 6, 6, {}, key(Qt::Key_Backspace, Qt::ControlModifier), true};
+        *row("cut a selection") << Step{"12345", 1, 3, {}, keys(QKeySequence::Cut), true};
+        *row("cut without a selection") << Step{"12345", 2, 2, {}, keys(QKeySequence::Cut), true};
+        *row("paste at the cursor") << Step{"12", 1, 1, "345", keys(QKeySequence::Paste), true};
+        *row("paste over a selection") << Step{"12345", 1, 4, "9", keys(QKeySequence::Paste), true};
+        *row("paste of 12.5") << Step{"", 0, 0, "12.5", keys(QKeySequence::Paste), true};
+        *row("paste of nothing over a selection")
+            << Step{"12345", 1, 4, "", keys(QKeySequence::Paste), true};
+        *row("paste of nothing") << Step{"12", 1, 1, "", keys(QKeySequence::Paste), false};
+        *row("Shift+Insert pastes")
+            << Step{"12", 2, 2, "7", key(Qt::Key_Insert, Qt::ShiftModifier), true};
+        *row("commit") << Step{"12", 2, 2, {}, inputMethod("3", 0, 0), true};
+        *row("commit over a selection") << Step{"12345", 1, 3, {}, inputMethod("9", 0, 0), true};
+        *row("commit replacing the character before the cursor")
+            << Step{"123", 3, 3, {}, inputMethod("9", -1, 1), true};
+        *row("commit replacing after the cursor")
+            << Step{"12345", 1, 1, {}, inputMethod("9", 1, 2), true};
+        *row("commit replacing a range beyond the start")
+            << Step{"123", 1, 1, {}, inputMethod("9", -3, 2), true};
+        *row("commit replacing next to a selection")
+            << Step{"12345", 2, 3, {}, inputMethod("9", -1, 1), true};
+        *row("replacement without commit") << Step{"12345", 3, 3, {}, inputMethod("", -2, 2), true};
+        *row("preedit over a selection removes it")
+            << Step{"12345", 1, 3, {}, inputMethod("", 0, 0, "7"), true};
+        *row("commit with a new preedit")
+            << Step{"12", 2, 2, {}, inputMethod("3", 0, 0, "4"), true};
+        *row("Return") << Step{"12", 2, 2, {}, key(Qt::Key_Return), false};
+        *row("cursor moves") << Step{"12", 2, 2, {}, key(Qt::Key_Left), false};
+        *row("select all") << Step{"12", 2, 2, {}, keys(QKeySequence::SelectAll), false};
+        *row("copy") << Step{"12", 0, 2, {}, keys(QKeySequence::Copy), false};
+    }
+
     QQmlEngine engine_;
     std::unique_ptr<QQuickWindow> window_;
-    QQuickItem* field_ = nullptr;
     std::unique_ptr<KeystrokeGate> gate_;
     std::vector<TextProposal> proposals_;
 };

@@ -1,6 +1,7 @@
 #include "screen_driver.h"
 
 #include <QSettings>
+#include <QSignalSpy>
 #include <QtTest>
 
 namespace quorvane::uitest {
@@ -65,7 +66,14 @@ int ScreenDriver::selectorIndex(const QString& selector) const {
     return found ? found->property("currentIndex").toInt() : -1;
 }
 
+void ScreenDriver::settle() {
+    QSignalSpy drawn(&window(), &QQuickWindow::frameSwapped);
+    window().update();
+    QVERIFY(drawn.wait(5000));
+}
+
 void ScreenDriver::tap(const QString& name) {
+    settle();
     QQuickItem* target = item(name);
     QVERIFY2(target, qPrintable(QStringLiteral("no control named %1").arg(name)));
     QVERIFY2(target->isVisible(), qPrintable(QStringLiteral("%1 is hidden").arg(name)));
@@ -74,6 +82,7 @@ void ScreenDriver::tap(const QString& name) {
 }
 
 void ScreenDriver::tapBackground() {
+    settle();
     QQuickItem* card = item(QStringLiteral("card_ddd_mm_sss"));
     QVERIFY(card);
     const QPointF corner = card->mapToScene(QPointF(4, 4));

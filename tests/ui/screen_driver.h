@@ -41,7 +41,9 @@ public:
     int selectorIndex(const QString& selector) const;
     QString editingField() const { return session_->screen().editingField(); }
 
-    // A left click in the middle of the named item.
+    // Lets the window lay out and draw what changed, as before the user sees it.
+    void settle();
+    // A left click in the middle of the named item, once the window shows it where it is.
     void tap(const QString& name);
     // A click on the background of the form (beside the first notation's title).
     void tapBackground();

@@ -2,7 +2,6 @@
 // indicator and the accuracy of the fix), open it in a maps application, clear the form.
 import QtQuick
 import Quorvane.Main
-import QtQuick.Controls.Basic
 
 Rectangle {
     id: card
@@ -27,12 +26,13 @@ Rectangle {
             width: card.wide ? flow.cellWidth : flow.width
             height: locationButton.implicitHeight
 
-            ActionButton {
+            TapButton {
                 id: locationButton
                 objectName: "getcurrentlocationButton"
                 anchors.left: parent.left
                 anchors.right: locationStatus.left
                 anchors.rightMargin: locationStatus.width > 0 ? Theme.spacing : 0
+                tint: Theme.tint
                 text: "\u27a4  " + qsTr("Current Location")
                 onClicked: MainScreen.getCurrentLocation()
             }
@@ -43,15 +43,24 @@ Rectangle {
                 anchors.verticalCenter: parent.verticalCenter
                 spacing: 6
 
-                BusyIndicator {
+                Item {
+                    id: indicator
                     objectName: "getcurrentlocationindicator"
-                    running: MainScreen.locationBusy
-                    visible: running // hidden whenever it is stopped
+                    // Spins while a position is awaited and hides when stopped; the spinner
+                    // itself is made on first use, which keeps it off the start-up path.
+                    property bool running: MainScreen.locationBusy
+                    visible: running
                     implicitWidth: 28
                     implicitHeight: 28
+
+                    Loader {
+                        anchors.fill: parent
+                        active: indicator.running
+                        source: "Spinner.qml"
+                    }
                 }
 
-                Label {
+                Text {
                     objectName: "accuracyLabel"
                     anchors.verticalCenter: parent.verticalCenter
                     font.pixelSize: Theme.captionFontSize
@@ -60,14 +69,15 @@ Rectangle {
             }
         }
 
-        ActionButton {
+        TapButton {
             objectName: "openInMapsButton"
             width: flow.cellWidth
+            tint: Theme.tint
             text: qsTr("Open in Maps")
             onClicked: MainScreen.openMaps()
         }
 
-        ActionButton {
+        TapButton {
             objectName: "clearButton"
             width: flow.cellWidth
             text: qsTr("Clear")

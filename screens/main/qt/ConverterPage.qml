@@ -5,9 +5,8 @@
 // the page is complete and drives their texts and selector indices; the buttons call it.
 import QtQuick
 import Quorvane.Main
-import QtQuick.Controls.Basic
 
-Page {
+Item {
     id: page
 
     objectName: "converterPage"
@@ -38,42 +37,38 @@ Page {
             scrollView.contentY = bottom + margin - visibleHeight
     }
 
-    background: Rectangle { color: Theme.background }
+    Rectangle {
+        anchors.fill: parent
+        color: Theme.background
+    }
 
-    header: ToolBar {
-        implicitHeight: 52
-        background: Rectangle {
-            color: Theme.bar
-            Rectangle {
-                anchors.bottom: parent.bottom
-                width: parent.width
-                height: 1
-                color: Theme.separator
-            }
+    Rectangle {
+        id: header
+        width: parent.width
+        height: 52
+        z: 1
+        color: Theme.bar
+
+        Rectangle {
+            anchors.bottom: parent.bottom
+            width: parent.width
+            height: 1
+            color: Theme.separator
         }
 
-        ToolButton {
+        TapButton {
             id: settingsButton
             objectName: "settingsButton"
             anchors.left: parent.left
             anchors.leftMargin: 6
             anchors.verticalCenter: parent.verticalCenter
-            focusPolicy: Qt.TabFocus
             text: "\u2699"
-            Accessible.name: qsTr("Settings")
             font.pixelSize: 24
-            contentItem: Text {
-                text: settingsButton.text
-                font: settingsButton.font
-                color: settingsButton.down ? Qt.darker(Theme.accent, 1.3) : Theme.accent
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-            }
-            background: Item {}
+            Accessible.name: qsTr("Settings")
             onClicked: page.settingsRequested()
         }
 
-        Label {
+        Text {
             anchors.centerIn: parent
             text: qsTr("Quorvane")
             font.pixelSize: 17
@@ -81,34 +76,48 @@ Page {
             color: Theme.text
         }
 
-        ToolButton {
+        TapButton {
             id: shareButton
             objectName: "shareButton"
             anchors.right: parent.right
             anchors.rightMargin: 6
             anchors.verticalCenter: parent.verticalCenter
-            focusPolicy: Qt.TabFocus
             Accessible.name: qsTr("Share")
-            implicitWidth: 44
-            implicitHeight: 44
-            contentItem: ShareIcon {
+            onClicked: MainScreen.share()
+
+            ShareIcon {
+                anchors.centerIn: parent
                 color: shareButton.down ? Qt.darker(Theme.accent, 1.3) : Theme.accent
             }
-            background: Item {}
-            onClicked: MainScreen.share()
         }
     }
 
     Flickable {
         id: scrollView
         objectName: "scrollView"
-        anchors.fill: parent
+        anchors.top: header.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
         contentWidth: width
         contentHeight: content.implicitHeight
         bottomMargin: page.editingInset
         boundsBehavior: Flickable.StopAtBounds
         clip: true
-        ScrollIndicator.vertical: ScrollIndicator {}
+
+        // A thin scroll indicator at the right edge, shown only while the form moves.
+        Rectangle {
+            parent: scrollView
+            x: scrollView.width - width - 2
+            y: scrollView.visibleArea.yPosition * scrollView.height
+            width: 3
+            height: Math.min(1, scrollView.visibleArea.heightRatio) * scrollView.height
+            radius: 1.5
+            color: Theme.secondaryText
+            opacity: scrollView.moving ? 0.6 : 0
+            visible: scrollView.visibleArea.heightRatio < 1
+            Behavior on opacity { NumberAnimation { duration: 200 } }
+        }
 
         Item {
             id: content
@@ -128,9 +137,12 @@ Page {
                 y: Theme.margin
                 spacing: 12
 
-                NoticeBanner {
-                    objectName: "noticeBanner"
+                // Made when there is first something to say.
+                Loader {
                     width: form.width
+                    visible: MainScreen.notice !== ""
+                    active: visible || item !== null
+                    source: "NoticeBanner.qml"
                 }
 
                 Grid {
@@ -144,14 +156,20 @@ Page {
                         notation: "ddd_mm_sss"
                         title: qsTr("Degrees, minutes, seconds")
                         copyButtonName: "copy1"
-                        latitude.fields: [{ name: "d1", placeholder: "ddd\u00b0", weight: 3 },
-                                          { name: "m1", placeholder: "mm'", weight: 3 },
-                                          { name: "s1", placeholder: "ss.sss\"", weight: 4 }]
+                        latitude.totalWeight: 10
                         latitude.selector.objectName: "c1"
-                        longitude.fields: [{ name: "d2", placeholder: "ddd\u00b0", weight: 3 },
-                                           { name: "m2", placeholder: "mm'", weight: 3 },
-                                           { name: "s2", placeholder: "ss.sss\"", weight: 4 }]
+                        latitude.fields: [
+                            CoordinateField { objectName: "d1"; placeholderText: "ddd\u00b0"; weight: 3 },
+                            CoordinateField { objectName: "m1"; placeholderText: "mm'"; weight: 3 },
+                            CoordinateField { objectName: "s1"; placeholderText: "ss.sss\""; weight: 4 }
+                        ]
+                        longitude.totalWeight: 10
                         longitude.selector.objectName: "c2"
+                        longitude.fields: [
+                            CoordinateField { objectName: "d2"; placeholderText: "ddd\u00b0"; weight: 3 },
+                            CoordinateField { objectName: "m2"; placeholderText: "mm'"; weight: 3 },
+                            CoordinateField { objectName: "s2"; placeholderText: "ss.sss\""; weight: 4 }
+                        ]
                     }
 
                     NotationCard {
@@ -159,12 +177,18 @@ Page {
                         notation: "ddd_mmmmm"
                         title: qsTr("Degrees, decimal minutes")
                         copyButtonName: "copy2"
-                        latitude.fields: [{ name: "d3", placeholder: "ddd\u00b0", weight: 3 },
-                                          { name: "m3", placeholder: "mm.mmmmm'", weight: 7 }]
+                        latitude.totalWeight: 10
                         latitude.selector.objectName: "c3"
-                        longitude.fields: [{ name: "d4", placeholder: "ddd\u00b0", weight: 3 },
-                                           { name: "m4", placeholder: "mm.mmmmm'", weight: 7 }]
+                        latitude.fields: [
+                            CoordinateField { objectName: "d3"; placeholderText: "ddd\u00b0"; weight: 3 },
+                            CoordinateField { objectName: "m3"; placeholderText: "mm.mmmmm'"; weight: 7 }
+                        ]
+                        longitude.totalWeight: 10
                         longitude.selector.objectName: "c4"
+                        longitude.fields: [
+                            CoordinateField { objectName: "d4"; placeholderText: "ddd\u00b0"; weight: 3 },
+                            CoordinateField { objectName: "m4"; placeholderText: "mm.mmmmm'"; weight: 7 }
+                        ]
                     }
 
                     NotationCard {
@@ -172,10 +196,16 @@ Page {
                         notation: "dddddddd1"
                         title: qsTr("Decimal degrees")
                         copyButtonName: "copy3"
-                        latitude.fields: [{ name: "d5", placeholder: "ddd.ddddddd\u00b0", weight: 1 }]
+                        latitude.totalWeight: 1
                         latitude.selector.objectName: "c5"
-                        longitude.fields: [{ name: "d6", placeholder: "ddd.ddddddd\u00b0", weight: 1 }]
+                        latitude.fields: [
+                            CoordinateField { objectName: "d5"; placeholderText: "ddd.ddddddd\u00b0"; weight: 1 }
+                        ]
+                        longitude.totalWeight: 1
                         longitude.selector.objectName: "c6"
+                        longitude.fields: [
+                            CoordinateField { objectName: "d6"; placeholderText: "ddd.ddddddd\u00b0"; weight: 1 }
+                        ]
                     }
 
                     NotationCard {
@@ -183,10 +213,16 @@ Page {
                         notation: "dddddddd2"
                         title: qsTr("Signed decimal degrees")
                         copyButtonName: "copy4"
-                        latitude.fields: [{ name: "d7", placeholder: "ddd.ddddddd", weight: 1 }]
+                        latitude.totalWeight: 1
                         latitude.selector.objectName: "c7"
-                        longitude.fields: [{ name: "d8", placeholder: "ddd.ddddddd", weight: 1 }]
+                        latitude.fields: [
+                            CoordinateField { objectName: "d7"; placeholderText: "ddd.ddddddd"; weight: 1 }
+                        ]
+                        longitude.totalWeight: 1
                         longitude.selector.objectName: "c8"
+                        longitude.fields: [
+                            CoordinateField { objectName: "d8"; placeholderText: "ddd.ddddddd"; weight: 1 }
+                        ]
                     }
                 }
 
@@ -198,15 +234,17 @@ Page {
         }
     }
 
-    NavigationBar {
+    // Made when a field is first edited, then kept.
+    Loader {
         id: navigationBar
-        objectName: "navigationBar"
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         anchors.bottomMargin: page.keyboardHeight
         visible: page.editing
+        active: visible || item !== null
         z: 1
+        source: "NavigationBar.qml"
     }
 
     onEditingInsetChanged: ensureVisible(Window.activeFocusItem)

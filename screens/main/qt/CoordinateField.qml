@@ -1,27 +1,48 @@
-// One of the fourteen fields: a rounded text field with a thin gray border and a small left
-// inset. Its objectName (d1 .. d8) ties it to the form; what it accepts is decided in C++.
+// One of the fourteen fields: a rounded text input with a thin gray border, a small left inset
+// and a placeholder. Its objectName (d1 .. d8) ties it to the form; what it accepts is decided
+// in C++ (MainScreen puts a KeystrokeGate on it), so there is no validator or input mask here.
 import QtQuick
 import Quorvane.Main
-import QtQuick.Controls.Basic
 
-TextField {
+TextInput {
     id: field
 
-    implicitHeight: Theme.fieldHeight
-    font.pixelSize: Theme.fieldFontSize
-    color: Theme.text
-    placeholderTextColor: Theme.placeholder
-    selectionColor: Theme.accent
-    selectedTextColor: Theme.accentText
+    // Share of the row's width (see HalfRow).
+    property real weight: 1
+    property alias placeholderText: placeholder.text
+
+    width: weight * parent.unit
+    height: Theme.fieldHeight
     leftPadding: 6
     rightPadding: 4
     verticalAlignment: TextInput.AlignVCenter
+    clip: true
+    activeFocusOnTab: true
+    selectByMouse: true
+    font.pixelSize: Theme.fieldFontSize
+    color: Theme.text
+    selectionColor: Theme.accent
+    selectedTextColor: Theme.accentText
 
-    background: Rectangle {
+    Rectangle {
+        z: -1
+        anchors.fill: parent
         radius: Theme.controlRadius
         color: Theme.fieldBackground
         border.width: 1
         border.color: field.activeFocus ? Theme.accent : Theme.fieldBorder
+    }
+
+    Text {
+        id: placeholder
+        anchors.fill: parent
+        leftPadding: field.leftPadding
+        rightPadding: field.rightPadding
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+        font: field.font
+        color: Theme.placeholder
+        visible: field.length === 0 && field.preeditText === ""
     }
 
     // Return ends editing, like Done.

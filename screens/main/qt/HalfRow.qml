@@ -1,27 +1,20 @@
-// The latitude or longitude half of a notation: a caption, the half's fields side by side
-// (widths in proportion to `weight`) and its hemisphere selector.
+// The latitude or longitude half of a notation: a caption, the half's fields side by side and
+// its hemisphere selector. The fields are declared inside the row; each takes a share of the
+// width in proportion to its `weight`, out of `totalWeight`.
 import QtQuick
 import Quorvane.Main
-import QtQuick.Controls.Basic
 
 Item {
     id: half
 
     property string caption
-    // [{ name: "d1", placeholder: "ddd°", weight: 3 }, ...]
-    property var fields: []
+    property real totalWeight: 1
     property alias selector: selector
+    default property alias fields: fieldRow.data
 
     implicitHeight: Theme.fieldHeight
 
-    readonly property real totalWeight: {
-        let sum = 0
-        for (const f of fields)
-            sum += f.weight
-        return sum
-    }
-
-    Label {
+    Text {
         id: captionLabel
         width: 34
         anchors.verticalCenter: parent.verticalCenter
@@ -32,22 +25,14 @@ Item {
 
     Row {
         id: fieldRow
+        // The width of one unit of weight.
+        readonly property real unit: (width - spacing * (children.length - 1)) / half.totalWeight
+
         anchors.left: captionLabel.right
         anchors.right: selector.left
         anchors.rightMargin: Theme.spacing
         height: parent.height
         spacing: 6
-
-        Repeater {
-            model: half.fields
-            delegate: CoordinateField {
-                required property var modelData
-                objectName: modelData.name
-                placeholderText: modelData.placeholder
-                width: (fieldRow.width - fieldRow.spacing * (half.fields.length - 1))
-                       * modelData.weight / half.totalWeight
-            }
-        }
     }
 
     HemisphereSelector {

@@ -1,10 +1,12 @@
 // A two-segment control: segment 0 is North or East, segment 1 South or West. Any index other
 // than 0 shows the second segment, as it counts as South or West. A tap on the other segment
-// changes the index and emits activated(), like a segmented control's value change.
+// changes the index and emits activated(), like a segmented control's value change; a tap
+// leaves the keyboard focus where it is. From the keyboard the control is one Tab stop: Left
+// and Right pick a segment, Space switches.
 import QtQuick
-import QtQuick.Controls.Basic
+import Quorvane.Main
 
-Control {
+Rectangle {
     id: selector
 
     property int currentIndex: 0
@@ -12,56 +14,67 @@ Control {
     property string secondTitle
     signal activated()
 
-    function choose(index) {
-        if (currentIndex === index)
+    readonly property int shownSegment: currentIndex === 0 ? 0 : 1
+    readonly property real segmentWidth: (width - 2 * inset) / 2
+    readonly property real inset: 2
+
+    function choose(segment) {
+        if (currentIndex === segment)
             return
-        currentIndex = index
+        currentIndex = segment
         activated()
     }
 
     implicitWidth: 84
     implicitHeight: Theme.fieldHeight
-    padding: 2
+    radius: Theme.controlRadius + 2
+    color: Theme.segmentBackground
+    border.width: activeFocus ? 2 : 0
+    border.color: Theme.accent
+    activeFocusOnTab: true
 
-    background: Rectangle {
-        radius: Theme.controlRadius + 2
-        color: Theme.segmentBackground
+    Accessible.role: Accessible.ComboBox
+    Accessible.name: shownSegment === 0 ? firstTitle : secondTitle
+    Keys.onLeftPressed: choose(0)
+    Keys.onRightPressed: choose(1)
+    Keys.onSpacePressed: choose(1 - shownSegment)
+
+    // The selected segment's raised background.
+    Rectangle {
+        x: selector.inset + selector.shownSegment * selector.segmentWidth
+        y: selector.inset
+        width: selector.segmentWidth
+        height: selector.height - 2 * selector.inset
+        radius: Theme.controlRadius
+        color: Theme.segmentSelected
     }
 
-    contentItem: Row {
-        Repeater {
-            model: [selector.firstTitle, selector.secondTitle]
+    component SegmentTitle: Text {
+        required property int segment
+        readonly property bool selected: selector.shownSegment === segment
 
-            delegate: AbstractButton {
-                id: segment
-                required property int index
-                required property string modelData
-                readonly property bool selected: index === 0 ? selector.currentIndex === 0
-                                                             : selector.currentIndex !== 0
+        objectName: selector.objectName + "_" + segment
+        x: selector.inset + segment * selector.segmentWidth
+        width: selector.segmentWidth
+        height: selector.height
+        font.pixelSize: Theme.bodyFontSize
+        font.bold: selected
+        color: selected ? Theme.text : Theme.secondaryText
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+    }
 
-                objectName: selector.objectName + "_" + index
-                width: selector.availableWidth / 2
-                height: selector.availableHeight
-                focusPolicy: Qt.TabFocus
-                text: modelData
-                checkable: false
+    SegmentTitle {
+        segment: 0
+        text: selector.firstTitle
+    }
+    SegmentTitle {
+        segment: 1
+        text: selector.secondTitle
+    }
 
-                background: Rectangle {
-                    radius: Theme.controlRadius
-                    color: segment.selected ? Theme.segmentSelected : "transparent"
-                    border.width: segment.visualFocus ? 2 : 0
-                    border.color: Theme.accent
-                }
-                contentItem: Text {
-                    text: segment.text
-                    font.pixelSize: Theme.bodyFontSize
-                    font.bold: segment.selected
-                    color: segment.selected ? Theme.text : Theme.secondaryText
-                    horizontalAlignment: Text.AlignHCenter
-                    verticalAlignment: Text.AlignVCenter
-                }
-                onClicked: selector.choose(index)
-            }
-        }
+    MouseArea {
+        anchors.fill: parent
+        onClicked: mouse => selector.choose(mouse.x < selector.width / 2 ? 0 : 1)
     }
 }

@@ -1,7 +1,6 @@
 // One notation: its title, a copy button and the latitude and longitude halves.
 import QtQuick
 import Quorvane.Main
-import QtQuick.Controls.Basic
 
 Rectangle {
     id: card
@@ -27,7 +26,7 @@ Rectangle {
             width: parent.width
             height: copyButton.implicitHeight
 
-            Label {
+            Text {
                 anchors.left: parent.left
                 anchors.right: copyButton.left
                 anchors.verticalCenter: parent.verticalCenter
@@ -38,24 +37,13 @@ Rectangle {
                 color: Theme.text
             }
 
-            ToolButton {
+            TapButton {
                 id: copyButton
                 objectName: card.copyButtonName
                 anchors.right: parent.right
-                focusPolicy: Qt.TabFocus
+                anchors.rightMargin: -8
                 implicitHeight: 28
                 text: qsTr("Copy")
-                font.pixelSize: Theme.bodyFontSize
-                contentItem: Text {
-                    text: copyButton.text
-                    font: copyButton.font
-                    color: copyButton.down ? Qt.darker(Theme.accent, 1.3) : Theme.accent
-                    verticalAlignment: Text.AlignVCenter
-                }
-                background: Rectangle {
-                    radius: Theme.controlRadius
-                    color: copyButton.visualFocus || copyButton.down ? Theme.tint : "transparent"
-                }
                 onClicked: MainScreen.copyNotation(card.notation)
             }
         }

@@ -2,17 +2,16 @@
 // read), with a button to close it.
 import QtQuick
 import Quorvane.Main
-import QtQuick.Controls.Basic
 
 Rectangle {
     id: banner
+    objectName: "noticeBanner"
 
     radius: Theme.cardRadius
     color: Theme.notice
     implicitHeight: Math.max(noticeLabel.implicitHeight + 20, 44)
-    visible: MainScreen.notice !== ""
 
-    Label {
+    Text {
         id: noticeLabel
         objectName: "noticeLabel"
         anchors.left: parent.left
@@ -21,26 +20,18 @@ Rectangle {
         anchors.verticalCenter: parent.verticalCenter
         text: MainScreen.notice
         wrapMode: Text.Wrap
-        font.pixelSize: Theme.captionFontSize + 1
+        font.pixelSize: Theme.captionFontSize
         color: Theme.text
     }
 
-    ToolButton {
+    TapButton {
         id: closeButton
         objectName: "noticeCloseButton"
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
-        focusPolicy: Qt.TabFocus
         text: "\u2715"
+        tone: Theme.secondaryText
         Accessible.name: qsTr("Close")
-        contentItem: Text {
-            text: closeButton.text
-            font.pixelSize: Theme.bodyFontSize
-            color: Theme.secondaryText
-            horizontalAlignment: Text.AlignHCenter
-            verticalAlignment: Text.AlignVCenter
-        }
-        background: Item {}
         onClicked: MainScreen.dismissNotice()
     }
 }

@@ -4,7 +4,11 @@ import QtQuick
 import Quorvane.Main
 
 QtObject {
-    readonly property bool dark: ColorScheme.dark
+    // The platform's palette decides, unless QUORVANE_COLOR_SCHEME asks for one (ColorScheme).
+    readonly property SystemPalette system: SystemPalette {}
+    readonly property bool dark: ColorScheme.requested === "dark"
+                                 || (ColorScheme.requested !== "light"
+                                     && system.window.hslLightness < 0.5)
 
     readonly property color background: dark ? "#000000" : "#f2f2f7"
     readonly property color card: dark ? "#1c1c1e" : "#ffffff"

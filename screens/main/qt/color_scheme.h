@@ -1,15 +1,15 @@
 // Light or dark: which colour set the screens use.
 //
-// Qt 6.4 has no colour-scheme API, so the scheme follows the application palette the platform
-// theme provides (a dark window colour means dark), and the environment variable
-// QUORVANE_COLOR_SCHEME=light|dark overrides it (for screenshots and desktops whose theme Qt
-// cannot read).
+// Qt 6.4 has no colour-scheme API, so Theme.qml follows the application palette the platform
+// theme provides (a dark window colour means dark). The environment variable
+// QUORVANE_COLOR_SCHEME=light|dark overrides it, for screenshots and for desktops whose theme
+// Qt cannot read; this singleton tells QML what it asks for.
 #pragma once
 
 #include <QByteArray>
 #include <QObject>
+#include <QString>
 #include <QtQml/qqmlregistration.h>
-#include <optional>
 
 namespace quorvane::qt {
 
@@ -17,26 +17,19 @@ class ColorScheme final : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
-    Q_PROPERTY(bool dark READ dark NOTIFY changed)
+    // "dark", "light", or "" to follow the platform.
+    Q_PROPERTY(QString requested READ requested CONSTANT)
 
 public:
     explicit ColorScheme(QObject* parent = nullptr);
 
-    bool dark() const { return dark_; }
-
-signals:
-    void changed();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    QString requested() const { return requested_; }
 
 private:
-    void update();
-
-    bool dark_ = false;
+    QString requested_;
 };
 
-// The scheme an override names: true for "dark", false for "light", none for anything else.
-std::optional<bool> darkFromOverride(const QByteArray& value);
+// The scheme an override names: "dark" or "light" (any case, blanks around), else "".
+QString requestedScheme(const QByteArray& value);
 
 } // namespace quorvane::qt

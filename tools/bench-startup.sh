@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Start-up of the application against an empty Qt Quick window built the same way.
+#
+#   tools/bench-startup.sh [BUILD_DIR] [RUNS]      (defaults: build, 15)
+#
+# Both programs render offscreen, save their first frame and exit. For each run three figures
+# are taken up to that first frame: the wall time from just before the program is started (the
+# program prints the moment of its first frame), the processor time the program used (steadier
+# than wall time on a busy machine), and its peak resident memory. The two programs alternate,
+# after two warm-up runs each, and the medians are compared. Measures only; asserts nothing.
+set -euo pipefail
+
+build=${1:-build}
+runs=${2:-15}
+app="$build/app/quorvane"
+empty="$build/tests/ui/empty_window/quorvane_empty_window"
+position="48.8583701, 2.2944813"
+for program in "$app" "$empty"; do
+  [[ -x $program ]] || { echo "missing $program: build the project first" >&2; exit 2; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=offscreen QUORVANE_STARTUP_REPORT=1
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+# One run: prints "WALL_MICROSECONDS CPU_MICROSECONDS PEAK_RSS_KB" up to the first frame.
+measure() {
+  local start report frame cpu rss
+  start=$(date +%s%N)
+  report=$("$@" 2>&1 >/dev/null | grep '^quorvane-startup ') || {
+    echo "no start-up report from: $*" >&2
+    exit 1
+  }
+  frame=${report#*first_frame_unix_ns=}
+  frame=${frame%% *}
+  cpu=${report#*cpu_us=}
+  cpu=${cpu%% *}
+  rss=${report#*peak_rss_kb=}
+  echo "$(((frame - start) / 1000)) $cpu $rss"
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+run_app() { measure "$app" --screenshot "$work/app.png" "$position"; }
+run_empty() { measure "$empty" --screenshot "$work/empty.png"; }
+
+for _ in 1 2; do run_app >/dev/null; run_empty >/dev/null; done
+: >"$work/app.txt"
+: >"$work/empty.txt"
+for ((i = 0; i < runs; i++)); do
+  run_app >>"$work/app.txt"
+  run_empty >>"$work/empty.txt"
+done
+
+column() { cut -d' ' -f"$1" "$work/$2.txt" | median; }
+
+awk -v runs="$runs" \
+    -v aw="$(column 1 app)" -v ac="$(column 2 app)" -v ak="$(column 3 app)" \
+    -v ew="$(column 1 empty)" -v ec="$(column 2 empty)" -v ek="$(column 3 empty)" 'BEGIN {
+  printf "start-up to the first frame, offscreen, median of %d warm runs each\n", runs
+  printf "%-34s %12s %12s %12s\n", "", "wall time", "CPU time", "peak RSS"
+  printf "%-34s %9.1f ms %9.1f ms %9.1f MB\n", "empty Qt Quick ApplicationWindow", ew / 1000, ec / 1000, ek / 1024
+  printf "%-34s %9.1f ms %9.1f ms %9.1f MB\n", "quorvane, form filled", aw / 1000, ac / 1000, ak / 1024
+  printf "%-34s %11.2fx %11.2fx %11.2fx\n", "ratio (targets 1.6x time, 1.3x memory)", aw / ew, ac / ec, ak / ek
+}'
