@@ -26,9 +26,11 @@ struct Run {
 };
 
 Run runQuorvane(const QStringList& arguments) {
+    QTemporaryDir home; // the program's settings, away from the user's own
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("XDG_CONFIG_HOME", home.path());
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(QStringLiteral(QUORVANE_BINARY), arguments);
