@@ -55,14 +55,19 @@ std::string_view markAt(std::string_view s) {
 
 // One character of UTF-8 text at the start of s (a lone byte when it is malformed).
 std::string_view characterAt(std::string_view s) {
+    // The lead byte tells the length: from 0xC0 two bytes, from 0xE0 three, from 0xF0 four.
+    struct LeadByte {
+        unsigned char from;
+        std::size_t length;
+    };
+    constexpr std::array<LeadByte, 3> kLeadBytes{{{0xF0, 4}, {0xE0, 3}, {0xC0, 2}}};
     const auto lead = static_cast<unsigned char>(s.front());
     std::size_t length = 1;
-    if (lead >= 0xF0) {
-        length = 4;
-    } else if (lead >= 0xE0) {
-        length = 3;
-    } else if (lead >= 0xC0) {
-        length = 2;
+    for (const LeadByte& b : kLeadBytes) {
+        if (lead >= b.from) {
+            length = b.length;
+            break;
+        }
     }
     return s.substr(0, std::min(length, s.size()));
 }
