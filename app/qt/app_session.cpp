@@ -37,13 +37,15 @@ AppSession::~AppSession() {
 bool AppSession::load(WindowSize size) {
     bool created = true;
     const QUrl url(QString::fromLatin1(kMainQmlUrl));
-    QObject::connect(&engine_, &QQmlApplicationEngine::objectCreationFailed, &engine_,
-                     [&created, url](const QUrl& failed) {
-                         if (failed == url) created = false;
-                     });
+    const QMetaObject::Connection watch =
+        QObject::connect(&engine_, &QQmlApplicationEngine::objectCreationFailed, &engine_,
+                         [&created, url](const QUrl& failed) {
+                             if (failed == url) created = false;
+                         });
     engine_.setInitialProperties(
         {{QStringLiteral("width"), size.width}, {QStringLiteral("height"), size.height}});
     engine_.load(url);
+    QObject::disconnect(watch); // `created` lives only for this call
     if (!created || !window()) {
         loadErrors_
             << QStringLiteral("the window could not be created from %1").arg(url.toString());

@@ -212,9 +212,9 @@ private slots:
 
     // The field left ends (and converts) before the field reached begins.
     void focusChangeEndsTheFieldLeftFirst() {
+        QStringList events; // outlives the screen, whose end ends the edit of d8 as well
         ScreenDriver screen(*settings_);
         QVERIFY(screen.loaded());
-        QStringList events;
         auto& bridge = screen.session().screen();
         connect(&bridge, &quorvane::qt::MainScreen::fieldEditingEnded, this,
                 [&](const QString& f) { events << "end " + f + " d3=" + screen.text("d3"); });
