@@ -148,6 +148,47 @@ private slots:
         QCoreApplication::sendEvent(field, &clear);
     }
 
+    // X11's middle-button paste of the primary selection (only where the platform has one).
+    void middleClickPasteReproducesQt_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("selectionStart"); // selected before the click (-1: nothing)
+        QTest::addColumn<QString>("primary");
+        for (const char* kind : {"TextInput", "TextField"}) {
+            const QString k = QString::fromLatin1(kind);
+            QTest::newRow(qPrintable(k + ": at the end")) << k << "12" << -1 << "34";
+            QTest::newRow(qPrintable(k + ": with a selection")) << k << "12345" << 1 << "9";
+            QTest::newRow(qPrintable(k + ": 12.5")) << k << "" << -1 << "12.5";
+        }
+    }
+    void middleClickPasteReproducesQt() {
+        QFETCH(QString, kind);
+        QFETCH(QString, text);
+        QFETCH(int, selectionStart);
+        QFETCH(QString, primary);
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        if (!clipboard->supportsSelection())
+            QSKIP("this platform has no primary selection (run under X11 for this case)");
+        QQuickItem* field = window_->findChild<QQuickItem*>(kind);
+        QVERIFY(field);
+        field->forceActiveFocus();
+        field->setProperty("text", text);
+        if (selectionStart >= 0)
+            QMetaObject::invokeMethod(field, "select", Q_ARG(int, selectionStart),
+                                      Q_ARG(int, static_cast<int>(text.size())));
+        clipboard->setText(primary, QClipboard::Selection);
+        QTRY_COMPARE(clipboard->text(QClipboard::Selection), primary);
+        proposals_.clear();
+
+        const QPointF end = field->mapToScene(QPointF(field->width() - 4, field->height() / 2));
+        QTest::mouseClick(window_.get(), Qt::MiddleButton, Qt::NoModifier, end.toPoint());
+
+        const QString after = field->property("text").toString();
+        QVERIFY2(after != text, "the middle button pasted nothing");
+        QCOMPARE(int(proposals_.size()), 1);
+        QCOMPARE(proposals_.front().appliedTo(text), after);
+    }
+
 private:
     static void addSteps(const QString& kind) {
         const auto row = [&kind](const char* name) {
