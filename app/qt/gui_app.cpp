@@ -65,7 +65,6 @@ const char* guiHelpText() {
            "                    (PNG) and exit\n"
            "  --self-test       load the screen without showing it, check that every control\n"
            "                    is in place, and exit with 0 (or 1 and the reasons)\n"
-           "  UITests           run every window animation 200 times faster\n"
            "Standard Qt options (such as -platform) are accepted as well.\n";
 }
 

@@ -38,6 +38,7 @@ Item {
     }
 
     Rectangle {
+        objectName: "pageBackground"
         anchors.fill: parent
         color: Theme.background
     }
