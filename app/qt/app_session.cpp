@@ -22,11 +22,6 @@ AppSession::AppSession()
                   mapsChoice_) {
     screen_.connectController(controller_, view_);
     MainScreen::provideTo(engine_, screen_);
-    QObject::connect(&engine_, &QQmlApplicationEngine::warnings, &engine_,
-                     [this](const QList<QQmlError>& warnings) {
-                         for (const QQmlError& w : warnings)
-                             loadErrors_ << w.toString();
-                     });
 }
 
 AppSession::~AppSession() {
@@ -35,6 +30,14 @@ AppSession::~AppSession() {
 }
 
 bool AppSession::load(WindowSize size) {
+    // What QML reports while the window is made counts as a load error; later warnings (while
+    // the app runs) go to the log as usual.
+    const QMetaObject::Connection warnings =
+        QObject::connect(&engine_, &QQmlApplicationEngine::warnings, &engine_,
+                         [this](const QList<QQmlError>& reported) {
+                             for (const QQmlError& w : reported)
+                                 loadErrors_ << w.toString();
+                         });
     bool created = true;
     const QUrl url(QString::fromLatin1(kMainQmlUrl));
     const QMetaObject::Connection watch =
@@ -46,6 +49,7 @@ bool AppSession::load(WindowSize size) {
         {{QStringLiteral("width"), size.width}, {QStringLiteral("height"), size.height}});
     engine_.load(url);
     QObject::disconnect(watch); // `created` lives only for this call
+    QObject::disconnect(warnings);
     if (!created || !window()) {
         loadErrors_
             << QStringLiteral("the window could not be created from %1").arg(url.toString());
