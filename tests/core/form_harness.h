@@ -1,6 +1,5 @@
-// A converter form wired the way a screen wires it, for tests: the in-memory view reports its
-// editing events to a FormController, and text is typed one keystroke at a time through the
-// keystroke filter, as the user's keyboard would.
+// A converter form wired the way a screen wires it: the in-memory view reports its editing events
+// to a FormController, and text is typed key by key through the keystroke filter.
 #pragma once
 
 #include "core/form_controller.h"
@@ -13,9 +12,6 @@
 
 namespace quorvane::test {
 
-inline const std::string kSec = "\""; // the seconds mark
-inline const std::string kDeg = "\u00B0";
-
 struct Form {
     explicit Form(DecimalMode mode = DecimalMode::point) : format(mode) {
         view.setDelegate(&controller);
@@ -26,34 +22,29 @@ struct Form {
     FixedNumberFormat format;
     FormController controller{view, settings, format};
 
-    // One keystroke on the field being edited: applied only if the filter accepts it.
+    // One keystroke on the field being edited, applied only if the filter accepts it.
     bool key(FieldId field, Utf16Range range, std::u16string_view replacement) {
         std::u16string current = toUtf16(view.text(field));
         if (controller.shouldChangeCharacters(current, range, replacement) !=
             FilterDecision::accept)
             return false;
-        current.replace(range.location, range.length, replacement);
-        view.setText(field, toUtf8(current));
+        view.setText(field, toUtf8(current.replace(range.location, range.length, replacement)));
         return true;
     }
 
-    // Focuses the field (ending the one being edited), erases what it shows and types `text`
-    // key by key. Fails on the first key the filter refuses.
+    // Focuses the field, erases it and types `text` key by key.
     ::testing::AssertionResult type(FieldId field, std::string_view text) {
         view.beginEditing(field);
-        const std::size_t shown = toUtf16(view.text(field)).size();
-        if (shown > 0 && !key(field, {0, shown}, u""))
+        if (!key(field, {0, toUtf16(view.text(field)).size()}, u""))
             return ::testing::AssertionFailure() << "cannot erase " << info(field).name;
-        for (const char c : text) {
-            const std::u16string one(1, static_cast<char16_t>(static_cast<unsigned char>(c)));
-            if (!key(field, {toUtf16(view.text(field)).size(), 0}, one))
+        for (const char c : text)
+            if (!key(field, {toUtf16(view.text(field)).size(), 0}, std::u16string(1, char16_t(c))))
                 return ::testing::AssertionFailure()
-                       << "filter refused '" << c << "' in " << info(field).name;
-        }
+                       << "refused '" << c << "' in " << info(field).name;
         return ::testing::AssertionSuccess();
     }
 
-    // Types the text and ends editing, which runs the conversion from the field.
+    // Types the text and ends editing, which converts from the field.
     ::testing::AssertionResult enter(FieldId field, std::string_view text) {
         auto typed = type(field, text);
         view.endEditing(field);
