@@ -3,6 +3,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import Quorvane.Main
+import Quorvane.Settings
 
 ApplicationWindow {
     id: window
@@ -16,15 +17,51 @@ ApplicationWindow {
     title: qsTr("Quorvane")
     color: Theme.background
 
+    // Opens a page by the name --page takes ("settings", or "maps" for the picker over the
+    // settings), without animation. False for a name it does not know.
+    function openPage(name) {
+        stack.pop(null, StackView.Immediate)
+        if (name === "settings")
+            stack.push(settingsPage, {}, StackView.Immediate)
+        else if (name === "maps")
+            stack.push([settingsPage, defaultMapsPage], StackView.Immediate)
+        else
+            return name === "converter"
+        return true
+    }
+
+    Component {
+        id: settingsPage
+        SettingsPage {}
+    }
+    Component {
+        id: defaultMapsPage
+        DefaultMapsPage {}
+    }
+
     StackView {
         id: stack
         objectName: "stackView"
         anchors.fill: parent
         focus: true
 
+        // The pages built from Qt Quick Controls (settings, picker) take the theme's colours
+        // and text size through the palette and font they inherit from here.
+        font.pixelSize: Theme.bodyFontSize
+        palette.window: Theme.card
+        palette.windowText: Theme.text
+        palette.base: Theme.card
+        palette.text: Theme.text
+        palette.button: Theme.bar
+        palette.buttonText: Theme.accent
+        palette.highlight: Theme.accent
+        palette.highlightedText: Theme.accentText
+        palette.mid: Theme.separator
+        palette.light: Theme.card
+        palette.midlight: Theme.segmentBackground
+
         initialItem: ConverterPage {
-            // The settings page is pushed here once it exists: stack.push(...)
-            onSettingsRequested: {}
+            onSettingsRequested: stack.push(settingsPage)
         }
     }
 }

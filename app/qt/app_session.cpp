@@ -10,6 +10,7 @@
 
 Q_IMPORT_QML_PLUGIN(Quorvane_MainPlugin)
 Q_IMPORT_QML_PLUGIN(QuorvanePlugin)
+Q_IMPORT_QML_PLUGIN(Quorvane_SettingsPlugin)
 
 namespace quorvane::qt {
 
@@ -19,9 +20,12 @@ AppSession::AppSession()
       mapsChoice_(translator_),
       controller_(MainScreenPlatform{view_, settings_, numberFormat_, translator_, clipboard_,
                                      urlOpener_, copyConfirmation_, shareSheet_},
-                  mapsChoice_) {
+                  mapsChoice_),
+      settingsScreen_(SettingsScreenPlatform{translator_, urlOpener_, settings_}, mapsChoice_,
+                      SettingsScreen::privacyPolicyUrlOfProgram()) {
     screen_.connectController(controller_, view_);
     MainScreen::provideTo(engine_, screen_);
+    SettingsScreen::provideTo(engine_, settingsScreen_);
 }
 
 AppSession::~AppSession() {
@@ -62,6 +66,19 @@ bool AppSession::load(WindowSize size) {
     for (const QString& name : screen_.missingOutlets())
         loadErrors_ << QStringLiteral("the converter page has no control named %1").arg(name);
     return screen_.missingOutlets().isEmpty();
+}
+
+bool AppSession::showPage(StartPage page) {
+    QQuickWindow* shown = window();
+    if (!shown) return false;
+    if (page == StartPage::converter) return true;
+    // Main.qml's openPage() knows the pages by the names --page takes.
+    const std::string_view name = startPageName(page);
+    QVariant opened;
+    const bool called = QMetaObject::invokeMethod(
+        shown, "openPage", Q_RETURN_ARG(QVariant, opened),
+        Q_ARG(QVariant, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))));
+    return called && opened.toBool();
 }
 
 QQuickWindow* AppSession::window() const {

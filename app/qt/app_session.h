@@ -15,6 +15,7 @@
 #include "screens/main/qt/qt_form_view.h"
 #include "screens/main/qt/qt_services.h"
 #include "screens/main/qt/qt_settings_store.h"
+#include "screens/settings/qt/settings_screen.h"
 
 #include <QQmlApplicationEngine>
 #include <QStringList>
@@ -51,6 +52,12 @@ public:
     QtFormView& view() { return view_; }
     QtSettingsStore& settings() { return settings_; }
     MapsChoice& mapsChoice() { return mapsChoice_; }
+    SettingsScreen& settingsScreen() { return settingsScreen_; }
+
+    // Shows a page of the window without animation: the settings screen, or the default-maps
+    // picker over it (for screenshots and tests). Call after load(); false when the window
+    // cannot show it.
+    bool showPage(StartPage page);
 
 private:
     void showNotice(const QString& text, int milliseconds) {
@@ -68,6 +75,8 @@ private:
     PlaceholderShareSheet shareSheet_;
     MapsChoice mapsChoice_;
     MainViewController controller_;
+    // Shares mapsChoice_ with controller_: a pick takes effect at once for Open in Maps and Share.
+    SettingsScreen settingsScreen_;
     QQmlApplicationEngine engine_; // last: its QML goes before the objects it uses
     QStringList loadErrors_;
 };

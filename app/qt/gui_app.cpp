@@ -21,6 +21,8 @@ namespace {
 
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
+// The installed desktop entry (packaging/), without ".desktop".
+constexpr const char* kDesktopFileName = "io.github.quorvane.Quorvane";
 
 // Reads the font database on another core while the screen is being built. The first text of
 // the screen would otherwise wait for it (fontconfig's set-up is a good part of the start-up
@@ -63,6 +65,8 @@ const char* guiHelpText() {
            "  --size WxH        window size in logical pixels (default 390x844)\n"
            "  --screenshot FILE render the screen without showing a window, save it to FILE\n"
            "                    (PNG) and exit\n"
+           "  --page PAGE       start on another page: settings (the settings screen) or\n"
+           "                    maps (the default maps picker), e.g. for --screenshot\n"
            "  --self-test       load the screen without showing it, check that every control\n"
            "                    is in place, and exit with 0 (or 1 and the reasons)\n"
            "Standard Qt options (such as -platform) are accepted as well.\n";
@@ -74,6 +78,8 @@ int runGuiApp(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication::setOrganizationName(QString::fromLatin1(qt::kSettingsOrganization));
     QGuiApplication::setApplicationName(QString::fromLatin1(qt::kSettingsApplication));
+    // Ties the windows to the installed desktop entry (icon and name in the shell).
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
     // One style everywhere, whatever the desktop's default.
     QQuickStyle::setStyle(QStringLiteral("Basic"));
 
@@ -95,6 +101,11 @@ int runGuiApp(int argc, char** argv) {
         return kExitFailure;
     }
     if (options.position) session.openPosition(*options.position);
+    if (!session.showPage(options.startPage)) {
+        std::fprintf(stderr, "quorvane: cannot open the page '%s'\n",
+                     std::string(startPageName(options.startPage)).c_str());
+        return kExitFailure;
+    }
 
     if (options.mode == GuiMode::screenshot) {
         qt::captureFirstFrame(*session.window(), QString::fromStdString(options.screenshotFile),

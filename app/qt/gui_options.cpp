@@ -1,6 +1,8 @@
 #include "gui_options.h"
 
+#include <array>
 #include <charconv>
+#include <utility>
 
 namespace quorvane {
 
@@ -11,6 +13,13 @@ constexpr std::string_view kSize = "--size";
 constexpr std::string_view kSelfTest = "--self-test";
 constexpr std::string_view kEndOfOptions = "--";
 constexpr std::string_view kLaunchTestWord = "UITests";
+constexpr std::string_view kPage = "--page";
+
+constexpr std::array<std::pair<std::string_view, StartPage>, 3> kStartPageNames{{
+    {"converter", StartPage::converter},
+    {"settings", StartPage::settings},
+    {"maps", StartPage::maps},
+}};
 
 // A word that starts like a signed or bare number (-33.5, +2, -.5) is part of a position.
 bool looksLikeNumber(std::string_view word) {
@@ -56,6 +65,18 @@ std::optional<WindowSize> parseWindowSize(std::string_view text) {
     return size;
 }
 
+std::optional<StartPage> parseStartPage(std::string_view name) {
+    for (const auto& [word, page] : kStartPageNames)
+        if (word == name) return page;
+    return std::nullopt;
+}
+
+std::string_view startPageName(StartPage page) {
+    for (const auto& [word, named] : kStartPageNames)
+        if (named == page) return word;
+    return kStartPageNames.front().first;
+}
+
 GuiOptionsResult parseGuiOptions(const std::vector<std::string>& args) {
     GuiOptions options;
     std::vector<std::string_view> positionWords;
@@ -84,6 +105,14 @@ GuiOptionsResult parseGuiOptions(const std::vector<std::string>& args) {
                 return {std::nullopt,
                         "--size takes WIDTHxHEIGHT, each from " + std::to_string(kMinWindowSide) +
                             " to " + std::to_string(kMaxWindowSide) + ", not '" + *value + "'"};
+        } else if (namesOption(word, kPage)) {
+            const auto value = optionValue(args, i, kPage);
+            if (!value) return {std::nullopt, "--page needs a page: settings or maps"};
+            const auto page = parseStartPage(*value);
+            if (!page)
+                return {std::nullopt,
+                        "--page takes settings or maps (or converter), not '" + *value + "'"};
+            options.startPage = *page;
         } else {
             return {std::nullopt, "unknown option '" + std::string(word) + "'"};
         }

@@ -2,7 +2,7 @@
 // options such as -platform):
 //
 //   quorvane [--size WxH] [POSITION | geo:URI]
-//   quorvane --screenshot FILE [--size WxH] [POSITION | geo:URI]
+//   quorvane --screenshot FILE [--size WxH] [--page settings|maps] [POSITION | geo:URI]
 //   quorvane --self-test
 //
 // Words that are not options make up the position ("48.8583701, 2.2944813" may come as one
@@ -19,6 +19,8 @@ namespace quorvane {
 
 enum class GuiMode : unsigned char { run, screenshot, selfTest };
 enum class LaunchTestMode : unsigned char { off, on };
+// The page shown at start: the converter, the settings screen, or the maps picker over it.
+enum class StartPage : unsigned char { converter, settings, maps };
 
 struct WindowSize {
     int width = 0;
@@ -35,6 +37,7 @@ struct GuiOptions {
     std::optional<WindowSize> size;
     std::optional<std::string> position; // the position words, joined by blanks
     LaunchTestMode launchTestMode = LaunchTestMode::off;
+    StartPage startPage = StartPage::converter;
 };
 
 struct GuiOptionsResult {
@@ -46,6 +49,11 @@ GuiOptionsResult parseGuiOptions(const std::vector<std::string>& args);
 
 // "390x844" -> {390, 844}; none for anything else or a side outside the allowed range.
 std::optional<WindowSize> parseWindowSize(std::string_view text);
+
+// "settings" or "maps" (the names --page takes); none for any other word.
+std::optional<StartPage> parseStartPage(std::string_view name);
+// The name of a page as --page takes it ("converter" for the first page).
+std::string_view startPageName(StartPage page);
 
 // Whether the words ask for a run without a window on screen (screenshot or self-test).
 bool asksForHeadlessRun(int argc, const char* const* argv);
