@@ -3,42 +3,43 @@
 #include "app/convert_command.h"
 #include "app/convert_stream.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace quorvane {
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+File tempFile(const std::string& text = "") {
+    File f(std::tmpfile(), &std::fclose);
+    std::fwrite(text.data(), 1, text.size(), f.get());
+    std::rewind(f.get());
+    return f;
+}
 
 std::string contents(std::FILE* f) {
     std::rewind(f);
     std::string text;
-    char chunk[4096];
-    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, f)) > 0;)
-        text.append(chunk, n);
+    for (int c; (c = std::fgetc(f)) != EOF;)
+        text += static_cast<char>(c);
     return text;
 }
 
 struct CommandRun {
     int status;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
 CommandRun convert(const std::vector<std::string>& args, const std::string& input = "") {
-    File in(std::tmpfile());
-    File out(std::tmpfile());
-    File err(std::tmpfile());
-    std::fwrite(input.data(), 1, input.size(), in.get());
-    std::rewind(in.get());
+    File in = tempFile(input), out = tempFile(), err = tempFile();
     std::vector<const char*> argv;
     for (const std::string& a : args)
         argv.push_back(a.c_str());
@@ -47,449 +48,202 @@ CommandRun convert(const std::vector<std::string>& args, const std::string& inpu
     return {status, contents(out.get()), contents(err.get())};
 }
 
-const std::string D = "\u00B0"; // degree mark
-const std::string S = "\"";     // seconds mark
-
-// ---- Copy lines ---------------------------------------------------------------------------
-
-struct CopyCase {
-    std::vector<std::string> args;
-    std::string lines; // the four copy lines
-};
-
-std::ostream& operator<<(std::ostream& os, const CopyCase& c) {
-    return os << c.args.back();
-}
-
-class CopyLinesTest : public ::testing::TestWithParam<CopyCase> {};
-
-TEST_P(CopyLinesTest, PrintsTheFourNotationsOfTheConvertedForm) {
-    const CommandRun r = convert(GetParam().args);
-    EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, GetParam().lines);
-}
-
 // Latitude 45° 30' 15" is 30.25 minutes and 45.5041667 degrees; longitude 73° 20' 30" is 20.5
 // minutes and 73.3416667 degrees.
-const std::string kExampleLines = "45" + D + " 30' 15.0" + S + " N, 73" + D + " 20' 30.0" + S +
-                                  " W\n" + "45" + D + " 30.25' N, 73" + D + " 20.5' W\n" +
-                                  "45.5041667" + D + " N, 73.3416667" + D + " W\n" +
-                                  "45.5041667, -73.3416667\n";
+const std::string kExample = "45° 30' 15.0\" N, 73° 20' 30.0\" W\n45° 30.25' N, 73° 20.5' W\n"
+                             "45.5041667° N, 73.3416667° W\n45.5041667, -73.3416667\n";
 
-INSTANTIATE_TEST_SUITE_P(
-    FromEveryNotation, CopyLinesTest,
-    ::testing::Values(
-        CopyCase{
-            {"--decimal-point", "45" + D + " 30' 15" + S + " N, 73" + D + " 20' 30" + S + " W"},
-            kExampleLines},
-        CopyCase{{"--decimal-point", "45 30 15 N, 73 20 30 W"}, kExampleLines},
-        CopyCase{{"--decimal-point", "45" + D + " 30.25' N, 73" + D + " 20.5' W"}, kExampleLines},
-        CopyCase{{"--decimal-point", "45.5041667" + D + " N, 73.3416667" + D + " W"},
-                 kExampleLines},
-        CopyCase{{"--decimal-point", "45.5041667, -73.3416667"}, kExampleLines},
+TEST(ConvertCommand, PrintsTheFourCopyLinesOfTheConvertedForm) {
+    const std::vector<std::vector<std::string>> cases{
+        {"--decimal-point", "45° 30' 15\" N, 73° 20' 30\" W"},
+        {"--decimal-point", "45 30.25 N, 73 20.5 W"},
+        {"--decimal-point", "45.5041667° N, 73.3416667° W"},
         // Several words are one position; a leading "-" starts a number, not an option.
-        CopyCase{{"--decimal-point", "45.5041667,", "-73.3416667"}, kExampleLines},
-        CopyCase{{"--decimal-point", "--", "45.5041667, -73.3416667"}, kExampleLines},
-        // Copy lines use "." whatever the form writes.
-        CopyCase{{"--decimal-comma", "45" + D + " 30,25' N, 73" + D + " 20,5' W"}, kExampleLines},
-        CopyCase{{"--decimal-point", "-45.5, 73.25"},
-                 "45" + D + " 30' 0.0" + S + " S, 73" + D + " 15' 0.0" + S + " E\n" + "45" + D +
-                     " 30.0' S, 73" + D + " 15.0' E\n" + "45.5" + D + " S, 73.25" + D + " E\n" +
-                     "-45.5, 73.25\n"}));
-
-// ---- The form's texts ---------------------------------------------------------------------
-
-struct FieldsCase {
-    const char* name;
-    std::vector<std::string> args;
-    std::vector<std::string> fields; // d1 m1 s1 d2 m2 s2 d3 m3 d4 m4 d5 d6 d7 d8
-    std::vector<int> selectors;      // c1 .. c8
-};
-
-std::ostream& operator<<(std::ostream& os, const FieldsCase& c) {
-    return os << c.name;
+        {"--decimal-point", "45.5041667,", "-73.3416667"},
+        {"--decimal-point", "--", "45.5041667, -73.3416667"},
+        {"--decimal-comma", "45° 30,25' N, 73° 20,5' W"}, // copy lines use "." whatever the form
+    };
+    for (const auto& args : cases) {
+        const CommandRun r = convert(args);
+        EXPECT_EQ(r.out + r.err + std::to_string(r.status), kExample + "0") << args.back();
+    }
+    EXPECT_EQ(convert({"-45.5, 73.25"}).out, "45° 30' 0.0\" S, 73° 15' 0.0\" E\n45° 30.0' S, "
+                                             "73° 15.0' E\n45.5° S, 73.25° E\n-45.5, 73.25\n");
 }
 
-std::string fieldsOutput(const FieldsCase& c) {
-    static const std::vector<std::string> names{"d1", "m1", "s1", "d2", "m2", "s2", "d3",
-                                                "m3", "d4", "m4", "d5", "d6", "d7", "d8"};
-    std::string out;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        out += names[i] + "\t" + c.fields[i] + "\n";
-    for (std::size_t i = 0; i < c.selectors.size(); ++i)
-        out += "c" + std::to_string(i + 1) + "\t" + std::to_string(c.selectors[i]) + "\n";
+// The output of --fields: 14 lines "NAME<TAB>TEXT" in field order, then 8 lines "cN<TAB>INDEX",
+// from the fourteen texts and the eight indices written in one line, separated by blanks.
+std::string fieldsOutput(const std::string& texts) {
+    std::istringstream words(texts);
+    std::string out, word;
+    for (const FieldInfo& f : kFields)
+        out += std::string(f.name) + "\t" + (words >> word, word) + "\n";
+    for (const SelectorInfo& c : kSelectors)
+        out += std::string(c.name) + "\t" + (words >> word, word) + "\n";
     return out;
 }
 
-class FieldsTest : public ::testing::TestWithParam<FieldsCase> {};
-
-TEST_P(FieldsTest, ShowsWhatTheFormShows) {
-    std::vector<std::string> args{"--fields"};
-    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
-    const CommandRun r = convert(args);
-    EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, fieldsOutput(GetParam()));
+TEST(ConvertCommand, FieldsShowWhatTheFormShows) {
+    // clang-format off
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--decimal-point", "045 30 15 N, 0 0 0 E"},
+         "045° 30' 15.0\" 0° 0' 0.0\" 045° 30.25' 0° 0.0' 45.5041667° 0.0° 45.5041667 0.0 0 0 0 0 0 0 0 0"},
+        {{"--decimal-point", "45° 30.25' N, 73° 20.5' W"},
+         "45° 30' 15.0\" 73° 20' 30.0\" 45° 30.25' 73° 20.5' 45.5041667° 73.3416667° 45.5041667 73.3416667 0 1 0 1 0 1 0 1"},
+        {{"--decimal-comma", "0 0 12,5 N, 0 0 12.5 E"},
+         "0° 0' 12,5\" 0° 0' 12,5\" 0° 0,20833' 0° 0,20833' 0,0034722° 0,0034722° 0,0034722 0,0034722 0 0 0 0 0 0 0 0"},
+        {{"--decimal-comma", "0 0 0.18 N, 0 0 0 E"},
+         "0° 0' 0,18\" 0° 0' 0,0\" 0° 0,003' 0° 0,0' 5e-05° 0,0° 5e-05 0,0 0 0 0 0 0 0 0 0"},
+        // 10.1 is 10° 5.999999999999979' as a double: the rounded 60 seconds carry.
+        {{"--decimal-point", "10.1° N, 0° E"},
+         "10° 6' 0.0\" 0° 0' 0.0\" 10° 6.0' 0° 0.0' 10.1° 0.0° 10.1 0.0 0 0 0 0 0 0 0 0"},
+        {{"--decimal-point", "-45.9999999, 10"},
+         "46° 0' 0.0\" 10° 0' 0.0\" 45° 59.99999' 10° 0.0' 45.9999999° 10.0° 45.9999999 10.0 1 0 1 0 1 0 1 0"},
+        {{"--decimal-comma", "48.8583701, 2.2944813"},
+         "48° 51' 30,132\" 2° 17' 40,133\" 48° 51,50221' 2° 17,66888' 48,8583701° 2,2944813° 48,8583701 2,2944813 0 0 0 0 0 0 0 0"},
+    };
+    // clang-format on
+    for (const auto& [args, texts] : cases) {
+        std::vector<std::string> withFields{"--fields"};
+        withFields.insert(withFields.end(), args.begin(), args.end());
+        const CommandRun r = convert(withFields);
+        EXPECT_EQ(r.out + r.err + std::to_string(r.status), fieldsOutput(texts) + "0")
+            << args.back();
+    }
 }
 
-const std::vector<int> kNorthEast{0, 0, 0, 0, 0, 0, 0, 0};
-const std::vector<int> kNorthWest{0, 1, 0, 1, 0, 1, 0, 1};
-const std::vector<int> kSouthEast{1, 0, 1, 0, 1, 0, 1, 0};
-const std::vector<std::string> kZeroDmsLongitude{"0" + D, "0'", "0.0" + S};
-
-// The form's stated conversions, entered through the notation each starts from. The longitude
-// half is zero unless a case needs it; zero degrees show as 0°, 0', 0.0", 0.0', 0.0° and 0.0.
-INSTANTIATE_TEST_SUITE_P(
-    StatedConversions, FieldsTest,
-    ::testing::Values(
-        FieldsCase{"SecondsRowConvertsIntoTheOtherRows",
-                   {"--decimal-point", "45" + D + " 30' 15" + S + " N, 0" + D + " 0' 0" + S + " E"},
-                   {"45" + D, "30'", "15.0" + S, "0" + D, "0'", "0.0" + S, "45" + D, "30.25'",
-                    "0" + D, "0.0'", "45.5041667" + D, "0.0" + D, "45.5041667", "0.0"},
-                   kNorthEast},
-        FieldsCase{"SecondsRoundedOnlyInTheFraction",
-                   {"--decimal-point", "48 51 30.132 N, 0 0 0 E"},
-                   {"48" + D, "51'", "30.132" + S, "0" + D, "0'", "0.0" + S, "48" + D, "51.5022'",
-                    "0" + D, "0.0'", "48.85837" + D, "0.0" + D, "48.85837", "0.0"},
-                   kNorthEast},
-        FieldsCase{"TinyDegreesInExponentForm",
-                   {"--decimal-point", "0 0 0.18 N, 0 0 0 E"},
-                   {"0" + D, "0'", "0.18" + S, "0" + D, "0'", "0.0" + S, "0" + D, "0.003'", "0" + D,
-                    "0.0'", "5e-05" + D, "0.0" + D, "5e-05", "0.0"},
-                   kNorthEast},
-        FieldsCase{"TinyDegreesInCommaMode",
-                   {"--decimal-comma", "0 0 0.18 N, 0 0 0 E"},
-                   {"0" + D, "0'", "0,18" + S, "0" + D, "0'", "0,0" + S, "0" + D, "0,003'", "0" + D,
-                    "0,0'", "5e-05" + D, "0,0" + D, "5e-05", "0,0"},
-                   kNorthEast},
-        FieldsCase{"SixtySecondsAreKeptAndMakeSixtyMinutes",
-                   {"--decimal-point", "45 59 60 N, 0 0 0 E"},
-                   {"45" + D, "59'", "60.0" + S, "0" + D, "0'", "0.0" + S, "45" + D, "60.0'",
-                    "0" + D, "0.0'", "46.0" + D, "0.0" + D, "46.0", "0.0"},
-                   kNorthEast},
-        FieldsCase{"SeparatorTypedDoesNotMatterPointMode",
-                   {"--decimal-point", "0 0 12,5 N, 0 0 12.5 E"},
-                   {"0" + D, "0'", "12.5" + S, "0" + D, "0'", "12.5" + S, "0" + D, "0.20833'",
-                    "0" + D, "0.20833'", "0.0034722" + D, "0.0034722" + D, "0.0034722",
-                    "0.0034722"},
-                   kNorthEast},
-        FieldsCase{"SeparatorTypedDoesNotMatterCommaMode",
-                   {"--decimal-comma", "0 0 12,5 N, 0 0 12.5 E"},
-                   {"0" + D, "0'", "12,5" + S, "0" + D, "0'", "12,5" + S, "0" + D, "0,20833'",
-                    "0" + D, "0,20833'", "0,0034722" + D, "0,0034722" + D, "0,0034722",
-                    "0,0034722"},
-                   kNorthEast},
-        FieldsCase{"WholeDegreesKeepTheirDigitsAsTyped",
-                   {"--decimal-point", "045 30 15 N, 0 0 0 E"},
-                   {"045" + D, "30'", "15.0" + S, "0" + D, "0'", "0.0" + S, "045" + D, "30.25'",
-                    "0" + D, "0.0'", "45.5041667" + D, "0.0" + D, "45.5041667", "0.0"},
-                   kNorthEast},
-        FieldsCase{"DecimalMinutesRowConvertsIntoTheOtherRows",
-                   {"--decimal-point", "45" + D + " 30.25' N, 73" + D + " 20.5' W"},
-                   {"45" + D, "30'", "15.0" + S, "73" + D, "20'", "30.0" + S, "45" + D, "30.25'",
-                    "73" + D, "20.5'", "45.5041667" + D, "73.3416667" + D, "45.5041667",
-                    "73.3416667"},
-                   kNorthWest},
-        FieldsCase{"DecimalMinutesJustBelowSixty",
-                   {"--decimal-point", "12 59.99999 N, 0 0 E"},
-                   {"12" + D, "59'", "59.999" + S, "0" + D, "0'", "0.0" + S, "12" + D, "59.99999'",
-                    "0" + D, "0.0'", "12.9999997" + D, "0.0" + D, "12.9999997", "0.0"},
-                   kNorthEast},
-        FieldsCase{"DecimalDegreesSplitIntoTheOtherRows",
-                   {"--decimal-point", "45.5041667" + D + " N, 0" + D + " E"},
-                   {"45" + D, "30'", "15.0" + S, "0" + D, "0'", "0.0" + S, "45" + D, "30.25'",
-                    "0" + D, "0.0'", "45.5041667" + D, "0.0" + D, "45.5041667", "0.0"},
-                   kNorthEast},
-        // 10.1 is 10° 5.999999999999979' as a double: the rounded 60 seconds carry into a
-        // whole minute instead of showing 10° 5' 60.0".
-        FieldsCase{"RoundedSixtySecondsCarryIntoTheMinutes",
-                   {"--decimal-point", "10.1" + D + " N, 0" + D + " E"},
-                   {"10" + D, "6'", "0.0" + S, "0" + D, "0'", "0.0" + S, "10" + D, "6.0'", "0" + D,
-                    "0.0'", "10.1" + D, "0.0" + D, "10.1", "0.0"},
-                   kNorthEast},
-        // 45.9999999: the seconds carry up to a whole degree; the decimal minutes round to
-        // 59.99999, below 60, and carry nothing.
-        FieldsCase{"CarryReachesTheDegrees",
-                   {"--decimal-point", "-45.9999999, 10"},
-                   {"46" + D, "0'", "0.0" + S, "10" + D, "0'", "0.0" + S, "45" + D, "59.99999'",
-                    "10" + D, "0.0'", "45.9999999" + D, "10.0" + D, "45.9999999", "10.0"},
-                   kSouthEast},
-        FieldsCase{"SignedDegreesInCommaMode",
-                   {"--decimal-comma", "48.8583701, 2.2944813"},
-                   {"48" + D, "51'", "30,132" + S, "2" + D, "17'", "40,133" + S, "48" + D,
-                    "51,50221'", "2" + D, "17,66888'", "48,8583701" + D, "2,2944813" + D,
-                    "48,8583701", "2,2944813"},
-                   kNorthEast},
-        FieldsCase{"CommaTypedIntoTheDecimalMinutesInCommaMode",
-                   {"--decimal-comma", "45" + D + " 30,25' N, 73" + D + " 20,5' W"},
-                   {"45" + D, "30'", "15,0" + S, "73" + D, "20'", "30,0" + S, "45" + D, "30,25'",
-                    "73" + D, "20,5'", "45,5041667" + D, "73,3416667" + D, "45,5041667",
-                    "73,3416667"},
-                   kNorthWest}),
-    [](const auto& param) { return std::string(param.param.name); });
-
-TEST(ConvertLocaleTest, WithoutAnOptionTheLocaleChoosesTheFormsSeparator) {
+TEST(ConvertCommand, WithoutAnOptionTheLocaleChoosesTheFormsSeparator) {
     const char* saved = std::getenv("LC_ALL");
     const std::string restore = saved ? saved : "";
     setenv("LC_ALL", "de_DE.UTF-8", 1);
     const CommandRun german = convert({"--fields", "-45.5, 73.25"});
     setenv("LC_ALL", "C", 1);
     const CommandRun plain = convert({"--fields", "-45.5, 73.25"});
-    if (saved)
-        setenv("LC_ALL", restore.c_str(), 1);
-    else
-        unsetenv("LC_ALL");
+    saved ? setenv("LC_ALL", restore.c_str(), 1) : unsetenv("LC_ALL");
     EXPECT_NE(german.out.find("d7\t45,5\n"), std::string::npos) << german.out;
     EXPECT_NE(plain.out.find("d7\t45.5\n"), std::string::npos) << plain.out;
 }
 
-struct LocaleCase {
-    const char* lcAll;
-    const char* lcNumeric;
-    const char* lang;
-    DecimalMode mode;
-};
-
-class LocaleTableTest : public ::testing::TestWithParam<LocaleCase> {};
-
-TEST_P(LocaleTableTest, FirstSetVariableNamesTheLocale) {
-    const LocaleCase& c = GetParam();
-    EXPECT_EQ(decimalModeOfLocale(c.lcAll, c.lcNumeric, c.lang), c.mode)
-        << c.lcAll << " | " << c.lcNumeric << " | " << c.lang;
+TEST(ConvertCommand, TheFirstSetLocaleVariableChoosesTheSeparator) {
+    const auto P = DecimalMode::point, C = DecimalMode::comma;
+    const std::tuple<const char*, const char*, const char*, DecimalMode> cases[] = {
+        {"", "", "", P},
+        {"C", "", "de_DE.UTF-8", P},
+        {"POSIX", "", "", P},
+        {"", "de_DE.UTF-8", "en_US.UTF-8", C},
+        {"", "en_US.UTF-8", "de_DE.UTF-8", P},
+        {"", "", "fr_FR.UTF-8", C},
+        {"fr_FR@euro", "", "", C},
+        {"de", "", "", C},
+        {"es_MX.UTF-8", "", "", P},
+        {"de_CH.UTF-8", "", "", P},
+        {"pt_BR.UTF-8", "", "", C},
+        {"en_GB.UTF-8", "", "", P},
+        {"en_DK.UTF-8", "", "", C},
+        {"ja_JP.UTF-8", "", "", P}};
+    for (const auto& [all, numeric, lang, mode] : cases)
+        EXPECT_EQ(decimalModeOfLocale(all, numeric, lang), mode) << all << numeric << lang;
 }
 
-constexpr auto kPoint = DecimalMode::point;
-constexpr auto kComma = DecimalMode::comma;
-
-INSTANTIATE_TEST_SUITE_P(
-    Variables, LocaleTableTest,
-    ::testing::Values(
-        LocaleCase{"", "", "", kPoint}, LocaleCase{"C", "", "de_DE.UTF-8", kPoint},
-        LocaleCase{"POSIX", "", "", kPoint}, LocaleCase{"C.UTF-8", "", "", kPoint},
-        LocaleCase{"", "de_DE.UTF-8", "en_US.UTF-8", kComma},
-        LocaleCase{"", "en_US.UTF-8", "de_DE.UTF-8", kPoint},
-        LocaleCase{"", "", "fr_FR.UTF-8", kComma}, LocaleCase{"fr_FR@euro", "", "", kComma},
-        LocaleCase{"de", "", "", kComma}, LocaleCase{"es_ES.UTF-8", "", "", kComma},
-        LocaleCase{"es_MX.UTF-8", "", "", kPoint}, LocaleCase{"de_CH.UTF-8", "", "", kPoint},
-        LocaleCase{"de_AT.UTF-8", "", "", kComma}, LocaleCase{"it_IT", "", "", kComma},
-        LocaleCase{"nl_NL", "", "", kComma}, LocaleCase{"pt_BR.UTF-8", "", "", kComma},
-        LocaleCase{"ru_RU.UTF-8", "", "", kComma}, LocaleCase{"pl_PL.UTF-8", "", "", kComma},
-        LocaleCase{"sv_SE.UTF-8", "", "", kComma}, LocaleCase{"en_GB.UTF-8", "", "", kPoint},
-        LocaleCase{"en_DK.UTF-8", "", "", kComma}, LocaleCase{"ja_JP.UTF-8", "", "", kPoint},
-        LocaleCase{"zh_CN.UTF-8", "", "", kPoint}));
-
-// ---- What cannot be read ------------------------------------------------------------------
-
-struct RefusalCase {
-    const char* name;
-    std::string position;
-    std::string message; // after "quorvane convert: cannot read "<position>": "
-};
-
-std::ostream& operator<<(std::ostream& os, const RefusalCase& c) {
-    return os << c.name;
+TEST(ConvertCommand, QuotesWhatItCannotReadNamesTheProblemAndExitsWithTwo) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"91, 10", "latitude \"91\" is out of range: latitude goes from 0 to 90 degrees"},
+        {"   ", "no position given"},
+        {"45\x01, 10", "unexpected character \"\\x01\" in the latitude"},
+    };
+    for (const auto& [position, problem] : cases) {
+        const CommandRun r = convert({"--decimal-point", position});
+        const std::string quoted = position == "45\x01, 10" ? "45\\x01, 10" : position;
+        EXPECT_EQ(r.out + std::to_string(r.status), "2");
+        EXPECT_EQ(r.err, "quorvane convert: cannot read \"" + quoted + "\": " + problem + "\n");
+    }
 }
 
-class RefusalTest : public ::testing::TestWithParam<RefusalCase> {};
-
-TEST_P(RefusalTest, QuotesTheInputNamesTheProblemAndExitsWithTwo) {
-    const RefusalCase& c = GetParam();
-    const CommandRun r = convert({"--decimal-point", c.position});
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "quorvane convert: cannot read \"" + c.position + "\": " + c.message + "\n");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    EveryErrorClass, RefusalTest,
-    ::testing::Values(
-        RefusalCase{"LatitudeAbove90", "91, 10",
-                    "latitude \"91\" is out of range: latitude goes from 0 to 90 degrees"},
-        RefusalCase{"LongitudeAbove180", "45.5" + D + " N, 180.5" + D + " E",
-                    "longitude \"180.5\" is out of range: longitude goes from 0 to 180 degrees"},
-        RefusalCase{"SumAbove90", "90 0 1 N, 0 0 0 E",
-                    "latitude \"90 0 1 N\" is out of range: latitude goes from 0 to 90 degrees"},
-        RefusalCase{"WholeMinutesAbove60", "45 61 0 N, 0 0 0 E",
-                    "minutes of latitude \"61\" is out of range: whole minutes go from 0 to 60"},
-        RefusalCase{"MinutesAndSecondsAbove60", "45 60 1 N, 0 0 0 E",
-                    "minutes and seconds of latitude \"60 1\" is out of range: together they "
-                    "make at most 60 minutes (60' 0\" or 59' 60\")"},
-        RefusalCase{"DecimalMinutesAbove60", "45 60.5 N, 0 0 E",
-                    "minutes of latitude \"60.5\" is out of range: decimal minutes go from 0 to "
-                    "60"},
-        RefusalCase{"SecondsAbove60", "45 30 75 N, 0 0 0 E",
-                    "seconds of latitude \"75\" is out of range: seconds go from 0 to 60"},
-        RefusalCase{"DecimalsInWholeDegrees", "45.5 30 N, 0 0 E",
-                    "degrees of latitude \"45.5\" must be a whole number (digits only) when more "
-                    "numbers follow"},
-        RefusalCase{"NegativeWithLetters", "-45 30 N, 73 20 W",
-                    "signed number \"-45\" in the latitude with a hemisphere letter: the numbers "
-                    "are magnitudes and the letter gives the hemisphere, as in 45° 30' S"},
-        RefusalCase{"MissingHalf", "45.5041667",
-                    "no \",\" between latitude and longitude (write LATITUDE, LONGITUDE)"},
-        RefusalCase{"EmptyHalf", "45.5 N,", "no number in the longitude"},
-        RefusalCase{"UnknownHemisphere", "45.5 Q, 73.25 W",
-                    "unknown hemisphere \"Q\" in the latitude: latitude takes N or S"},
-        RefusalCase{"StrayCharacters", "45.5 N, 73.25 W!",
-                    "unexpected character \"!\" in the longitude"},
-        RefusalCase{"MixedNotations", "45 30 15 N, 73.25 W",
-                    "the latitude is written in degrees, minutes and seconds but the longitude in "
-                    "decimal degrees with a hemisphere letter: write both halves in one notation"},
-        RefusalCase{"AmbiguousCommas", "45,5,73,25",
-                    "cannot tell which comma separates latitude and longitude: write \", \" "
-                    "(comma and blank) between them"},
-        RefusalCase{"NotANumber", "45..5, 10", "\"45..5\" in the latitude is not a number"},
-        RefusalCase{"NothingButBlanks", "   ", "no position given"}),
-    [](const auto& param) { return std::string(param.param.name); });
-
-TEST(ConvertCommandTest, ControlCharactersAreEscapedInTheQuote) {
-    const CommandRun r = convert({"45\x01, 10"});
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, "quorvane convert: cannot read \"45\\x01, 10\": unexpected character "
-                     "\"\\x01\" in the latitude\n");
-}
-
-// ---- Usage --------------------------------------------------------------------------------
-
-struct UsageCase {
-    std::vector<std::string> args;
-    std::string problem;
-};
-
-std::ostream& operator<<(std::ostream& os, const UsageCase& c) {
-    return os << c.problem;
-}
-
-class UsageTest : public ::testing::TestWithParam<UsageCase> {};
-
-TEST_P(UsageTest, ExplainsAndPointsToTheHelp) {
-    const CommandRun r = convert(GetParam().args);
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err,
-              "quorvane convert: " + GetParam().problem + "\nTry \"quorvane convert --help\".\n");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Misuse, UsageTest,
-    ::testing::Values(UsageCase{{}, "no POSITION given"},
-                      UsageCase{{"--fields"}, "no POSITION given"},
-                      UsageCase{{"--frobnicate", "45, 10"}, "unknown option \"--frobnicate\""},
-                      UsageCase{{"-x"}, "unknown option \"-x\""},
-                      UsageCase{{"--decimal-comma", "--decimal-point", "45, 10"},
-                                "--decimal-comma and --decimal-point exclude each other"},
-                      UsageCase{{"-", "45, 10"}, "give either a POSITION or \"-\", not both"},
-                      UsageCase{{"-", "-"}, "\"-\" given twice"},
-                      UsageCase{{"--fields", "-"},
-                                "--fields shows one form: give a POSITION, not \"-\""}));
-
-TEST(ConvertCommandTest, HelpDescribesTheInputAndTheOptions) {
-    const CommandRun r = convert({"--help"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, convertHelpText());
+TEST(ConvertCommand, MisuseIsExplainedWithAPointerToTheHelp) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{}, "no POSITION given"},
+        {{"--fields"}, "no POSITION given"},
+        {{"--frobnicate", "45, 10"}, "unknown option \"--frobnicate\""},
+        {{"-x"}, "unknown option \"-x\""},
+        {{"--decimal-comma", "--decimal-point", "45, 10"},
+         "--decimal-comma and --decimal-point exclude each other"},
+        {{"-", "45, 10"}, "give either a POSITION or \"-\", not both"},
+        {{"-", "-"}, "\"-\" given twice"},
+        {{"--fields", "-"}, "--fields shows one form: give a POSITION, not \"-\""},
+    };
+    for (const auto& [args, problem] : cases) {
+        const CommandRun r = convert(args);
+        EXPECT_EQ(r.out + std::to_string(r.status), "2");
+        EXPECT_EQ(r.err, "quorvane convert: " + problem + "\nTry \"quorvane convert --help\".\n");
+    }
+    const CommandRun help = convert({"--help"});
+    EXPECT_EQ(help.out + std::to_string(help.status), std::string(convertHelpText()) + "0");
     for (const char* word : {"Usage: quorvane convert", "--fields", "--decimal-comma",
-                             "--decimal-point", "LC_NUMERIC", "0 to 60", "60' 1\"", "Exit status"})
-        EXPECT_NE(r.out.find(word), std::string::npos) << word;
+                             "--decimal-point", "LC_NUMERIC", "60' 1\"", "Exit status"})
+        EXPECT_NE(help.out.find(word), std::string::npos) << word;
 }
 
-// ---- The stream ---------------------------------------------------------------------------
+const std::string kLine1 = "45° 30' 0.0\" N, 73° 15' 0.0\" E\t45° 30.0' N, 73° 15.0' E\t"
+                           "45.5° N, 73.25° E\t45.5, 73.25\n";
+const std::string kLine3 = "10° 0' 0.0\" S, 20° 0' 0.0\" E\t10° 0.0' S, 20° 0.0' E\t"
+                           "10.0° S, 20.0° E\t-10.0, 20.0\n";
 
-const std::string kLine1 = "45" + D + " 30' 0.0" + S + " N, 73" + D + " 15' 0.0" + S + " E\t" +
-                           "45" + D + " 30.0' N, 73" + D + " 15.0' E\t" + "45.5" + D + " N, 73.25" +
-                           D + " E\t" + "45.5, 73.25\n";
-const std::string kLine3 = "10" + D + " 0' 0.0" + S + " S, 20" + D + " 0' 0.0" + S + " E\t" + "10" +
-                           D + " 0.0' S, 20" + D + " 0.0' E\t" + "10.0" + D + " S, 20.0" + D +
-                           " E\t" + "-10.0, 20.0\n";
+TEST(ConvertStream, OneOutputLinePerInputLineAndExitOneForBadLines) {
+    const CommandRun empty = convert({"-"}, "");
+    EXPECT_EQ(empty.out + empty.err + std::to_string(empty.status), "0");
+    const CommandRun good = convert({"--decimal-point", "-"}, "45.5, 73.25\n-10, 20\n");
+    EXPECT_EQ(good.out + good.err + std::to_string(good.status), kLine1 + kLine3 + "0");
 
-TEST(ConvertStreamTest, BadLineInTheMiddleGivesAnEmptyLineAndExitOne) {
-    const CommandRun r = convert({"--decimal-point", "-"}, "45.5, 73.25\n45.5, 73.25 X\n-10, 20\n");
+    // A bad line, an empty one, an overlong one, line ends with "\r", no end on the last line.
+    const std::string input =
+        "45.5, 73.25\r\n45.5, 73.25 X\n\n" + std::string(100000, '5') + "\n-10, 20";
+    const CommandRun r = convert({"--decimal-point", "-"}, input);
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, kLine1 + "\n" + kLine3);
+    EXPECT_EQ(r.out, kLine1 + "\n\n\n" + kLine3);
     EXPECT_EQ(r.err, "quorvane convert: line 2: cannot read \"45.5, 73.25 X\": unknown hemisphere "
-                     "\"X\" in the longitude: longitude takes E or W\n");
+                     "\"X\" in the longitude: longitude takes E or W\n"
+                     "quorvane convert: line 3: cannot read \"\": no position given\n"
+                     "quorvane convert: line 4: longer than 4096 bytes, not read\n");
 }
 
-TEST(ConvertStreamTest, AllGoodLinesExitZero) {
-    const CommandRun r = convert({"--decimal-point", "-"}, "45.5, 73.25\n-10, 20\n");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out, kLine1 + kLine3);
-}
-
-TEST(ConvertStreamTest, LineEndsAndALastLineWithoutEnd) {
-    const CommandRun r = convert({"--decimal-point", "-"}, "45.5, 73.25\r\n\n-10, 20");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, kLine1 + "\n" + kLine3);
-    EXPECT_EQ(r.err, "quorvane convert: line 2: cannot read \"\": no position given\n");
-}
-
-TEST(ConvertStreamTest, EmptyInputWritesNothing) {
-    const CommandRun r = convert({"-"}, "");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "");
-}
-
-TEST(ConvertStreamTest, OverlongLineIsSkippedAndTheRestGoesOn) {
-    const std::string huge(100000, '5');
-    const CommandRun r = convert({"--decimal-point", "-"}, "45.5, 73.25\n" + huge + "\n-10, 20\n");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, kLine1 + "\n" + kLine3);
-    EXPECT_EQ(r.err, "quorvane convert: line 2: longer than 4096 bytes, not read\n");
-}
-
-// Every line is converted on an empty form: nothing of one position leaks into the next, so a
-// stream gives, line by line, what single conversions give.
-TEST(ConvertStreamTest, EachLineIsConvertedOnAFreshForm) {
-    const std::vector<std::string> positions{"45 30 15 S, 73 20 30 W",    "10.1 N, 0 E",
-                                             "0 0.5 N, 0 0.25 E",         "-45.9999999, 10",
-                                             "48 51 30.132 N, 2 17 40 E", "89 59 60 S, 179 59 60 W",
-                                             "5e-05, -1.5e-05",           "12 59.99999 S, 1 1 W"};
-    std::string input;
-    std::string expected;
+// Every line is converted on an empty form: a stream gives, line by line, what single
+// conversions give.
+TEST(ConvertStream, EachLineIsConvertedOnAFreshForm) {
+    const std::vector<std::string> positions{
+        "45 30 15 S, 73 20 30 W",  "10.1 N, 0 E",     "0 0.5 N, 0 0.25 E",   "-45.9999999, 10",
+        "89 59 60 S, 179 59 60 W", "5e-05, -1.5e-05", "12 59.99999 S, 1 1 W"};
+    std::string input, expected;
     for (const std::string& p : positions) {
         input += p + "\n";
         CommandRun single = convert({"--decimal-comma", p});
         ASSERT_EQ(single.status, 0) << p << ": " << single.err;
-        for (char& c : single.out)
-            if (c == '\n') c = '\t';
-        single.out.back() = '\n';
-        expected += single.out;
+        std::replace(single.out.begin(), single.out.end(), '\n', '\t');
+        expected += single.out.substr(0, single.out.size() - 1) + "\n";
     }
     const CommandRun stream = convert({"--decimal-comma", "-"}, input);
-    EXPECT_EQ(stream.status, 0);
-    EXPECT_EQ(stream.out, expected);
+    EXPECT_EQ(stream.out + std::to_string(stream.status), expected + "0");
 }
 
 // Enough lines for several blocks of input, bad ones scattered, converted by one or several
-// workers: the output keeps one line per input line, in order, and the messages name the right
-// line numbers.
-TEST(ConvertStreamTest, ManyLinesStayAlignedWhateverTheNumberOfWorkers) {
-    constexpr int kLines = 30000;
-    std::string input;
-    std::string expected;
-    std::string expectedMessages;
-    for (int i = 1; i <= kLines; ++i) {
-        const bool bad = i % 7919 == 0 || i == kLines;
+// workers: one output line per input line, in order, and messages with the right line numbers.
+TEST(ConvertStream, ManyLinesStayAlignedWhateverTheNumberOfWorkers) {
+    std::string input, expected, messages;
+    for (int i = 1; i <= 30000; ++i) {
+        const bool bad = i % 7919 == 0 || i == 30000;
         input += bad ? "bad\n" : "-10, 20\n";
         expected += bad ? "\n" : kLine3;
         if (bad)
-            expectedMessages += "quorvane convert: line " + std::to_string(i) +
-                                ": cannot read \"bad\": no \",\" between latitude and longitude "
-                                "(write LATITUDE, LONGITUDE)\n";
+            messages += "quorvane convert: line " + std::to_string(i) +
+                        ": cannot read \"bad\": no "
+                        "\",\" between latitude and longitude (write LATITUDE, LONGITUDE)\n";
     }
-    for (const std::size_t workers : {1, 2, 3}) {
-        File in(std::tmpfile());
-        File out(std::tmpfile());
-        File err(std::tmpfile());
-        std::fwrite(input.data(), 1, input.size(), in.get());
-        std::rewind(in.get());
-        const StreamOutcome outcome =
-            convertPositionStream(in.get(), out.get(), err.get(), DecimalMode::point, workers);
-        EXPECT_EQ(outcome, StreamOutcome::someLinesUnread) << workers;
+    for (const std::size_t workers : {1, 3}) {
+        File in = tempFile(input), out = tempFile(), err = tempFile();
+        EXPECT_EQ(
+            convertPositionStream(in.get(), out.get(), err.get(), DecimalMode::point, workers),
+            StreamOutcome::someLinesUnread);
         EXPECT_EQ(contents(out.get()), expected) << workers;
-        EXPECT_EQ(contents(err.get()), expectedMessages) << workers;
+        EXPECT_EQ(contents(err.get()), messages) << workers;
     }
 }
 
