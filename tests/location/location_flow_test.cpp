@@ -1,474 +1,419 @@
-// The current-location flow on plain implementations: permission paths, the alert, the fill of
-// the form from a fix with its order of effects, failures, and editing while a fix is awaited.
+// The current-location flow on plain implementations that write every call into one log:
+// permission paths, the alert, the fill of the form from a fix with its order of effects,
+// failures, and editing while a fix is awaited.
+#include "core/memory_platform.h"
 #include "location/location_flow.h"
-#include "location_fakes.h"
 #include "screens/main/main_view_controller.h"
 
 #include <algorithm>
-#include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace quorvane {
 namespace {
 
-using test::EventLog;
+using EventLog = std::vector<std::string>;
 
-class UnusedClipboard final : public Clipboard {
-public:
+// The platform's location service, busy indicator, alert, settings page and scroll view.
+// The screen's output actions are not used here; they go nowhere.
+struct FakeDevice final : LocationService,
+                          ActivityIndicator,
+                          LocationAlertPresenter,
+                          SystemSettingsOpener,
+                          ScrollPosition,
+                          Clipboard,
+                          UrlOpener,
+                          CopyConfirmation,
+                          ShareSheet {
+    explicit FakeDevice(EventLog& l) : log(l) {}
+    void setDelegate(LocationServiceDelegate* d) override {
+        delegate = d;
+        log.push_back(d ? "setDelegate" : "setDelegate(null)");
+    }
+    void setDesiredAccuracy(DesiredAccuracy) override { log.push_back("setDesiredAccuracy"); }
+    AuthorizationStatus authorizationStatus() const override { return status; }
+    void requestWhenInUseAuthorization() override { log.push_back("requestWhenInUse"); }
+    void requestLocation() override { log.push_back("requestLocation"); }
+    void stopUpdatingLocation() override { log.push_back("stopUpdatingLocation"); }
+    std::optional<PositionFix> location() const override { return fix; }
+    void startAnimating() override {
+        animating = true;
+        log.push_back("indicator start");
+    }
+    void stopAnimating() override {
+        animating = false;
+        log.push_back("indicator stop");
+    }
+    bool isAnimating() const override { return animating; }
+    void presentLocationDisabledAlert(LocationDisabledAlert alert) override {
+        log.push_back("alert");
+        alerts.push_back(std::move(alert));
+    }
+    bool openLocationSettings() override { // as on a platform without such a page
+        log.push_back("openLocationSettings");
+        return false;
+    }
+    ScrollOffset contentOffset() const override { return offset; }
+    void setContentOffset(ScrollOffset to, ScrollAnimation how) override {
+        offset = to;
+        animation = how;
+        log.push_back("scroll to " + std::to_string(int(to.y)));
+    }
+
     void setText(std::string_view) override {}
-};
-class UnusedUrlOpener final : public UrlOpener {
-public:
     void openUrl(std::string_view) override {}
-};
-class UnusedCopyConfirmation final : public CopyConfirmation {
-public:
     void showCopied(std::string_view, std::string_view) override {}
-};
-class UnusedShareSheet final : public ShareSheet {
-public:
     void share(std::string_view, std::string_view) override {}
+
+    // What the platform does on its own: the user answers the prompt or changes the permission
+    // in the settings, a fix arrives, the source fails.
+    void changeAuthorization(AuthorizationStatus s) {
+        status = s;
+        delegate->locationManagerDidChangeAuthorization(*this);
+    }
+    void deliver(std::optional<PositionFix> f) {
+        fix = f;
+        delegate->didUpdateLocations(*this);
+    }
+    void fail() { delegate->didFailWithError(*this, {LocationErrorKind::timedOut, "no fix"}); }
+
+    EventLog& log;
+    LocationServiceDelegate* delegate = nullptr;
+    AuthorizationStatus status = AuthorizationStatus::notDetermined;
+    std::optional<PositionFix> fix;
+    bool animating = false;
+    std::vector<LocationDisabledAlert> alerts;
+    ScrollOffset offset;
+    std::optional<ScrollAnimation> animation;
+};
+
+// A form view over MemoryFormView that logs what the fill is made of: editing events, the texts
+// of d7 and d8, selectors and the accuracy label, and each pass of readFieldValues (which reads
+// d1 first). After an end-of-editing conversion it logs what dddddddd1 shows for the half.
+class RecordingFormView final : public FormView, private FieldEditingDelegate {
+public:
+    explicit RecordingFormView(EventLog& log) : log_(log), inner_(this) {}
+    void setDelegate(FieldEditingDelegate* delegate) { delegate_ = delegate; }
+    std::function<void(FieldId)> onBeginEditing; // the keyboard appears, before the delegate
+
+    std::string text(FieldId f) const override {
+        if (f == FieldId::d1) log_.push_back("read fields");
+        return inner_.text(f);
+    }
+    void setText(FieldId f, std::string_view text) override {
+        if (f == FieldId::d7 || f == FieldId::d8)
+            log_.push_back("set " + name(f) + " " + std::string(text));
+        inner_.setText(f, text);
+    }
+    bool isEditing(FieldId f) const override { return inner_.isEditing(f); }
+    void beginEditing(FieldId f) override { inner_.beginEditing(f); }
+    void endEditing(FieldId f) override { inner_.endEditing(f); }
+    int selectedIndex(SelectorId s) const override { return inner_.selectedIndex(s); }
+    void setSelectedIndex(SelectorId s, int index) override {
+        log_.push_back("select " + std::string(info(s).name) + "=" + std::to_string(index));
+        inner_.setSelectedIndex(s, index);
+    }
+    void setAccuracyText(std::string_view text) override {
+        log_.push_back("accuracy \"" + std::string(text) + "\"");
+        inner_.setAccuracyText(text);
+    }
+    const MemoryFormView& memory() const { return inner_; }
+    const std::string& shown(FieldId f) const { return inner_.textRef(f); }
+
+private:
+    static std::string name(FieldId f) { return std::string(info(f).name); }
+    void textFieldDidBeginEditing(FieldId f) override {
+        if (onBeginEditing) onBeginEditing(f);
+        log_.push_back("begin " + name(f));
+        delegate_->textFieldDidBeginEditing(f);
+    }
+    void textFieldDidEndEditing(FieldId f) override {
+        log_.push_back("end " + name(f) + " " + shown(f));
+        delegate_->textFieldDidEndEditing(f);
+        const FieldId dd1 = info(f).half == Half::latitude ? FieldId::d5 : FieldId::d6;
+        log_.push_back("converted " + name(f) + ": " + name(dd1) + "=" + shown(dd1));
+    }
+
+    EventLog& log_;
+    MemoryFormView inner_;
+    FieldEditingDelegate* delegate_ = nullptr;
+};
+
+class RecordingSettingsStore final : public SettingsStore {
+public:
+    explicit RecordingSettingsStore(EventLog& log) : log_(log) {}
+    int integerForKey(std::string_view key) const override { return inner.integerForKey(key); }
+    void setInteger(std::string_view key, int value) override {
+        log_.push_back("store " + std::string(key) + "=" + std::to_string(value));
+        inner.setInteger(key, value);
+    }
+    std::optional<std::string> stringForKey(std::string_view key) const override {
+        return inner.stringForKey(key);
+    }
+    void setString(std::string_view key, std::string_view value) override {
+        inner.setString(key, value);
+    }
+    MemorySettingsStore inner;
+
+private:
+    EventLog& log_;
+};
+
+// Shows every key with a mark, so a looked-up text can be told from a hard-coded one.
+struct MarkingTranslator final : Translator {
+    std::string translate(std::string_view key) const override {
+        return "<" + std::string(key) + ">";
+    }
 };
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
-
+constexpr PositionFix kSydney{-33.8688197, 151.2092955, 15.0};
 // Where the user had scrolled the form, and where the keyboard pushes it while a field is edited.
 constexpr ScrollOffset kUserOffset{0, 240};
 constexpr ScrollOffset kKeyboardOffset{0, 610};
 
-// The converter screen with the location flow wired in as a front end would do it.
+// The converter screen with the location flow wired in as a front end wires it.
 class LocationFlowTest : public ::testing::Test {
 protected:
     LocationFlowTest() {
         view.setDelegate(&screen);
-        view.onBeginEditing = [this](FieldId) { scroll.offset = kKeyboardOffset; };
-        scroll.offset = kUserOffset;
+        view.onBeginEditing = [this](FieldId) { device.offset = kKeyboardOffset; };
+        device.offset = kUserOffset;
         screen.viewDidLoad();
         flow->observeEditing(screen);
         log.clear();
     }
 
+    std::unique_ptr<LocationFlow> makeFlow(const Translator& translator) {
+        return std::make_unique<LocationFlow>(
+            LocationFlowPlatform{device, device, device, device, device, translator},
+            screen.form());
+    }
+
     // A tap on the button with the given permission, then a clean log.
     void tapWith(AuthorizationStatus status) {
-        service.setStatus(status);
+        device.status = status;
         flow->GetCurrentLocation();
         log.clear();
     }
 
     void fillWith(PositionFix fix) {
         tapWith(AuthorizationStatus::authorizedWhenInUse);
-        service.deliver(fix);
+        device.deliver(fix);
     }
 
-    std::string shown(FieldId field) const { return view.shown(field); }
-    std::optional<std::string> stored(std::string_view key) const { return store.raw(key); }
+    // All fourteen texts, the accuracy label, the eight selectors and their stored keys.
+    std::string formState() const {
+        std::string s;
+        for (const FieldInfo& f : kFields)
+            s += view.shown(f.id) + " ";
+        s += "| " + view.memory().accuracyText() + " | ";
+        for (const SelectorInfo& c : kSelectors)
+            s += std::to_string(view.selectedIndex(c.id)) + store.inner.raw(c.name).value_or("-");
+        return s;
+    }
 
     EventLog log;
-    test::RecordingFormView view{log};
-    test::RecordingSettingsStore store{log};
+    RecordingFormView view{log};
+    RecordingSettingsStore store{log};
     FixedNumberFormat numbers{DecimalMode::point};
     EnglishTranslator english;
-    UnusedClipboard clipboard;
-    UnusedUrlOpener urls;
-    UnusedCopyConfirmation confirmation;
-    UnusedShareSheet shareSheet;
+    FakeDevice device{log};
     MapsChoice maps{english};
-    MainViewController screen{
-        {view, store, numbers, english, clipboard, urls, confirmation, shareSheet}, maps};
-
-    test::FakeLocationService service{log};
-    test::FakeIndicator indicator{log};
-    test::FakeAlertPresenter alerts{log};
-    test::FakeSettingsOpener systemSettings{log};
-    test::FakeScrollView scroll{log};
-    std::unique_ptr<LocationFlow> flow = std::make_unique<LocationFlow>(
-        LocationFlowPlatform{service, indicator, alerts, systemSettings, scroll, english},
-        screen.form());
+    MainViewController screen{{view, store, numbers, english, device, device, device, device},
+                              maps};
+    std::unique_ptr<LocationFlow> flow = makeFlow(english);
 };
 
-// ---- The button, by authorization status ------------------------------------------------------
+using S = AuthorizationStatus;
 
-struct StatusCase {
-    const char* name;
-    AuthorizationStatus status;
-    EventLog afterTap; // what a tap does after setting the delegate and the accuracy
-    bool indicatorRuns;
-    friend void PrintTo(const StatusCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class StatusPathTest : public LocationFlowTest, public ::testing::WithParamInterface<StatusCase> {};
-
-TEST_P(StatusPathTest, TapActsOnTheStatus) {
-    const StatusCase& c = GetParam();
-    service.setStatus(c.status);
-    flow->GetCurrentLocation();
-
-    EventLog expected{"setDelegate", "setDesiredAccuracy"};
-    expected.insert(expected.end(), c.afterTap.begin(), c.afterTap.end());
-    EXPECT_EQ(log, expected);
-    EXPECT_EQ(indicator.isAnimating(), c.indicatorRuns);
-    EXPECT_EQ(service.delegate(), flow.get());
+TEST_F(LocationFlowTest, TapActsOnTheStatus) {
+    const std::pair<AuthorizationStatus, EventLog> cases[] = {
+        {S::notDetermined, {"requestWhenInUse"}},
+        {S::restricted, {"alert"}},
+        {S::denied, {"alert"}},
+        {S::authorizedAlways, {"requestLocation", "indicator start"}},
+        {S::authorizedWhenInUse, {"requestLocation", "indicator start"}},
+        {static_cast<S>(7), {}}, // a status this program does not know: nothing
+    };
+    for (const auto& [status, afterTap] : cases) {
+        log.clear();
+        device.status = status;
+        flow->GetCurrentLocation();
+        EventLog expected{"setDelegate", "setDesiredAccuracy"};
+        expected.insert(expected.end(), afterTap.begin(), afterTap.end());
+        EXPECT_EQ(log, expected) << int(status);
+        EXPECT_EQ(device.delegate, flow.get());
+    }
 }
 
-const StatusCase kStatusCases[] = {
-    {"notDetermined", AuthorizationStatus::notDetermined, {"requestWhenInUseAuthorization"}, false},
-    {"restricted", AuthorizationStatus::restricted, {"alert"}, false},
-    {"denied", AuthorizationStatus::denied, {"alert"}, false},
-    {"authorizedAlways",
-     AuthorizationStatus::authorizedAlways,
-     {"requestLocation", "indicator start"},
-     true},
-    {"authorizedWhenInUse",
-     AuthorizationStatus::authorizedWhenInUse,
-     {"requestLocation", "indicator start"},
-     true},
-    {"unknownStatus", static_cast<AuthorizationStatus>(7), {}, false},
-    {"negativeStatus", static_cast<AuthorizationStatus>(-1), {}, false},
-};
-
-INSTANTIATE_TEST_SUITE_P(Statuses, StatusPathTest, ::testing::ValuesIn(kStatusCases),
-                         [](const auto& p) { return std::string(p.param.name); });
-
-TEST_F(LocationFlowTest, GrantedPermissionRequestsTheFixWithoutASecondTap) {
-    tapWith(AuthorizationStatus::notDetermined);
-    service.changeAuthorization(AuthorizationStatus::authorizedWhenInUse);
-    EXPECT_EQ(log, (EventLog{"requestLocation", "indicator start"}));
-
-    service.deliver(PositionFix{-33.8688197, 151.2092955, 5});
-    EXPECT_EQ(shown(FieldId::d7), "33.8688197");
-    EXPECT_EQ(shown(FieldId::d8), "151.2092955");
-    EXPECT_FALSE(indicator.isAnimating());
-}
-
-TEST_F(LocationFlowTest, DeclinedPermissionShowsTheAlertAtOnce) {
-    tapWith(AuthorizationStatus::notDetermined);
-    service.changeAuthorization(AuthorizationStatus::denied);
+TEST_F(LocationFlowTest, EveryChangeOfPermissionIsActedOnWithoutAnotherTap) {
+    tapWith(S::notDetermined);
+    device.changeAuthorization(S::denied); // declined at the prompt
     EXPECT_EQ(log, (EventLog{"alert"}));
-    EXPECT_FALSE(indicator.isAnimating());
-}
-
-TEST_F(LocationFlowTest, AuthorizationReportWhileAwaitingAFixRequestsAgain) {
-    tapWith(AuthorizationStatus::authorizedWhenInUse);
-    service.changeAuthorization(AuthorizationStatus::authorizedWhenInUse);
-    EXPECT_EQ(log, (EventLog{"requestLocation", "indicator start"}));
-    EXPECT_TRUE(indicator.isAnimating());
-}
-
-TEST_F(LocationFlowTest, PermissionChangedOutsideTheAppIsActedOn) {
-    tapWith(AuthorizationStatus::denied);
-    ASSERT_EQ(alerts.shown.size(), 1U);
-
-    // Granted in the system settings after the alert: the fix comes without another tap.
-    service.changeAuthorization(AuthorizationStatus::authorizedAlways);
-    service.deliver(PositionFix{45.0, 7.0, 10});
-    EXPECT_EQ(shown(FieldId::d7), "45.0");
-
-    // Withdrawn later: the alert again.
     log.clear();
-    service.changeAuthorization(AuthorizationStatus::restricted);
+    device.changeAuthorization(S::authorizedWhenInUse); // granted later, in the settings
+    device.changeAuthorization(S::authorizedWhenInUse); // reported again while awaiting the fix
+    EXPECT_EQ(log, (EventLog{"requestLocation", "indicator start", "requestLocation",
+                             "indicator start"}));
+    device.deliver(kSydney);
+    EXPECT_EQ(view.shown(FieldId::d7), "33.8688197");
+    EXPECT_FALSE(device.animating);
+    log.clear();
+    device.changeAuthorization(S::restricted); // withdrawn
     EXPECT_EQ(log, (EventLog{"alert"}));
 }
 
-// ---- The location-disabled alert ---------------------------------------------------------------
-
-TEST_F(LocationFlowTest, AlertCarriesTheLocalizedTextsAndItsSettingsHandler) {
-    const test::MarkingTranslator marking;
-    LocationFlow localized({service, indicator, alerts, systemSettings, scroll, marking},
-                           screen.form());
-    service.setStatus(AuthorizationStatus::denied);
-    localized.GetCurrentLocation();
-
-    ASSERT_EQ(alerts.shown.size(), 1U);
-    const LocationDisabledAlert& alert = alerts.shown.front();
+TEST_F(LocationFlowTest, AlertAndAccuracyUnitAreLocalizedAndTheSettingsHandlerOutlivesTheFlow) {
+    const MarkingTranslator marking;
+    auto localized = makeFlow(marking);
+    device.status = S::denied;
+    localized->GetCurrentLocation();
+    ASSERT_EQ(device.alerts.size(), 1U);
+    const LocationDisabledAlert alert = device.alerts.front();
     EXPECT_EQ(alert.title, "<Location Services are Disabled>");
     EXPECT_EQ(alert.message, "<In order to get your current latitude and longitude, please turn on "
                              "location services in your device settings.>");
-    EXPECT_EQ(alert.settingsTitle, "<Settings>");
-    EXPECT_EQ(alert.cancelTitle, "<Cancel>");
+    EXPECT_EQ(alert.settingsTitle + alert.cancelTitle, "<Settings><Cancel>");
 
+    device.status = S::authorizedWhenInUse;
+    localized->GetCurrentLocation();
+    device.deliver(PositionFix{1.0, 2.0, 4.9});
+    EXPECT_EQ(view.memory().accuracyText(), "4 <m>");
+
+    localized.reset();
+    EXPECT_EQ(device.delegate, nullptr);
     log.clear();
-    ASSERT_TRUE(alert.settingsHandler);
-    alert.settingsHandler();
+    alert.settingsHandler(); // the platform has no settings page: the alert only closes
     EXPECT_EQ(log, (EventLog{"openLocationSettings"}));
 }
-
-TEST_F(LocationFlowTest, SettingsHandlerWhereThePlatformCannotOpenSettingsOnlyCloses) {
-    systemSettings.canOpen = false;
-    tapWith(AuthorizationStatus::restricted);
-    ASSERT_EQ(alerts.shown.size(), 1U);
-    alerts.shown.front().settingsHandler();
-    EXPECT_EQ(log, (EventLog{"openLocationSettings"}));
-    EXPECT_EQ(alerts.shown.size(), 1U);
-}
-
-TEST_F(LocationFlowTest, SettingsHandlerOutlivesTheFlow) {
-    tapWith(AuthorizationStatus::denied);
-    ASSERT_EQ(alerts.shown.size(), 1U);
-    flow.reset();
-    EXPECT_EQ(service.delegate(), nullptr);
-    log.clear();
-    alerts.shown.front().settingsHandler();
-    EXPECT_EQ(log, (EventLog{"openLocationSettings"}));
-}
-
-// ---- The fill ----------------------------------------------------------------------------------
 
 TEST_F(LocationFlowTest, FillRunsItsEffectsInOrder) {
-    fillWith(PositionFix{-33.8688197, 151.2092955, 15.0});
-
+    fillWith(kSydney);
+    // The accuracy; the selectors, latitude then longitude, stored c1 .. c8; d7 begins (the
+    // screen's begin-editing stops the request and the indicator) and gets its text; d8 begins,
+    // which ends d7 and converts from the new latitude; d8 gets its text and ends; the user's
+    // scroll position comes back, the stored values are read, the indicator stops.
+    // clang-format off
     const EventLog expected{
-        "accuracy \"15 m\"",
-        // Selectors set, latitude then longitude, and stored c1 .. c8 before any conversion.
-        "select c1=1",
-        "select c3=1",
-        "select c5=1",
-        "select c7=1",
-        "select c2=0",
-        "select c4=0",
-        "select c6=0",
-        "select c8=0",
-        "store c1=1",
-        "store c2=0",
-        "store c3=1",
-        "store c4=0",
-        "store c5=1",
-        "store c6=0",
-        "store c7=1",
-        "store c8=0",
-        // d7 begins editing: the screen's begin-editing stops the request and the indicator.
-        "begin d7",
-        "stopUpdatingLocation",
-        "indicator stop",
-        "set d7 33.8688197",
-        // d8 begins: d7 ends first and the form converts from the new latitude.
-        "end d7 33.8688197",
-        "read fields",
-        "set d7 33.8688197",
-        "converted d7: d5=33.8688197°",
-        "begin d8",
-        "stopUpdatingLocation",
-        "indicator stop",
-        "set d8 151.2092955",
-        "end d8 151.2092955",
-        "read fields",
-        "set d8 151.2092955",
-        "converted d8: d6=151.2092955°",
-        "scroll to 0,240",
-        "read fields",
-        "indicator stop",
-    };
+        "accuracy \"15 m\"", "select c1=1", "select c3=1", "select c5=1", "select c7=1",
+        "select c2=0", "select c4=0", "select c6=0", "select c8=0", "store c1=1", "store c2=0",
+        "store c3=1", "store c4=0", "store c5=1", "store c6=0", "store c7=1", "store c8=0",
+        "begin d7", "stopUpdatingLocation", "indicator stop", "set d7 33.8688197",
+        "end d7 33.8688197", "read fields", "set d7 33.8688197", "converted d7: d5=33.8688197°",
+        "begin d8", "stopUpdatingLocation", "indicator stop", "set d8 151.2092955",
+        "end d8 151.2092955", "read fields", "set d8 151.2092955",
+        "converted d8: d6=151.2092955°", "scroll to 240", "read fields", "indicator stop"};
+    // clang-format on
     EXPECT_EQ(log, expected);
-    EXPECT_EQ(scroll.lastAnimation, ScrollAnimation::animated);
-}
-
-TEST_F(LocationFlowTest, FillConvertsEveryNotationAndLeavesNoFieldEdited) {
-    fillWith(PositionFix{-33.8688197, 151.2092955, 15.0});
-
-    const std::pair<FieldId, const char*> expected[] = {
-        {FieldId::d1, "33°"},        {FieldId::m1, "52'"},         {FieldId::s1, "7.751\""},
-        {FieldId::d2, "151°"},       {FieldId::m2, "12'"},         {FieldId::s2, "33.464\""},
-        {FieldId::d3, "33°"},        {FieldId::m3, "52.12918'"},   {FieldId::d4, "151°"},
-        {FieldId::m4, "12.55773'"},  {FieldId::d5, "33.8688197°"}, {FieldId::d6, "151.2092955°"},
-        {FieldId::d7, "33.8688197"}, {FieldId::d8, "151.2092955"},
-    };
-    for (const auto& [field, text] : expected)
-        EXPECT_EQ(shown(field), text) << info(field).name;
-
+    EXPECT_EQ(device.animation, ScrollAnimation::animated);
+    EXPECT_EQ(formState(), "33° 52' 7.751\" 151° 12' 33.464\" 33° 52.12918' 151° 12.55773' "
+                           "33.8688197° 151.2092955° 33.8688197 151.2092955 | 15 m | "
+                           "1100110011001100");
     EXPECT_EQ(view.memory().editingField(), std::nullopt);
     EXPECT_EQ(screen.form().activeField(), FieldId::d8);
-    EXPECT_EQ(scroll.offset, kUserOffset);
-    EXPECT_FALSE(indicator.isAnimating());
-    EXPECT_EQ(view.memory().accuracyText(), "15 m");
-
     // The final readFieldValues leaves the stored values matching what the conversions wrote.
-    EXPECT_EQ(screen.form().storedValue(FieldId::d2), 151.0);
-    EXPECT_EQ(screen.form().storedValue(FieldId::m2), 12.0);
     EXPECT_EQ(screen.form().storedValue(FieldId::s2), 33.464);
     EXPECT_EQ(screen.form().storedValue(FieldId::m3), 52.12918);
 }
 
 TEST_F(LocationFlowTest, FillUsesTheUsersDecimalSeparatorOnceConverted) {
     numbers.setMode(DecimalMode::comma);
-    fillWith(PositionFix{-33.8688197, 151.2092955, 15.0});
-    EXPECT_EQ(shown(FieldId::d7), "33,8688197");
-    EXPECT_EQ(shown(FieldId::d6), "151,2092955°");
+    fillWith(kSydney);
+    EXPECT_EQ(view.shown(FieldId::d7) + " " + view.shown(FieldId::d6), "33,8688197 151,2092955°");
     EXPECT_EQ(screen.form().storedValue(FieldId::d8), 151.2092955);
 }
 
 struct FillCase {
-    const char* name;
-    double latitude;
-    double longitude;
-    double accuracy;
-    const char* d7;
-    const char* d8;
-    int latitudeIndex;
-    int longitudeIndex;
-    const char* accuracyLabel;
-    friend void PrintTo(const FillCase& c, std::ostream* os) { *os << c.name; }
+    PositionFix fix;
+    const char* shown; // d7, d8, the accuracy label, the latitude and longitude selectors
 };
 
 class FillCaseTest : public LocationFlowTest, public ::testing::WithParamInterface<FillCase> {};
 
 TEST_P(FillCaseTest, WritesMagnitudesHemispheresAndAccuracy) {
-    const FillCase& c = GetParam();
-    fillWith(PositionFix{c.latitude, c.longitude, c.accuracy});
-
-    EXPECT_EQ(shown(FieldId::d7), c.d7);
-    EXPECT_EQ(shown(FieldId::d8), c.d8);
-    EXPECT_EQ(shown(FieldId::d5), std::string(c.d7) + "°");
-    EXPECT_EQ(shown(FieldId::d6), std::string(c.d8) + "°");
-    EXPECT_EQ(view.memory().accuracyText(), c.accuracyLabel);
-    for (const SelectorInfo& s : kSelectors) {
-        const int index = s.half == Half::latitude ? c.latitudeIndex : c.longitudeIndex;
-        EXPECT_EQ(view.selectedIndex(s.id), index) << s.name;
-        EXPECT_EQ(stored(s.name), std::to_string(index)) << s.name;
-    }
-    EXPECT_FALSE(indicator.isAnimating());
-    EXPECT_EQ(screen.form().activeField(), FieldId::d8);
+    fillWith(GetParam().fix);
+    const std::string d7 = view.shown(FieldId::d7), d8 = view.shown(FieldId::d8);
+    EXPECT_EQ(
+        d7 + " " + d8 + " " + view.memory().accuracyText() + " " +
+            std::to_string(view.selectedIndex(SelectorId::c1)) + store.inner.raw("c7").value() +
+            std::to_string(view.selectedIndex(SelectorId::c6)) + store.inner.raw("c4").value(),
+        GetParam().shown);
+    EXPECT_EQ(view.shown(FieldId::d5) + view.shown(FieldId::d6), d7 + "°" + d8 + "°");
+    EXPECT_FALSE(device.animating);
 }
 
-const FillCase kFillCases[] = {
-    {"Sydney", -33.8688197, 151.2092955, 5.0, "33.8688197", "151.2092955", 1, 0, "5 m"},
-    {"SanFrancisco", 37.7749295, -122.4194155, 12.8, "37.7749295", "122.4194155", 0, 1, "12 m"},
-    {"ZeroIsNorthAndEast", 0.0, 0.0, 3.0, "0.0", "0.0", 0, 0, "3 m"},
-    {"NegativeZeroIsNorthAndEast", -0.0, -0.0, 3.0, "0.0", "0.0", 0, 0, "3 m"},
-    {"WholeDegrees", 45.0, -7.0, 3.0, "45.0", "7.0", 0, 1, "3 m"},
-    {"TinyWritesExponent", 0.00005, -0.00005, 3.0, "5e-05", "5e-05", 0, 1, "3 m"},
-    {"SmallStaysDecimal", -0.00012, 0.00012, 3.0, "0.00012", "0.00012", 1, 0, "3 m"},
-    {"RoundsToSevenDecimals", 12.345678949, 100.00000005, 3.0, "12.3456789", "100.0000001", 0, 0,
-     "3 m"},
-    {"HalfOfTheLastDecimalRoundsAway", 0.00000005, -0.00000005, 3.0, "1e-07", "1e-07", 0, 1, "3 m"},
-    // The hemisphere comes from the sign, even where the magnitude rounds to zero.
-    {"RoundsToZeroKeepsHemisphere", -0.00000004, -0.00000004, 3.0, "0.0", "0.0", 1, 1, "3 m"},
-    {"Poles", -90.0, 180.0, 3.0, "90.0", "180.0", 1, 0, "3 m"},
-    {"AccuracyTruncates", 1.0, 1.0, 4.9, "1.0", "1.0", 0, 0, "4 m"},
-    {"AccuracyBelowOne", 1.0, 1.0, 0.3, "1.0", "1.0", 0, 0, "0 m"},
-    {"AccuracyNegativeFractionTruncatesToZero", 1.0, 1.0, -0.5, "1.0", "1.0", 0, 0, "0 m"},
-    {"InvalidFixAccuracyStillFills", 1.0, 1.0, -1.0, "1.0", "1.0", 0, 0, "-1 m"},
-    {"AccuracyLarge", 1.0, 1.0, 9.2e18, "1.0", "1.0", 0, 0, "9200000000000000000 m"},
-    {"AccuracyLowestInt64", 1.0, 1.0, -9223372036854775808.0, "1.0", "1.0", 0, 0,
-     "-9223372036854775808 m"},
-    {"AccuracyNotANumber", 1.0, 1.0, kNaN, "1.0", "1.0", 0, 0, ""},
-    {"AccuracyInfinite", 1.0, 1.0, kInfinity, "1.0", "1.0", 0, 0, ""},
-    {"AccuracyMinusInfinite", 1.0, 1.0, -kInfinity, "1.0", "1.0", 0, 0, ""},
-    {"AccuracyBeyondInt64", 1.0, 1.0, 9223372036854775808.0, "1.0", "1.0", 0, 0, ""},
-    {"AccuracyBelowInt64", 1.0, 1.0, -1e19, "1.0", "1.0", 0, 0, ""},
-};
+INSTANTIATE_TEST_SUITE_P(
+    Fixes, FillCaseTest,
+    ::testing::Values(
+        FillCase{{37.7749295, -122.4194155, 12.8}, "37.7749295 122.4194155 12 m 0011"},
+        FillCase{{0.0, 0.0, 3.0}, "0.0 0.0 3 m 0000"}, // the equator and meridian are N and E
+        FillCase{{-0.0, -0.0, 0.3}, "0.0 0.0 0 m 0000"},
+        FillCase{{0.00005, -0.00005, -0.5}, "5e-05 5e-05 0 m 0011"},
+        FillCase{{-0.00012, 0.00012, -1.0}, "0.00012 0.00012 -1 m 1100"}, // invalid fix: shown
+        FillCase{{12.345678949, 100.00000005, 4.9}, "12.3456789 100.0000001 4 m 0000"},
+        FillCase{{0.00000005, -0.00000005, 3}, "1e-07 1e-07 3 m 0011"}, // halves round away
+        FillCase{{-0.00000004, -0.00000004, 3}, "0.0 0.0 3 m 1111"},    // sign kept at zero
+        FillCase{{-90.0, 180.0, -9223372036854775808.0}, "90.0 180.0 -9223372036854775808 m 1100"},
+        FillCase{{1, 1, 9223372036854775808.0}, "1.0 1.0  0000"}, // beyond 64 bits: no number
+        FillCase{{1, 1, -1e19}, "1.0 1.0  0000"}, FillCase{{1, 1, kNaN}, "1.0 1.0  0000"},
+        FillCase{{1, 1, kInfinity}, "1.0 1.0  0000"},
+        FillCase{{1, 1, -kInfinity}, "1.0 1.0  0000"}));
 
-INSTANTIATE_TEST_SUITE_P(Fixes, FillCaseTest, ::testing::ValuesIn(kFillCases),
-                         [](const auto& p) { return std::string(p.param.name); });
-
-TEST_F(LocationFlowTest, AccuracyUnitIsLocalized) {
-    const test::MarkingTranslator marking;
-    LocationFlow localized({service, indicator, alerts, systemSettings, scroll, marking},
-                           screen.form());
-    service.setStatus(AuthorizationStatus::authorizedWhenInUse);
-    localized.GetCurrentLocation();
-    service.deliver(PositionFix{1.0, 2.0, 4.9});
-    EXPECT_EQ(view.memory().accuracyText(), "4 <m>");
-}
-
-TEST_F(LocationFlowTest, FixWhileTheUserEditsAnotherFieldConvertsThatFieldFirst) {
+TEST_F(LocationFlowTest, FixWhileAnotherFieldIsEditedConvertsThatFieldFirst) {
     view.beginEditing(FieldId::d1);
     view.setText(FieldId::d1, "45"); // typed, not yet converted
-    std::string ddd_mmmmmDegreesWhenD7Began;
-    view.onBeginEditing = [&](FieldId field) {
-        if (field == FieldId::d7) ddd_mmmmmDegreesWhenD7Began = shown(FieldId::d3);
+    std::string d3WhenD7Began;
+    view.onBeginEditing = [&](FieldId f) {
+        if (f == FieldId::d7) d3WhenD7Began = view.shown(FieldId::d3);
     };
-
-    fillWith(PositionFix{-33.8688197, 151.2092955, 5.0});
-
+    fillWith(kSydney);
     const auto at = [&](std::string_view event) {
         return std::find(log.begin(), log.end(), event) - log.begin();
     };
     EXPECT_LT(at("store c8=0"), at("end d1 45")); // hemispheres first
     EXPECT_LT(at("end d1 45"), at("begin d7"));
-    EXPECT_EQ(ddd_mmmmmDegreesWhenD7Began, "45°"); // d1's own conversion ran to the end
-    // ... and the fix overwrote it.
-    EXPECT_EQ(shown(FieldId::d1), "33°");
-    EXPECT_EQ(shown(FieldId::d3), "33°");
-    EXPECT_EQ(shown(FieldId::d7), "33.8688197");
-    EXPECT_EQ(screen.form().activeField(), FieldId::d8);
+    EXPECT_EQ(d3WhenD7Began, "45°"); // d1's own conversion ran to the end, then was overwritten
+    EXPECT_EQ(view.shown(FieldId::d1) + view.shown(FieldId::d3), "33°33°");
 }
 
-TEST_F(LocationFlowTest, FixWhileD7IsEditedKeepsThatEditAndOverwritesIt) {
+TEST_F(LocationFlowTest, FixWhileD7IsEditedWritesOverThatEdit) {
     view.beginEditing(FieldId::d7);
     view.setText(FieldId::d7, "12");
-    fillWith(PositionFix{-33.8688197, 151.2092955, 5.0});
-
-    // d7 was already being edited: no editing event before its new text is written.
+    fillWith(kSydney);
+    // d7 was being edited already: no editing event before its new text.
     const auto setD7 = std::find(log.begin(), log.end(), "set d7 33.8688197");
-    ASSERT_NE(setD7, log.end());
     EXPECT_EQ(std::find(log.begin(), setD7, "begin d7"), setD7);
     EXPECT_EQ(std::count(log.begin(), log.end(), "end d7 12"), 0);
-    EXPECT_EQ(shown(FieldId::d5), "33.8688197°");
+    EXPECT_EQ(view.shown(FieldId::d5), "33.8688197°");
 }
 
-// ---- Failure, no fix, editing ------------------------------------------------------------------
-
-struct FormSnapshot {
-    std::array<std::string, kFieldCount> texts;
-    std::array<int, kSelectorCount> selectors;
-    std::array<std::optional<std::string>, kSelectorCount> stored;
-    std::string accuracy;
-    friend bool operator==(const FormSnapshot&, const FormSnapshot&) = default;
-};
-
-FormSnapshot snapshot(const test::RecordingFormView& view,
-                      const test::RecordingSettingsStore& store) {
-    FormSnapshot s;
-    for (const FieldInfo& f : kFields)
-        s.texts[indexOf(f.id)] = view.shown(f.id);
-    for (const SelectorInfo& c : kSelectors) {
-        s.selectors[indexOf(c.id)] = view.selectedIndex(c.id);
-        s.stored[indexOf(c.id)] = store.raw(c.name);
-    }
-    s.accuracy = view.memory().accuracyText();
-    return s;
-}
-
-TEST_F(LocationFlowTest, FailureOnlyStopsTheIndicator) {
-    fillWith(PositionFix{-33.8688197, 151.2092955, 5.0});
-    const FormSnapshot before = snapshot(view, store);
-
-    tapWith(AuthorizationStatus::authorizedWhenInUse);
-    ASSERT_TRUE(indicator.isAnimating());
-    service.fail();
-
-    EXPECT_EQ(log, (EventLog{"indicator stop"}));
-    EXPECT_FALSE(indicator.isAnimating());
-    EXPECT_EQ(snapshot(view, store), before);
-    EXPECT_EQ(view.memory().accuracyText(), "5 m");
-}
-
-TEST_F(LocationFlowTest, UpdateWithoutAUsableFixChangesNothing) {
-    const std::optional<PositionFix> unusable[] = {
-        std::nullopt,
-        PositionFix{kNaN, 151.0, 5.0},
-        PositionFix{-33.0, kInfinity, 5.0},
-    };
-    fillWith(PositionFix{10.0, 20.0, 7.0});
-    const FormSnapshot before = snapshot(view, store);
-    for (const auto& fix : unusable) {
-        tapWith(AuthorizationStatus::authorizedWhenInUse);
-        service.deliver(fix);
+TEST_F(LocationFlowTest, FailureOrAFixWithoutUsableCoordinatesChangesNothingElse) {
+    fillWith(kSydney);
+    const std::string before = formState();
+    tapWith(S::authorizedWhenInUse);
+    for (const auto& fix : {std::optional<PositionFix>{}, std::optional(PositionFix{kNaN, 151, 5}),
+                            std::optional(PositionFix{-33, kInfinity, 5})}) {
+        device.deliver(fix);
         EXPECT_EQ(log, EventLog{});
-        EXPECT_TRUE(indicator.isAnimating()); // still awaiting a fix
-        EXPECT_EQ(snapshot(view, store), before);
+        EXPECT_TRUE(device.animating); // still awaiting a fix
     }
+    device.fail();
+    EXPECT_EQ(log, (EventLog{"indicator stop"}));
+    EXPECT_EQ(formState(), before);
 }
 
 TEST_F(LocationFlowTest, BeginningToEditAFieldAbandonsTheRequest) {
-    tapWith(AuthorizationStatus::authorizedWhenInUse);
-    ASSERT_TRUE(indicator.isAnimating());
-
+    tapWith(S::authorizedWhenInUse);
     view.beginEditing(FieldId::m3);
     EXPECT_EQ(log, (EventLog{"begin m3", "stopUpdatingLocation", "indicator stop"}));
-    EXPECT_FALSE(indicator.isAnimating());
+    EXPECT_FALSE(device.animating);
     EXPECT_EQ(screen.form().activeField(), FieldId::m3);
 }
 

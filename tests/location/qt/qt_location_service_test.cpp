@@ -1,6 +1,5 @@
 // The Qt Positioning location service on its own: NMEA replay, missing files, failing sources,
-// and how what Qt reports maps onto the authorization statuses. Also the flow driven by the real
-// service over a replayed log.
+// how what Qt reports maps onto the authorization statuses; and the flow on the real service.
 #include "core/memory_platform.h"
 #include "core/number_text.h"
 #include "location/location_flow.h"
@@ -10,7 +9,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QtPositioning/QGeoPositionInfoSource>
-#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,149 +18,107 @@ using namespace std::chrono_literals;
 namespace quorvane {
 namespace {
 
-QString dataFile(const char* name) {
-    return QStringLiteral(QUORVANE_LOCATION_TEST_DATA) + QLatin1Char('/') + QLatin1String(name);
+using Names = QStringList;
+using K = LocationErrorKind;
+using S = AuthorizationStatus;
+
+PositionSourceFactory nmea(const char* name) {
+    return positionSourceFactory(
+        {PositionSourceKind::nmeaFile, QUORVANE_LOCATION_TEST_DATA + std::string("/") + name});
 }
+const PositionSourceFactory kNoSource = positionSourceFactory({PositionSourceKind::none, {}});
 
-PositionSourceChoice nmea(const QString& path) {
-    return {PositionSourceKind::nmeaFile, path.toStdString()};
-}
-
-// Records the callbacks, with the authorization status as it was when each arrived.
-class RecordingDelegate final : public LocationServiceDelegate {
-public:
-    struct Event {
-        std::string what;
-        AuthorizationStatus status;
-        std::optional<LocationError> error;
-    };
-
+// Records the callbacks: "update", "failure K" with the error's kind, "authorization S" with
+// the status the service reports as the callback arrives.
+struct RecordingDelegate final : LocationServiceDelegate {
     void locationManagerDidChangeAuthorization(LocationService& manager) override {
-        events.push_back({"authorization", manager.authorizationStatus(), std::nullopt});
+        names.push_back("authorization " + QString::number(int(manager.authorizationStatus())));
     }
-    void didUpdateLocations(LocationService& manager) override {
-        events.push_back({"update", manager.authorizationStatus(), std::nullopt});
+    void didUpdateLocations(LocationService&) override { names.push_back("update"); }
+    void didFailWithError(LocationService&, const LocationError& error) override {
+        names.push_back("failure " + QString::number(int(error.kind)));
+        message = error.message;
     }
-    void didFailWithError(LocationService& manager, const LocationError& error) override {
-        events.push_back({"failure", manager.authorizationStatus(), error});
-    }
-
-    std::vector<std::string> names() const {
-        std::vector<std::string> n;
-        for (const Event& e : events)
-            n.push_back(e.what);
-        return n;
-    }
-
-    std::vector<Event> events;
+    Names names;
+    std::string message;
 };
 
-// A source that behaves as told: the positioning methods it offers and how it answers a request.
+QString failure(K kind) {
+    return "failure " + QString::number(int(kind));
+}
+
+// A source that offers the given positioning methods and answers a request as told, inside the
+// request itself, as some backends do.
 class ScriptedSource final : public QGeoPositionInfoSource {
 public:
-    enum class Answer { accessError, unknownError, closedError, nothing };
-
-    ScriptedSource(PositioningMethods methods, Answer answer)
+    ScriptedSource(PositioningMethods methods, Error answer)
         : QGeoPositionInfoSource(nullptr), methods_(methods), answer_(answer) {}
 
     QGeoPositionInfo lastKnownPosition(bool) const override { return {}; }
     PositioningMethods supportedPositioningMethods() const override {
         ++methodQueries;
         // GeoClue's plugin on Qt 6.4 without its daemon: asking fails from inside the call.
-        if (methods_ == NoPositioningMethods && answer_ == Answer::accessError)
-            const_cast<ScriptedSource*>(this)->fail(AccessError);
+        if (methods_ == NoPositioningMethods) const_cast<ScriptedSource*>(this)->fail(answer_);
         return methods_;
     }
     int minimumUpdateInterval() const override { return 0; }
     Error error() const override { return error_; }
     void startUpdates() override {}
-    void stopUpdates() override { ++stops; }
+    void stopUpdates() override {}
     void requestUpdate(int) override {
         ++requests;
-        // Answered synchronously, inside the request, as some backends do.
-        switch (answer_) {
-        case Answer::accessError:
-            fail(AccessError);
-            break;
-        case Answer::unknownError:
-            fail(UnknownSourceError);
-            break;
-        case Answer::closedError:
-            fail(ClosedError);
-            break;
-        case Answer::nothing:
-            break;
-        }
+        if (answer_ != NoError) fail(answer_);
     }
 
     int requests = 0;
-    int stops = 0;
     mutable int methodQueries = 0;
 
 private:
-    void fail(Error e) {
-        error_ = e;
-        emit errorOccurred(e);
-    }
+    void fail(Error e) { emit errorOccurred(error_ = e); }
 
     PositioningMethods methods_;
-    Answer answer_;
+    Error answer_;
     Error error_ = NoError;
 };
 
 PositionSourceFactory scripted(QGeoPositionInfoSource::PositioningMethods methods,
-                               ScriptedSource::Answer answer, ScriptedSource** made = nullptr) {
+                               QGeoPositionInfoSource::Error answer, ScriptedSource** made) {
     return [=] {
         auto source = std::make_unique<ScriptedSource>(methods, answer);
-        if (made) *made = source.get();
+        *made = source.get();
         return PositionSourceResult{std::move(source), {}};
     };
 }
 
-constexpr auto kAllMethods = QGeoPositionInfoSource::AllPositioningMethods;
-constexpr auto kNoMethods = QGeoPositionInfoSource::NoPositioningMethods;
-
 // The flow's platform around a real service, with in-memory screen parts.
-struct FlowHarness : FieldEditingDelegate {
-    class Indicator final : public ActivityIndicator {
-    public:
-        void startAnimating() override { animating = true; }
-        void stopAnimating() override { animating = false; }
-        bool isAnimating() const override { return animating; }
-        bool animating = false;
-    };
-    class Alerts final : public LocationAlertPresenter {
-    public:
-        void presentLocationDisabledAlert(LocationDisabledAlert alert) override {
-            shown.push_back(std::move(alert));
-        }
-        std::vector<LocationDisabledAlert> shown;
-    };
-    class Scroll final : public ScrollPosition {
-    public:
-        ScrollOffset contentOffset() const override { return {}; }
-        void setContentOffset(ScrollOffset, ScrollAnimation) override {}
-    };
-
+struct FlowHarness final : FieldEditingDelegate,
+                           ActivityIndicator,
+                           LocationAlertPresenter,
+                           ScrollPosition {
     explicit FlowHarness(LocationService& service)
-        : flow({service, indicator, alerts, systemSettings, scroll, english}, form) {
-        view.setDelegate(this);
-    }
+        : flow({service, *this, *this, systemSettings, *this, english}, form) {}
     void textFieldDidBeginEditing(FieldId field) override {
         flow.fieldWillBeginEditing();
         form.textFieldDidBeginEditing(field);
     }
     void textFieldDidEndEditing(FieldId field) override { form.textFieldDidEndEditing(field); }
+    void startAnimating() override { animating = true; }
+    void stopAnimating() override { animating = false; }
+    bool isAnimating() const override { return animating; }
+    void presentLocationDisabledAlert(LocationDisabledAlert alert) override {
+        alerts.push_back(std::move(alert));
+    }
+    ScrollOffset contentOffset() const override { return {}; }
+    void setContentOffset(ScrollOffset, ScrollAnimation) override {}
 
-    MemoryFormView view;
+    bool animating = false;
+    std::vector<LocationDisabledAlert> alerts;
+    MemoryFormView view{this};
     MemorySettingsStore store;
     FixedNumberFormat numbers{DecimalMode::point};
     EnglishTranslator english;
     FormController form{view, store, numbers};
-    Indicator indicator;
-    Alerts alerts;
     QtSystemSettings systemSettings;
-    Scroll scroll;
     LocationFlow flow;
 };
 
@@ -172,211 +128,152 @@ class QtLocationServiceTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void nmeaReplayDeliversTheFixAfterTheRequestReturns() {
-        QtLocationService service(positionSourceFactory(nmea(dataFile("sydney.nmea"))), 5s);
+    void nmeaReplayDeliversOneFixAfterTheRequestReturns() {
+        QtLocationService service(nmea("sydney.nmea"), 5s);
         RecordingDelegate delegate;
         service.setDelegate(&delegate);
-        QCOMPARE(service.authorizationStatus(), AuthorizationStatus::authorizedWhenInUse);
-        QCOMPARE(service.problem(), QString());
-
+        QCOMPARE(service.authorizationStatus(), S::authorizedWhenInUse);
         service.setDesiredAccuracy(DesiredAccuracy::bestForNavigation);
         service.requestLocation();
-        QVERIFY(delegate.events.empty()); // never from inside the request
-        QTRY_COMPARE_WITH_TIMEOUT(delegate.names(), std::vector<std::string>{"update"}, 5000);
-
+        QVERIFY(delegate.names.empty()); // never from inside the request
+        QTRY_COMPARE_WITH_TIMEOUT(delegate.names, Names{"update"}, 5000);
         const std::optional<PositionFix> fix = service.location();
         QVERIFY(fix);
-        QCOMPARE(doubleText(fillMagnitude(fix->latitudeDegrees)).str(), std::string("33.8688197"));
-        QCOMPARE(doubleText(fillMagnitude(fix->longitudeDegrees)).str(),
-                 std::string("151.2092955"));
-        QVERIFY(fix->latitudeDegrees < 0);
-        QVERIFY(fix->longitudeDegrees > 0);
-        // HDOP 1.5 in the log: 2 x 1.5 x 5 m.
-        QCOMPARE(fix->horizontalAccuracyMetres, 15.0);
-
-        // One request, one answer: the log's further epochs do not reach the delegate.
-        QTest::qWait(1500);
-        QCOMPARE(delegate.names(), std::vector<std::string>{"update"});
-    }
-
-    void missingNmeaFileLeadsToTheAlertWithAClearMessage() {
-        const QString path = dataFile("no-such-log.nmea");
-        QtLocationService service(positionSourceFactory(nmea(path)));
-        QCOMPARE(service.authorizationStatus(), AuthorizationStatus::restricted);
-        QVERIFY2(service.problem().contains(QStringLiteral("not found")),
-                 qPrintable(service.problem()));
-        QVERIFY2(service.problem().contains(path), qPrintable(service.problem()));
-
-        // A request anyway fails, later, saying the same.
-        RecordingDelegate delegate;
-        service.setDelegate(&delegate);
-        service.requestLocation();
-        QVERIFY(delegate.events.empty());
-        QTRY_COMPARE(delegate.names(), std::vector<std::string>{"failure"});
-        QCOMPARE(delegate.events.front().error->kind, LocationErrorKind::unavailable);
-        QVERIFY(delegate.events.front().error->message.find("not found") != std::string::npos);
-    }
-
-    void directoryAsNmeaFileIsRefused() {
-        QtLocationService service(positionSourceFactory(nmea(dataFile(""))));
-        QCOMPARE(service.authorizationStatus(), AuthorizationStatus::restricted);
-        QVERIFY2(service.problem().contains(QStringLiteral("not a file")),
-                 qPrintable(service.problem()));
-    }
-
-    void logWithoutAFixTimesOut() {
-        QtLocationService service(positionSourceFactory(nmea(dataFile("nofix.nmea"))), 300ms);
-        RecordingDelegate delegate;
-        service.setDelegate(&delegate);
-        QCOMPARE(service.authorizationStatus(), AuthorizationStatus::authorizedWhenInUse);
-        service.requestLocation();
-        QTRY_COMPARE_WITH_TIMEOUT(delegate.names(), std::vector<std::string>{"failure"}, 5000);
-        QCOMPARE(delegate.events.front().error->kind, LocationErrorKind::timedOut);
-        QVERIFY(!service.location());
+        QCOMPARE(QString::fromStdString(doubleText(fillMagnitude(fix->latitudeDegrees)).str() +
+                                        doubleText(fillMagnitude(fix->longitudeDegrees)).str()),
+                 "33.8688197151.2092955");
+        QVERIFY(fix->latitudeDegrees < 0 && fix->longitudeDegrees > 0);
+        QCOMPARE(fix->horizontalAccuracyMetres, 15.0); // HDOP 1.5 in the log: 2 x 1.5 x 5 m
+        QTest::qWait(1500);                            // the log's further epochs answer no request
+        QCOMPARE(delegate.names, Names{"update"});
     }
 
     void stopAbandonsTheRequest() {
-        QtLocationService service(positionSourceFactory(nmea(dataFile("sydney.nmea"))), 5s);
+        QtLocationService service(nmea("sydney.nmea"), 5s);
         RecordingDelegate delegate;
         service.setDelegate(&delegate);
         service.requestLocation();
         service.stopUpdatingLocation();
         QTest::qWait(1500);
-        QVERIFY(delegate.events.empty());
+        QVERIFY(delegate.names.empty());
     }
 
-    void noSourceAtAllIsRestricted() {
-        QtLocationService none(positionSourceFactory({PositionSourceKind::none, {}}));
-        QCOMPARE(none.authorizationStatus(), AuthorizationStatus::restricted);
-        QVERIFY(!none.problem().isEmpty());
+    void logWithoutAFixTimesOut() {
+        QtLocationService service(nmea("nofix.nmea"), 300ms);
+        RecordingDelegate delegate;
+        service.setDelegate(&delegate);
+        service.requestLocation();
+        QTRY_COMPARE_WITH_TIMEOUT(delegate.names, Names{failure(K::timedOut)}, 5000);
+        QVERIFY(!service.location());
+    }
 
-        QtLocationService noPlugin([] {
-            return PositionSourceResult{nullptr, QStringLiteral("none here")};
-        });
-        QCOMPARE(noPlugin.authorizationStatus(), AuthorizationStatus::restricted);
-        QCOMPARE(noPlugin.problem(), QStringLiteral("none here"));
+    void unreadableOrMissingSourcesAreRestrictedAndSaySo() {
+        const std::pair<PositionSourceFactory, QString> cases[] = {
+            {nmea("no-such-log.nmea"), "not found: " QUORVANE_LOCATION_TEST_DATA "/no-such-log"},
+            {nmea(""), "not a file"},
+            {kNoSource, "switched off"},
+            {[] {
+                 return PositionSourceResult{nullptr, "none here"};
+             },
+             "none here"},
+        };
+        for (const auto& [factory, problem] : cases) {
+            QtLocationService service(factory);
+            QCOMPARE(service.authorizationStatus(), S::restricted);
+            QVERIFY2(service.problem().contains(problem), qPrintable(service.problem()));
+            // A request fails later, saying the same; asking for permission answers the status.
+            RecordingDelegate delegate;
+            service.setDelegate(&delegate);
+            service.requestLocation();
+            service.requestWhenInUseAuthorization();
+            QVERIFY(delegate.names.empty());
+            QTRY_COMPARE(delegate.names, (Names{failure(K::unavailable), "authorization 1"}));
+            QCOMPARE(QString::fromStdString(delegate.message), service.problem());
+        }
+        QVERIFY(!QtSystemSettings().openLocationSettings()); // no such page on the desktop
     }
 
     // GeoClue 2 on Qt 6.4 without its daemon: a source exists but offers no method.
     void sourceWithoutPositioningMethodsIsRestricted() {
         ScriptedSource* source = nullptr;
-        QtLocationService service(
-            scripted(kNoMethods, ScriptedSource::Answer::accessError, &source));
-        QCOMPARE(service.authorizationStatus(), AuthorizationStatus::restricted);
-        QVERIFY2(service.problem().contains(QStringLiteral("not running")),
-                 qPrintable(service.problem()));
-
+        QtLocationService service(scripted(QGeoPositionInfoSource::NoPositioningMethods,
+                                           QGeoPositionInfoSource::AccessError, &source));
+        QCOMPARE(service.authorizationStatus(), S::restricted);
+        QVERIFY2(service.problem().contains("not running"), qPrintable(service.problem()));
         RecordingDelegate delegate;
         service.setDelegate(&delegate);
         service.requestLocation();
+        QTRY_COMPARE(delegate.names, Names{failure(K::unavailable)});
         QCOMPARE(source->requests, 0);
-        QTRY_COMPARE(delegate.names(), std::vector<std::string>{"failure"});
-        QCOMPARE(delegate.events.front().error->kind, LocationErrorKind::unavailable);
-        // Asking emits an error each time, so the answer is asked for once and kept.
-        QCOMPARE(source->methodQueries, 1);
+        QCOMPARE(source->methodQueries, 1); // asking emits an error each time: asked once
     }
 
-    void accessErrorFailsTheRequestAndReportsDenial() {
+    void sourceErrorsFailTheRequest_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<Names>("names");
+        QTest::newRow("access") << int(QGeoPositionInfoSource::AccessError)
+                                << Names{failure(K::accessDenied), "authorization 2"};
+        QTest::newRow("unknown") << int(QGeoPositionInfoSource::UnknownSourceError)
+                                 << Names{failure(K::failed)};
+        QTest::newRow("closed") << int(QGeoPositionInfoSource::ClosedError)
+                                << Names{failure(K::unavailable)};
+    }
+    void sourceErrorsFailTheRequest() {
+        QFETCH(int, answer);
+        QFETCH(Names, names);
         ScriptedSource* source = nullptr;
-        QtLocationService service(
-            scripted(kAllMethods, ScriptedSource::Answer::accessError, &source));
+        QtLocationService service(scripted(QGeoPositionInfoSource::AllPositioningMethods,
+                                           QGeoPositionInfoSource::Error(answer), &source));
         RecordingDelegate delegate;
         service.setDelegate(&delegate);
         QSignalSpy problems(&service, &QtLocationService::problemOccurred);
-        QCOMPARE(service.authorizationStatus(), AuthorizationStatus::authorizedWhenInUse);
-
+        QCOMPARE(service.authorizationStatus(), S::authorizedWhenInUse);
         service.requestLocation();
-        QVERIFY(delegate.events.empty());
-        QTRY_COMPARE(delegate.names(), (std::vector<std::string>{"failure", "authorization"}));
-        QCOMPARE(delegate.events[0].error->kind, LocationErrorKind::accessDenied);
-        QCOMPARE(delegate.events[1].status, AuthorizationStatus::denied);
+        QVERIFY(delegate.names.empty());
+        QTRY_COMPARE(delegate.names, names);
         QCOMPARE(problems.count(), 1);
-
-        // Told once; the next tap asks the source again.
-        QCOMPARE(service.authorizationStatus(), AuthorizationStatus::authorizedWhenInUse);
+        // A denial is told once; the next tap asks the source again.
+        QCOMPARE(service.authorizationStatus(), S::authorizedWhenInUse);
         service.requestLocation();
         QCOMPARE(source->requests, 2);
     }
 
-    void otherSourceErrorsFailTheRequest_data() {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<int>("kind");
-        QTest::newRow("unknown") << static_cast<int>(ScriptedSource::Answer::unknownError)
-                                 << static_cast<int>(LocationErrorKind::failed);
-        QTest::newRow("closed") << static_cast<int>(ScriptedSource::Answer::closedError)
-                                << static_cast<int>(LocationErrorKind::unavailable);
-    }
-    void otherSourceErrorsFailTheRequest() {
-        QFETCH(int, answer);
-        QFETCH(int, kind);
-        QtLocationService service(
-            scripted(kAllMethods, static_cast<ScriptedSource::Answer>(answer)));
-        RecordingDelegate delegate;
-        service.setDelegate(&delegate);
-        service.requestLocation();
-        QTRY_COMPARE(delegate.names(), std::vector<std::string>{"failure"});
-        QCOMPARE(static_cast<int>(delegate.events.front().error->kind), kind);
-        QCOMPARE(service.authorizationStatus(), AuthorizationStatus::authorizedWhenInUse);
-    }
-
-    void permissionRequestAnswersWithTheStatus() {
-        QtLocationService service(positionSourceFactory({PositionSourceKind::none, {}}));
-        RecordingDelegate delegate;
-        service.setDelegate(&delegate);
-        service.requestWhenInUseAuthorization();
-        QTRY_COMPARE(delegate.names(), std::vector<std::string>{"authorization"});
-        QCOMPARE(delegate.events.front().status, AuthorizationStatus::restricted);
-    }
-
-    void desktopCannotOpenLocationSettings() {
-        QtSystemSettings settings;
-        QVERIFY(!settings.openLocationSettings());
-    }
-
-    // ---- The flow on the real service ----
-
     void flowFillsTheFormFromTheReplayedLog() {
-        QtLocationService service(positionSourceFactory(nmea(dataFile("sydney.nmea"))), 5s);
+        QtLocationService service(nmea("sydney.nmea"), 5s);
         FlowHarness h(service);
         h.flow.GetCurrentLocation();
-        QVERIFY(h.indicator.animating);
-        QTRY_VERIFY_WITH_TIMEOUT(!h.indicator.animating, 5000);
-
-        QCOMPARE(h.view.text(FieldId::d7), std::string("33.8688197"));
-        QCOMPARE(h.view.text(FieldId::d8), std::string("151.2092955"));
-        QCOMPARE(h.view.text(FieldId::d1), std::string("33°"));
-        QCOMPARE(h.view.text(FieldId::m4), std::string("12.55773'"));
-        QCOMPARE(h.view.accuracyText(), std::string("15 m"));
+        QVERIFY(h.animating);
+        QTRY_VERIFY_WITH_TIMEOUT(!h.animating, 5000);
+        const std::string shown = h.view.text(FieldId::d7) + " " + h.view.text(FieldId::d8) + " " +
+                                  h.view.text(FieldId::d1) + " " + h.view.text(FieldId::m4) + " " +
+                                  h.view.accuracyText();
+        QCOMPARE(QString::fromStdString(shown), "33.8688197 151.2092955 33° 12.55773' 15 m");
         for (const SelectorInfo& c : kSelectors) {
-            const int expected = c.half == Half::latitude ? 1 : 0;
-            QCOMPARE(h.view.selectedIndex(c.id), expected);
-            QCOMPARE(h.store.integerForKey(c.name), expected);
+            QCOMPARE(h.view.selectedIndex(c.id), c.half == Half::latitude ? 1 : 0);
+            QCOMPARE(h.store.integerForKey(c.name), c.half == Half::latitude ? 1 : 0);
         }
         QCOMPARE(h.view.editingField(), std::nullopt);
-        QCOMPARE(h.form.activeField(), std::optional<FieldId>(FieldId::d8));
-        QVERIFY(h.alerts.shown.empty());
+        QVERIFY(h.alerts.empty());
     }
 
-    void flowWithoutASourceShowsTheAlert() {
-        QtLocationService service(positionSourceFactory({PositionSourceKind::none, {}}));
-        FlowHarness h(service);
+    void flowShowsTheAlertWithoutASourceAndAfterAnAccessError() {
+        QtLocationService none(kNoSource);
+        FlowHarness h(none);
         h.flow.GetCurrentLocation();
-        QCOMPARE(h.alerts.shown.size(), std::size_t{1});
-        QCOMPARE(h.alerts.shown.front().title, std::string("Location Services are Disabled"));
-        QCOMPARE(h.alerts.shown.front().settingsTitle, std::string("Settings"));
-        QCOMPARE(h.alerts.shown.front().cancelTitle, std::string("Cancel"));
-        QVERIFY(!h.indicator.animating);
-        h.alerts.shown.front().settingsHandler(); // no settings page here: nothing happens
-    }
+        QCOMPARE(h.alerts.size(), std::size_t{1});
+        QCOMPARE(h.alerts.front().title, std::string("Location Services are Disabled"));
+        QVERIFY(!h.animating);
+        h.alerts.front().settingsHandler(); // no settings page here: nothing happens
 
-    void flowAfterAccessErrorStopsTheIndicatorThenShowsTheAlert() {
-        QtLocationService service(scripted(kAllMethods, ScriptedSource::Answer::accessError));
-        FlowHarness h(service);
-        h.flow.GetCurrentLocation();
-        QVERIFY(h.indicator.animating);
-        QTRY_COMPARE(h.alerts.shown.size(), std::size_t{1});
-        QVERIFY(!h.indicator.animating);
-        QCOMPARE(h.view.text(FieldId::d7), std::string());
+        ScriptedSource* source = nullptr;
+        QtLocationService refusing(scripted(QGeoPositionInfoSource::AllPositioningMethods,
+                                            QGeoPositionInfoSource::AccessError, &source));
+        FlowHarness r(refusing);
+        r.flow.GetCurrentLocation();
+        QVERIFY(r.animating);
+        QTRY_COMPARE(r.alerts.size(), std::size_t{1});
+        QVERIFY(!r.animating);
+        QCOMPARE(r.view.text(FieldId::d7), std::string());
     }
 };
 
