@@ -28,6 +28,7 @@ set(expected
     ./usr/share/applications/${APP_ID}.desktop
     ./usr/share/metainfo/${APP_ID}.metainfo.xml
     ./usr/share/quorvane/privacy-policy.html
+    ./usr/share/doc/quorvane/copyright
     ./usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg)
 foreach(size 16 22 24 32 48 64 128 256 512)
   list(APPEND expected ./usr/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
