@@ -64,10 +64,11 @@ PositionSourceParse positionSourceForProcess(std::span<const char* const> argume
 }
 
 std::string_view positionSourceHelpText() {
+    // Laid out as the application's other options: descriptions from column 21.
     return "  --position-source SOURCE\n"
-           "               where the current-location button takes the position from:\n"
-           "               default (the system's position service), none, or nmea:FILE\n"
-           "               (replays an NMEA 0183 log); also QUORVANE_POSITION_SOURCE\n";
+           "                    where the current-location button takes the position from:\n"
+           "                    default (the system's position service), none, or nmea:FILE\n"
+           "                    (replays an NMEA 0183 log); also QUORVANE_POSITION_SOURCE\n";
 }
 
 } // namespace quorvane

@@ -14,7 +14,7 @@ Q_IMPORT_QML_PLUGIN(Quorvane_SettingsPlugin)
 
 namespace quorvane::qt {
 
-AppSession::AppSession()
+AppSession::AppSession(const LocationSetup& location)
     : copyConfirmation_([this](const QString& text, int ms) { showNotice(text, ms); }),
       shareSheet_([this](const QString& text, int ms) { showNotice(text, ms); }),
       mapsChoice_(translator_),
@@ -22,7 +22,8 @@ AppSession::AppSession()
                                      urlOpener_, copyConfirmation_, shareSheet_},
                   mapsChoice_),
       settingsScreen_(SettingsScreenPlatform{translator_, urlOpener_, settings_}, mapsChoice_,
-                      SettingsScreen::privacyPolicyUrlOfProgram()) {
+                      SettingsScreen::privacyPolicyUrlOfProgram()),
+      location_(location, screen_, controller_, translator_) {
     screen_.connectController(controller_, view_);
     MainScreen::provideTo(engine_, screen_);
     SettingsScreen::provideTo(engine_, settingsScreen_);

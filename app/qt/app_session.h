@@ -9,6 +9,7 @@
 #include "actions/maps_choice.h"
 #include "app/qt/gui_options.h"
 #include "screens/main/main_view_controller.h"
+#include "screens/main/qt/location_bridge.h"
 #include "screens/main/qt/main_screen.h"
 #include "screens/main/qt/placeholder_copy_confirmation.h"
 #include "screens/main/qt/placeholder_share_sheet.h"
@@ -30,7 +31,8 @@ inline constexpr const char* kMainQmlUrl = "qrc:/qt-project.org/imports/Quorvane
 
 class AppSession {
 public:
-    AppSession();
+    // The current-location button takes its positions from location.positionSource.
+    explicit AppSession(const LocationSetup& location = {});
     ~AppSession();
     AppSession(const AppSession&) = delete;
     AppSession& operator=(const AppSession&) = delete;
@@ -52,6 +54,7 @@ public:
     QtFormView& view() { return view_; }
     QtSettingsStore& settings() { return settings_; }
     MapsChoice& mapsChoice() { return mapsChoice_; }
+    LocationBridge& location() { return location_; }
     SettingsScreen& settingsScreen() { return settingsScreen_; }
 
     // Shows a page of the window without animation: the settings screen, or the default-maps
@@ -77,6 +80,7 @@ private:
     MainViewController controller_;
     // Shares mapsChoice_ with controller_: a pick takes effect at once for Open in Maps and Share.
     SettingsScreen settingsScreen_;
+    LocationBridge location_;
     QQmlApplicationEngine engine_; // last: its QML goes before the objects it uses
     QStringList loadErrors_;
 };

@@ -4,6 +4,7 @@
 #include "app/qt/app_session.h"
 #include "app/qt/frame_capture.h"
 #include "app/qt/gui_options.h"
+#include "location/position_source_option.h"
 #include "screens/main/qt/qt_settings_store.h"
 
 #include <QFontDatabase>
@@ -11,6 +12,8 @@
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -57,19 +60,49 @@ int runSelfTest(qt::AppSession& session) {
     return 0;
 }
 
+// The position source: --position-source, else QUORVANE_POSITION_SOURCE, else the system's.
+PositionSourceParse positionSourceOf(const GuiOptions& options) {
+    const char* environment = std::getenv(kPositionSourceVariable.data());
+    PositionSourceParse chosen = choosePositionSource(
+        options.positionSource,
+        environment ? std::optional<std::string_view>(environment) : std::nullopt);
+    if (!chosen.choice) chosen.error = std::string(kPositionSourceVariable) + ": " + chosen.error;
+    return chosen;
+}
+
+// Problems of the position source go to the log (each once in a row); the screen shows only
+// the alert.
+void reportPositionProblems(QtLocationService& service) {
+    auto last = std::make_shared<QString>();
+    const auto report = [last](const QString& problem) {
+        if (problem.isEmpty() || problem == *last) return;
+        *last = problem;
+        std::fprintf(stderr, "quorvane: %s\n", qPrintable(problem));
+    };
+    report(service.problem());
+    QObject::connect(&service, &QtLocationService::problemOccurred, &service, report);
+}
+
 } // namespace
 
 const char* guiHelpText() {
-    return "  POSITION          start with the form filled from POSITION, written as for\n"
-           "                    `quorvane convert`, or a geo: URI (geo:48.8583701,2.2944813)\n"
-           "  --size WxH        window size in logical pixels (default 390x844)\n"
-           "  --screenshot FILE render the screen without showing a window, save it to FILE\n"
-           "                    (PNG) and exit\n"
-           "  --page PAGE       start on another page: settings (the settings screen) or\n"
-           "                    maps (the default maps picker), e.g. for --screenshot\n"
-           "  --self-test       load the screen without showing it, check that every control\n"
-           "                    is in place, and exit with 0 (or 1 and the reasons)\n"
-           "Standard Qt options (such as -platform) are accepted as well.\n";
+    static const std::string text =
+        std::string(
+            "  POSITION          start with the form filled from POSITION, written as for\n"
+            "                    `quorvane convert`, or a geo: URI (geo:48.8583701,2.2944813)\n"
+            "  --size WxH        window size in logical pixels (default 390x844)\n"
+            "  --screenshot FILE render the screen without showing a window, save it to FILE\n"
+            "                    (PNG) and exit\n"
+            "  --page PAGE       start on another page: settings (the settings screen) or\n"
+            "                    maps (the default maps picker), e.g. for --screenshot\n"
+            "  --self-test       load the screen without showing it, check that every control\n"
+            "                    is in place, and exit with 0 (or 1 and the reasons)\n") +
+        std::string(positionSourceHelpText()) +
+        "  --locate          tap the current-location button once the screen is up; a\n"
+        "                    --screenshot then waits until the form is filled (or the\n"
+        "                    request failed, or the alert is shown)\n"
+        "Standard Qt options (such as -platform) are accepted as well.\n";
+    return text.c_str();
 }
 
 int runGuiApp(int argc, char** argv) {
@@ -91,8 +124,15 @@ int runGuiApp(int argc, char** argv) {
     }
     const GuiOptions& options = *parsed.options;
 
+    const PositionSourceParse positionSource = positionSourceOf(options);
+    if (!positionSource.choice) {
+        std::fprintf(stderr, "quorvane: %s\n", positionSource.error.c_str());
+        return kExitUsage;
+    }
+
     const FontDatabaseWarmUp fontWarmUp;
-    qt::AppSession session;
+    qt::AppSession session(qt::LocationSetup{positionSourceFactory(*positionSource.choice)});
+    reportPositionProblems(session.location().service());
     const bool loaded = session.load(options.size.value_or(kPhoneWindowSize));
     if (options.mode == GuiMode::selfTest) return runSelfTest(session);
     if (!loaded) {
@@ -107,9 +147,18 @@ int runGuiApp(int argc, char** argv) {
         return kExitFailure;
     }
 
-    if (options.mode == GuiMode::screenshot) {
+    const auto capture = [&session, &options] {
         qt::captureFirstFrame(*session.window(), QString::fromStdString(options.screenshotFile),
                               [](int status) { QCoreApplication::exit(status); });
+        session.window()->update(); // a frame to capture, even if nothing moves any more
+    };
+    if (options.locate == LocateAtStart::on) {
+        if (options.mode == GuiMode::screenshot)
+            QObject::connect(&session.location(), &qt::LocationBridge::locationSettled,
+                             session.window(), capture, Qt::SingleShotConnection);
+        session.location().getCurrentLocation();
+    } else if (options.mode == GuiMode::screenshot) {
+        capture();
     }
     return app.exec();
 }

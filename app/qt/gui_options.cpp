@@ -1,5 +1,7 @@
 #include "gui_options.h"
 
+#include "location/position_source_option.h"
+
 #include <array>
 #include <charconv>
 #include <utility>
@@ -14,6 +16,7 @@ constexpr std::string_view kSelfTest = "--self-test";
 constexpr std::string_view kEndOfOptions = "--";
 constexpr std::string_view kLaunchTestWord = "UITests";
 constexpr std::string_view kPage = "--page";
+constexpr std::string_view kLocate = "--locate";
 
 constexpr std::array<std::pair<std::string_view, StartPage>, 3> kStartPageNames{{
     {"converter", StartPage::converter},
@@ -113,6 +116,16 @@ GuiOptionsResult parseGuiOptions(const std::vector<std::string>& args) {
                 return {std::nullopt,
                         "--page takes settings or maps (or converter), not '" + *value + "'"};
             options.startPage = *page;
+        } else if (namesOption(word, kPositionSourceOption)) {
+            const auto value = optionValue(args, i, kPositionSourceOption);
+            if (!value)
+                return {std::nullopt, "--position-source needs a source: default, none or "
+                                      "nmea:FILE"};
+            const PositionSourceParse source = parsePositionSource(*value);
+            if (!source.choice) return {std::nullopt, source.error};
+            options.positionSource = *value;
+        } else if (word == kLocate) {
+            options.locate = LocateAtStart::on;
         } else {
             return {std::nullopt, "unknown option '" + std::string(word) + "'"};
         }

@@ -4,6 +4,7 @@
 //   quorvane [--size WxH] [POSITION | geo:URI]
 //   quorvane --screenshot FILE [--size WxH] [--page settings|maps] [POSITION | geo:URI]
 //   quorvane --self-test
+//   ... [--position-source SOURCE] [--locate]
 //
 // Words that are not options make up the position ("48.8583701, 2.2944813" may come as one
 // word or as several); a word such as -33.5 is a number, not an option. "--" ends the options.
@@ -21,6 +22,8 @@ enum class GuiMode : unsigned char { run, screenshot, selfTest };
 enum class LaunchTestMode : unsigned char { off, on };
 // The page shown at start: the converter, the settings screen, or the maps picker over it.
 enum class StartPage : unsigned char { converter, settings, maps };
+// Whether the current-location button is tapped once the screen is up (--locate).
+enum class LocateAtStart : unsigned char { off, on };
 
 struct WindowSize {
     int width = 0;
@@ -38,6 +41,9 @@ struct GuiOptions {
     std::optional<std::string> position; // the position words, joined by blanks
     LaunchTestMode launchTestMode = LaunchTestMode::off;
     StartPage startPage = StartPage::converter;
+    // --position-source's value, already known to be one parsePositionSource() accepts.
+    std::optional<std::string> positionSource;
+    LocateAtStart locate = LocateAtStart::off;
 };
 
 struct GuiOptionsResult {

@@ -45,9 +45,10 @@ QVariant SettingsFolder::stored(const QString& key) const {
     return settings.value(key);
 }
 
-ScreenDriver::ScreenDriver(const SettingsFolder& settings, WindowSize size) {
+ScreenDriver::ScreenDriver(const SettingsFolder& settings, WindowSize size,
+                           const qt::LocationSetup& location) {
     pointSettingsAt(settings.path());
-    session_ = std::make_unique<qt::AppSession>();
+    session_ = std::make_unique<qt::AppSession>(location);
     loaded_ = session_->load(size) && QTest::qWaitForWindowExposed(session_->window());
 }
 

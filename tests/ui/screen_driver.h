@@ -28,8 +28,11 @@ private:
 
 class ScreenDriver {
 public:
-    // A fresh application over the given settings folder (which must outlive the driver).
-    explicit ScreenDriver(const SettingsFolder& settings, WindowSize size = kPhoneWindowSize);
+    // A fresh application over the given settings folder (which must outlive the driver), its
+    // current-location button on the given position source (by default the system's, which
+    // QtPositioning hides inside a test program: no position service).
+    explicit ScreenDriver(const SettingsFolder& settings, WindowSize size = kPhoneWindowSize,
+                          const qt::LocationSetup& location = {});
 
     bool loaded() const { return loaded_; }
     qt::AppSession& session() { return *session_; }

@@ -1,0 +1,417 @@
+// The current-location button on the running screen: a replayed NMEA fix fills every notation
+// through the form's own editing road; a failing source only stops the indicator; without a
+// position service the location-disabled alert appears and either button closes it. Also the
+// program's --position-source and --locate, as a user runs them.
+#include "app/qt/gui_options.h"
+#include "core/form_model.h"
+#include "screen_driver.h"
+#include "ui_test.h"
+
+#include <QGeoPositionInfo>
+#include <QGeoPositionInfoSource>
+#include <QImage>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <deque>
+#include <variant>
+
+using namespace quorvane;
+using namespace quorvane::uitest;
+using namespace std::chrono_literals;
+
+Q_DECLARE_METATYPE(std::vector<std::string>)
+
+namespace {
+
+QString dataFile(const char* name) {
+    return QStringLiteral(QUORVANE_LOCATION_TEST_DATA "/") + QLatin1String(name);
+}
+
+QString qtName(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+qt::LocationSetup nmeaReplay(const char* file, std::chrono::milliseconds timeout = 5000ms) {
+    return {positionSourceFactory({PositionSourceKind::nmeaFile, dataFile(file).toStdString()}),
+            timeout};
+}
+
+// tests/location/data/sydney.nmea: -33.8688197, 151.2092955, HDOP 1.5 (accuracy 15 m). Every
+// notation as the end-of-editing conversion writes it.
+struct FieldText {
+    const char* field;
+    const char* text;
+};
+constexpr FieldText kSydneyFill[] = {
+    {"d1", "33\u00b0"},          {"m1", "52'"},         {"s1", "7.751\""},
+    {"d3", "33\u00b0"},          {"m3", "52.12918'"},   {"d5", "33.8688197\u00b0"},
+    {"d7", "33.8688197"},        {"d2", "151\u00b0"},   {"m2", "12'"},
+    {"s2", "33.464\""},          {"d4", "151\u00b0"},   {"m4", "12.55773'"},
+    {"d6", "151.2092955\u00b0"}, {"d8", "151.2092955"},
+};
+
+// Everything the user can see or that is stored: field texts, selectors, the accuracy label,
+// the stored selector keys.
+QStringList formState(const ScreenDriver& screen, const SettingsFolder& settings) {
+    QStringList state;
+    for (const FieldInfo& f : kFields)
+        state << qtName(f.name) + '=' + screen.text(qtName(f.name));
+    for (const SelectorInfo& s : kSelectors) {
+        const QString name = qtName(s.name);
+        state << name + '=' + QString::number(screen.selectorIndex(name)) + " stored " +
+                     settings.stored(name).toString();
+    }
+    state << "accuracy=" + screen.item("accuracyLabel")->property("text").toString();
+    return state;
+}
+
+// What the busy indicator did, in order (true: started, false: stopped).
+class BusyHistory {
+public:
+    explicit BusyHistory(qt::MainScreen& screen) {
+        QObject::connect(&screen, &qt::MainScreen::locationBusyChanged, &scope_,
+                         [this, &screen] { changes << screen.locationBusy(); });
+    }
+    QList<bool> changes;
+
+private:
+    QObject scope_; // after the list: the handler goes before the list does
+};
+
+// A position source that answers each request with the next of its scripted answers.
+struct Fix {
+    double latitude;
+    double longitude;
+    double accuracy;
+};
+using Answer = std::variant<Fix, QGeoPositionInfoSource::Error>;
+
+class ScriptedSource final : public QGeoPositionInfoSource {
+public:
+    explicit ScriptedSource(std::deque<Answer> answers)
+        : QGeoPositionInfoSource(nullptr), answers_(std::move(answers)) {}
+
+    QGeoPositionInfo lastKnownPosition(bool) const override { return last_; }
+    PositioningMethods supportedPositioningMethods() const override {
+        return SatellitePositioningMethods;
+    }
+    int minimumUpdateInterval() const override { return 0; }
+    Error error() const override { return error_; }
+    void startUpdates() override {}
+    void stopUpdates() override {}
+    void requestUpdate(int) override {
+        if (answers_.empty()) return;
+        const Answer answer = answers_.front();
+        answers_.pop_front();
+        QTimer::singleShot(0, this, [this, answer] { deliver(answer); });
+    }
+
+private:
+    void deliver(const Answer& answer) {
+        if (const auto* fix = std::get_if<Fix>(&answer)) {
+            last_ = QGeoPositionInfo(QGeoCoordinate(fix->latitude, fix->longitude),
+                                     QDateTime::currentDateTimeUtc());
+            last_.setAttribute(QGeoPositionInfo::HorizontalAccuracy, fix->accuracy);
+            emit positionUpdated(last_);
+        } else {
+            error_ = std::get<Error>(answer);
+            emit errorOccurred(error_);
+        }
+    }
+
+    std::deque<Answer> answers_;
+    QGeoPositionInfo last_;
+    Error error_ = NoError;
+};
+
+qt::LocationSetup scripted(std::deque<Answer> answers) {
+    return {[answers] {
+                return PositionSourceResult{std::make_unique<ScriptedSource>(answers), {}};
+            },
+            5000ms};
+}
+
+struct Run {
+    int exitCode;
+    QString output; // stdout and stderr
+};
+
+Run runQuorvane(const QStringList& arguments, const QString& positionVariable = {}) {
+    QTemporaryDir home; // the program's settings, away from the user's own
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("XDG_CONFIG_HOME", home.path());
+    environment.remove(QString::fromLatin1(kPositionSourceVariable.data()));
+    if (!positionVariable.isNull())
+        environment.insert(QString::fromLatin1(kPositionSourceVariable.data()), positionVariable);
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(QStringLiteral(QUORVANE_BINARY), arguments);
+    if (!process.waitForFinished(60000)) return {-1, "did not finish"};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAll())};
+}
+
+} // namespace
+
+class CurrentLocationTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        QLocale::setDefault(QLocale::c());
+        settings_ = std::make_unique<SettingsFolder>();
+    }
+
+    // A tap fills d7 and d8 with the fix's magnitudes, turns all eight selectors to South and
+    // East and stores them, converts every notation, shows the accuracy and stops the
+    // indicator; no field is left being edited and d8 is the active field. A field being edited
+    // when the fix arrives ends first (its own conversion runs, then the fix overwrites it).
+    void aTapFillsTheForm_data() {
+        QTest::addColumn<QString>("editedBefore"); // field being edited at the tap, or ""
+        QTest::addColumn<QStringList>("endedEditing");
+        QTest::newRow("nothing being edited") << "" << QStringList{"d7", "d8"};
+        QTest::newRow("d1 being edited") << "d1" << QStringList{"d1", "d7", "d8"};
+        QTest::newRow("d8 being edited") << "d8" << QStringList{"d8", "d7", "d8"};
+    }
+    void aTapFillsTheForm() {
+        QFETCH(QString, editedBefore);
+        QFETCH(QStringList, endedEditing);
+        ScreenDriver screen(*settings_, kPhoneWindowSize, nmeaReplay("sydney.nmea"));
+        QVERIFY(screen.loaded());
+        if (!editedBefore.isEmpty()) screen.typeInto(editedBefore, "45");
+        BusyHistory busy(screen.session().screen());
+        QSignalSpy ended(&screen.session().screen(), &qt::MainScreen::fieldEditingEnded);
+        QSignalSpy settled(&screen.session().location(), &qt::LocationBridge::locationSettled);
+
+        screen.tap("getcurrentlocationButton");
+        QVERIFY(settled.wait(5000));
+
+        for (const FieldText& expected : kSydneyFill)
+            QCOMPARE(screen.text(expected.field), QString::fromUtf8(expected.text));
+        for (const SelectorInfo& s : kSelectors) {
+            const int southOrEast = s.half == Half::latitude ? 1 : 0;
+            QCOMPARE(screen.selectorIndex(qtName(s.name)), southOrEast);
+            QCOMPARE(settings_->stored(qtName(s.name)).toInt(), southOrEast);
+        }
+        QCOMPARE(screen.item("accuracyLabel")->property("text").toString(), QString("15 m"));
+        QCOMPARE(busy.changes, (QList<bool>{true, false}));
+        QVERIFY(!screen.item("getcurrentlocationindicator")->isVisible());
+        QCOMPARE(screen.editingField(), QString());
+        QCOMPARE(screen.session().controller().form().activeField(), FieldId::d8);
+        QStringList endedNames;
+        for (const QList<QVariant>& e : ended)
+            endedNames << e.at(0).toString();
+        QCOMPARE(endedNames, endedEditing);
+    }
+
+    // Editing d7 and d8 scrolls a short window to them; the fill returns the form to where the
+    // user was looking (the top).
+    void theFormScrollsBackAfterTheFill() {
+        ScreenDriver screen(*settings_, WindowSize{390, 520}, nmeaReplay("sydney.nmea"));
+        QVERIFY(screen.loaded());
+        QQuickItem* scrollView = screen.item("scrollView");
+        QVERIFY(scrollView);
+        QCOMPARE(scrollView->property("contentY").toDouble(), 0.0);
+        QSignalSpy moved(scrollView, SIGNAL(contentYChanged()));
+        QSignalSpy settled(&screen.session().location(), &qt::LocationBridge::locationSettled);
+
+        screen.session().location().getCurrentLocation();
+        QVERIFY(settled.wait(5000));
+
+        QCOMPARE(screen.text("d8"), QString("151.2092955"));
+        QVERIFY2(!moved.isEmpty(), "editing d7 and d8 did not scroll the form");
+        QCOMPARE(scrollView->property("contentY").toDouble(), 0.0);
+    }
+
+    // A request that fails stops the indicator and changes nothing else, also after an earlier
+    // fill (its accuracy stays).
+    void aFailureOnlyStopsTheIndicator_data() {
+        QTest::addColumn<int>("source"); // 0: scripted fix then error; 1: NMEA log without fix
+        QTest::newRow("source error after a fill") << 0;
+        QTest::newRow("NMEA log without a fix, timed out") << 1;
+    }
+    void aFailureOnlyStopsTheIndicator() {
+        QFETCH(int, source);
+        const qt::LocationSetup setup = source == 0
+                                            ? scripted({Fix{48.8583701, 2.2944813, 4.9},
+                                                        QGeoPositionInfoSource::UnknownSourceError})
+                                            : nmeaReplay("nofix.nmea", 300ms);
+        ScreenDriver screen(*settings_, kPhoneWindowSize, setup);
+        QVERIFY(screen.loaded());
+        QSignalSpy settled(&screen.session().location(), &qt::LocationBridge::locationSettled);
+        if (source == 0) {
+            screen.tap("getcurrentlocationButton");
+            QVERIFY(settled.wait(5000));
+            QCOMPARE(screen.text("d7"), QString("48.8583701"));
+            QCOMPARE(screen.item("accuracyLabel")->property("text").toString(), QString("4 m"));
+        } else {
+            QVERIFY(screen.session().openPosition("-12.5, -45.25"));
+        }
+        const QStringList before = formState(screen, *settings_);
+        BusyHistory busy(screen.session().screen());
+        settled.clear();
+
+        screen.tap("getcurrentlocationButton");
+        QVERIFY(settled.wait(5000));
+
+        QCOMPARE(busy.changes, (QList<bool>{true, false}));
+        QVERIFY(!screen.item("getcurrentlocationindicator")->isVisible());
+        QCOMPARE(formState(screen, *settings_), before);
+        QCOMPARE(screen.editingField(), QString());
+    }
+
+    // Without a position service the alert appears, modal, with Settings first and Cancel
+    // second; either button (or Escape) closes it and nothing else changes. Settings opens no
+    // page on Linux, where desktops have none in common.
+    void withoutAServiceTheAlertAppears_data() {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("answer"); // control tapped, or "Escape"
+        QTest::newRow("none, Cancel") << "none"
+                                      << "locationAlertCancelButton";
+        QTest::newRow("none, Settings") << "none"
+                                        << "locationAlertSettingsButton";
+        QTest::newRow("none, Escape") << "none"
+                                      << "Escape";
+        QTest::newRow("missing NMEA file, Cancel") << "nmea:/nonexistent/quorvane.nmea"
+                                                   << "locationAlertCancelButton";
+        QTest::newRow("system default (hidden in tests), Settings")
+            << "default"
+            << "locationAlertSettingsButton";
+    }
+    void withoutAServiceTheAlertAppears() {
+        QFETCH(QString, source);
+        QFETCH(QString, answer);
+        const PositionSourceParse choice = parsePositionSource(source.toStdString());
+        QVERIFY(choice.choice);
+        ScreenDriver screen(*settings_, kPhoneWindowSize,
+                            qt::LocationSetup{positionSourceFactory(*choice.choice)});
+        QVERIFY(screen.loaded());
+        QVERIFY(screen.session().openPosition("10, 20"));
+        const QStringList before = formState(screen, *settings_);
+        BusyHistory busy(screen.session().screen());
+        qt::QtLocationAlertPresenter& alerts = screen.session().location().alerts();
+
+        screen.tap("getcurrentlocationButton");
+        QVERIFY(alerts.currentAlert());
+        QCOMPARE(alerts.currentAlert()->objectName(), QString("locationAlert"));
+        QCOMPARE(alerts.currentAlert()->property("modal").toBool(), true);
+        screen.settle();
+        QCOMPARE(screen.text("locationAlertTitle"), QString("Location Services are Disabled"));
+        QCOMPARE(screen.text("locationAlertMessage"),
+                 QString("In order to get your current latitude and longitude, please turn on "
+                         "location services in your device settings."));
+        QQuickItem* settingsButton = screen.item("locationAlertSettingsButton");
+        QQuickItem* cancelButton = screen.item("locationAlertCancelButton");
+        QVERIFY(settingsButton && cancelButton);
+        QCOMPARE(settingsButton->property("text").toString(), QString("Settings"));
+        QCOMPARE(cancelButton->property("text").toString(), QString("Cancel"));
+        QVERIFY(settingsButton->mapToScene({}).x() < cancelButton->mapToScene({}).x());
+
+        // Modal: the form behind takes no tap.
+        screen.tap("d1");
+        QCOMPARE(screen.editingField(), QString());
+        QVERIFY(alerts.currentAlert());
+
+        if (answer == "Escape")
+            screen.key(Qt::Key_Escape);
+        else
+            screen.tap(answer);
+        QVERIFY(!alerts.currentAlert());
+        QTRY_VERIFY(!screen.item("locationAlertCancelButton"));
+        QVERIFY(busy.changes.isEmpty());
+        QCOMPARE(formState(screen, *settings_), before);
+        // The form takes taps again.
+        screen.tap("d1");
+        QCOMPARE(screen.editingField(), QString("d1"));
+    }
+
+    // --position-source and --locate among the other options.
+    void options_data() {
+        QTest::addColumn<std::vector<std::string>>("words");
+        QTest::addColumn<QString>("source"); // "<error>" for a usage error, "" for none given
+        QTest::addColumn<bool>("locate");
+        using W = std::vector<std::string>;
+        QTest::newRow("neither") << W{"1,", "2"} << "" << false;
+        QTest::newRow("nmea file and locate")
+            << W{"--position-source", "nmea:a b.nmea", "--locate"} << "nmea:a b.nmea" << true;
+        QTest::newRow("with =") << W{"--position-source=none"} << "none" << false;
+        QTest::newRow("default, with a screenshot")
+            << W{"--screenshot", "x.png", "--position-source", "default"} << "default" << false;
+        QTest::newRow("unknown source") << W{"--position-source", "gps"} << "<error>" << false;
+        QTest::newRow("nmea without file") << W{"--position-source", "nmea:"} << "<error>" << false;
+        QTest::newRow("missing value") << W{"--position-source"} << "<error>" << false;
+        QTest::newRow("locate takes no value") << W{"--locate=yes"} << "<error>" << false;
+    }
+    void options() {
+        QFETCH(std::vector<std::string>, words);
+        QFETCH(QString, source);
+        QFETCH(bool, locate);
+        const GuiOptionsResult result = parseGuiOptions(words);
+        if (source == "<error>") {
+            QVERIFY(!result.options);
+            QVERIFY(!result.error.empty());
+            return;
+        }
+        QVERIFY2(result.options, result.error.c_str());
+        QCOMPARE(QString::fromStdString(result.options->positionSource.value_or("")), source);
+        QCOMPARE(result.options->locate == LocateAtStart::on, locate);
+    }
+
+    // The program itself: --locate before --screenshot captures the filled form (or the alert);
+    // a bad source on the command line or in the environment is a usage error.
+    void theProgramLocatesBeforeTheScreenshot() {
+        QTemporaryDir out;
+        const QString plain = out.filePath("plain.png");
+        const QString located = out.filePath("located.png");
+        const QString alert = out.filePath("alert.png");
+        const QString source = "nmea:" + dataFile("sydney.nmea");
+        Run run = runQuorvane({"--position-source", source, "--screenshot", plain});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.output));
+        run = runQuorvane({"--position-source", source, "--locate", "--screenshot", located});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.output));
+        run = runQuorvane({"--locate", "--screenshot", alert}, "none");
+        QVERIFY2(run.exitCode == 0, qPrintable(run.output));
+        QVERIFY2(run.output.contains("switched off"), qPrintable(run.output));
+
+        const QImage before(plain), after(located), alerted(alert);
+        QCOMPARE(after.size(), QSize(kPhoneWindowSize.width, kPhoneWindowSize.height));
+        QVERIFY(before != after);
+        QVERIFY(before != alerted && after != alerted);
+    }
+
+    void badSourcesAreUsageErrors_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("variable"); // QUORVANE_POSITION_SOURCE, null: unset
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown on the command line")
+            << QStringList{"--position-source", "gps"} << QString()
+            << "unknown position source \"gps\"";
+        QTest::newRow("no file") << QStringList{"--position-source=nmea:"} << QString()
+                                 << "names no file";
+        QTest::newRow("unknown in the environment")
+            << QStringList{} << "satellite"
+            << "QUORVANE_POSITION_SOURCE: unknown position source";
+        QTest::newRow("the command line wins over the environment")
+            << QStringList{"--position-source", "bad"} << "none"
+            << "unknown position source \"bad\"";
+    }
+    void badSourcesAreUsageErrors() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, variable);
+        QFETCH(QString, message);
+        const Run run = runQuorvane(arguments + QStringList{"--self-test"}, variable);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.output.contains(message), qPrintable(run.output));
+    }
+
+private:
+    std::unique_ptr<SettingsFolder> settings_;
+};
+
+QUORVANE_UI_TEST(CurrentLocationTest);
+#include "current_location_test.moc"
