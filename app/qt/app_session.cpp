@@ -15,9 +15,7 @@ Q_IMPORT_QML_PLUGIN(Quorvane_SettingsPlugin)
 namespace quorvane::qt {
 
 AppSession::AppSession(const LocationSetup& location)
-    : copyConfirmation_([this](const QString& text, int ms) { showNotice(text, ms); }),
-      shareSheet_([this](const QString& text, int ms) { showNotice(text, ms); }),
-      mapsChoice_(translator_),
+    : mapsChoice_(translator_),
       controller_(MainScreenPlatform{view_, settings_, numberFormat_, translator_, clipboard_,
                                      urlOpener_, copyConfirmation_, shareSheet_},
                   mapsChoice_),

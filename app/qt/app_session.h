@@ -11,10 +11,10 @@
 #include "screens/main/main_view_controller.h"
 #include "screens/main/qt/location_bridge.h"
 #include "screens/main/qt/main_screen.h"
-#include "screens/main/qt/placeholder_copy_confirmation.h"
-#include "screens/main/qt/placeholder_share_sheet.h"
+#include "screens/main/qt/qt_copy_confirmation.h"
 #include "screens/main/qt/qt_form_view.h"
 #include "screens/main/qt/qt_services.h"
+#include "screens/main/qt/qt_share_sheet.h"
 #include "screens/main/qt/qt_settings_store.h"
 #include "screens/settings/qt/settings_screen.h"
 
@@ -74,8 +74,8 @@ private:
     QtTranslator translator_;
     QtClipboard clipboard_;
     QtUrlOpener urlOpener_;
-    PlaceholderCopyConfirmation copyConfirmation_;
-    PlaceholderShareSheet shareSheet_;
+    QtCopyConfirmation copyConfirmation_{screen_};
+    QtShareSheet shareSheet_{screen_, ShareServices{clipboard_, urlOpener_, translator_}};
     MapsChoice mapsChoice_;
     MainViewController controller_;
     // Shares mapsChoice_ with controller_: a pick takes effect at once for Open in Maps and Share.

@@ -1,7 +1,9 @@
 // The graphical application: `quorvane [OPTIONS] [POSITION]`.
 #include "app/gui_app.h"
 
+#include "app/qt/animation_speed.h"
 #include "app/qt/app_session.h"
+#include "app/qt/app_translations.h"
 #include "app/qt/frame_capture.h"
 #include "app/qt/gui_options.h"
 #include "location/position_source_option.h"
@@ -101,6 +103,7 @@ const char* guiHelpText() {
         "  --locate          tap the current-location button once the screen is up; a\n"
         "                    --screenshot then waits until the form is filled (or the\n"
         "                    request failed, or the alert is shown)\n"
+        "  UITests           run every animation of the window 200 times faster\n"
         "Standard Qt options (such as -platform) are accepted as well.\n";
     return text.c_str();
 }
@@ -123,6 +126,10 @@ int runGuiApp(int argc, char** argv) {
         return kExitUsage;
     }
     const GuiOptions& options = *parsed.options;
+    // Both before the first window: QML looks its texts up as it loads, and the scene graph
+    // would install its own animation driver.
+    const qt::AppTranslations translations(QLocale::system());
+    const auto animationDriver = qt::applyLaunchTestMode(options.launchTestMode);
 
     const PositionSourceParse positionSource = positionSourceOf(options);
     if (!positionSource.choice) {

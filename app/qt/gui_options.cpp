@@ -1,5 +1,6 @@
 #include "gui_options.h"
 
+#include "app/qt/launch_test_mode.h"
 #include "location/position_source_option.h"
 
 #include <array>
@@ -14,7 +15,6 @@ constexpr std::string_view kScreenshot = "--screenshot";
 constexpr std::string_view kSize = "--size";
 constexpr std::string_view kSelfTest = "--self-test";
 constexpr std::string_view kEndOfOptions = "--";
-constexpr std::string_view kLaunchTestWord = "UITests";
 constexpr std::string_view kPage = "--page";
 constexpr std::string_view kLocate = "--locate";
 
@@ -87,7 +87,7 @@ GuiOptionsResult parseGuiOptions(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view word = args[i];
         if (optionsEnded || !isOption(word)) {
-            if (!optionsEnded && word == kLaunchTestWord)
+            if (!optionsEnded && isLaunchTestArgument(word))
                 options.launchTestMode = LaunchTestMode::on;
             else
                 positionWords.push_back(word);

@@ -55,6 +55,7 @@ public:
     FormController& form() { return form_; }
     const FormController& form() const { return form_; }
     const MapsChoice& mapsChoice() const { return mapsChoice_; }
+    const Translator& translator() const { return platform_.translator; }
     // The markers the last output action used.
     const HemisphereMarkers& markers() const { return markers_; }
     // The maps URL of the form's position in the chosen application (what Open in Maps opens).

@@ -34,6 +34,7 @@ Rectangle {
                 anchors.rightMargin: locationStatus.width > 0 ? Theme.spacing : 0
                 tint: Theme.tint
                 text: "\u27a4  " + qsTr("Current Location")
+                accessibleName: qsTr("Current Location")
                 onClicked: MainScreen.getCurrentLocation()
             }
 

@@ -10,6 +10,8 @@ TextInput {
     // Share of the row's width (see HalfRow).
     property real weight: 1
     property alias placeholderText: placeholder.text
+    // What a screen reader says for the field; MainScreen sets it from the form's tables.
+    property string accessibleName
 
     width: weight * parent.unit
     height: Theme.fieldHeight
@@ -23,6 +25,9 @@ TextInput {
     color: Theme.text
     selectionColor: Theme.accent
     selectedTextColor: Theme.accentText
+
+    Accessible.role: Accessible.EditableText
+    Accessible.name: accessibleName
 
     Rectangle {
         z: -1

@@ -12,6 +12,8 @@ Rectangle {
     property int currentIndex: 0
     property string firstTitle
     property string secondTitle
+    // Spoken names of the selector and of its segments; MainScreen sets them.
+    property string accessibleName
     signal activated()
 
     readonly property int shownSegment: currentIndex === 0 ? 0 : 1
@@ -34,7 +36,9 @@ Rectangle {
     activeFocusOnTab: true
 
     Accessible.role: Accessible.ComboBox
-    Accessible.name: shownSegment === 0 ? firstTitle : secondTitle
+    Accessible.name: accessibleName
+    Accessible.description: shownSegment === 0 ? firstSegment.accessibleName
+                                               : secondSegment.accessibleName
     Keys.onLeftPressed: choose(0)
     Keys.onRightPressed: choose(1)
     Keys.onSpacePressed: choose(1 - shownSegment)
@@ -52,6 +56,7 @@ Rectangle {
     component SegmentTitle: Text {
         required property int segment
         readonly property bool selected: selector.shownSegment === segment
+        property string accessibleName
 
         objectName: selector.objectName + "_" + segment
         x: selector.inset + segment * selector.segmentWidth
@@ -62,13 +67,21 @@ Rectangle {
         color: selected ? Theme.text : Theme.secondaryText
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
+
+        Accessible.role: Accessible.RadioButton
+        Accessible.name: accessibleName
+        Accessible.checkable: true
+        Accessible.checked: selected
+        Accessible.onPressAction: selector.choose(segment)
     }
 
     SegmentTitle {
+        id: firstSegment
         segment: 0
         text: selector.firstTitle
     }
     SegmentTitle {
+        id: secondSegment
         segment: 1
         text: selector.secondTitle
     }

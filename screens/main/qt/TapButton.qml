@@ -11,6 +11,9 @@ Rectangle {
     property color tone: Theme.accent
     property color tint: "transparent"
     readonly property bool down: area.pressed
+    // What a screen reader says: the title unless the button sets a better name (a glyph's
+    // meaning) or MainScreen sets one.
+    property string accessibleName: text
     signal clicked()
 
     implicitWidth: Math.max(44, label.implicitWidth + 2 * 12)
@@ -22,7 +25,7 @@ Rectangle {
     activeFocusOnTab: true
 
     Accessible.role: Accessible.Button
-    Accessible.name: text
+    Accessible.name: accessibleName
     Accessible.onPressAction: clicked()
     Keys.onSpacePressed: clicked()
     Keys.onReturnPressed: clicked()

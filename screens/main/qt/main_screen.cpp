@@ -2,6 +2,7 @@
 
 #include "keystroke_gate.h"
 #include "qt_form_view.h"
+#include "screens/main/accessible_names.h"
 #include "screens/main/main_view_controller.h"
 
 #include <QJSEngine>
@@ -122,6 +123,10 @@ void MainScreen::wireControls() {
         if (QQuickItem* item = outlets_.value(qtName(s.name))) view_->attachSelector(s.id, *item);
     if (QQuickItem* label = outlets_.value(QStringLiteral("accuracyLabel")))
         view_->attachAccuracyLabel(*label);
+    // What a screen reader says for each field, selector, segment and copy button.
+    for (const ControlName& control : accessibleNames(controller_->translator()))
+        if (QQuickItem* item = outlets_.value(QString::fromStdString(control.objectName)))
+            item->setProperty("accessibleName", QString::fromStdString(control.name));
 }
 
 void MainScreen::releasePage() {

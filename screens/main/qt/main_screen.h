@@ -101,6 +101,8 @@ public:
     void setLocationBusy(bool busy);
     QStringList missingOutlets() const { return missingOutlets_; }
     bool pageAttached() const { return page_ != nullptr; }
+    // The attached page (nullptr before attachPage and after releasePage).
+    QQuickItem* page() const { return page_; }
     QQuickItem* outlet(const QString& objectName) const;
     // Ends any edit and forgets the page's controls (before the page goes away).
     void releasePage();

@@ -23,6 +23,7 @@ ToolBar {
             objectName: bar.backButtonName
             text: "\u2039"
             font.pixelSize: 26
+            Accessible.name: qsTr("Back")
             visible: bar.canGoBack
             onClicked: bar.page.StackView.view.pop()
             Layout.preferredWidth: 48

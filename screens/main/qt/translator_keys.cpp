@@ -1,0 +1,75 @@
+#include "translator_keys.h"
+
+#include <QtGlobal>
+#include <array>
+
+namespace quorvane::qt {
+
+namespace {
+
+// The context below must stay the literal kTranslatorContext holds: lupdate reads it as text.
+constexpr std::array kKeys{
+    // The copy confirmation's title.
+    QT_TRANSLATE_NOOP("MainViewController", "Copied to Clipboard"),
+
+    // The location alert and the accuracy unit.
+    QT_TRANSLATE_NOOP("MainViewController", "Location Services are Disabled"),
+    QT_TRANSLATE_NOOP("MainViewController",
+                      "In order to get your current latitude and longitude, please turn on "
+                      "location services in your device settings."),
+    QT_TRANSLATE_NOOP("MainViewController", "Settings"),
+    QT_TRANSLATE_NOOP("MainViewController", "Cancel"),
+    //: Unit after the accuracy of a position, in metres
+    QT_TRANSLATE_NOOP("MainViewController", "m"),
+
+    // The maps applications and the settings rows.
+    QT_TRANSLATE_NOOP("MainViewController", "Apple Maps"),
+    QT_TRANSLATE_NOOP("MainViewController", "Google Maps"),
+    QT_TRANSLATE_NOOP("MainViewController", "OpenStreetMap"),
+    QT_TRANSLATE_NOOP("MainViewController", "Waze"),
+    QT_TRANSLATE_NOOP("MainViewController", "Default Maps App"),
+    QT_TRANSLATE_NOOP("MainViewController", "License Agreement"),
+    QT_TRANSLATE_NOOP("MainViewController", "Privacy Policy"),
+
+    // The share sheet.
+    QT_TRANSLATE_NOOP("MainViewController", "Share"),
+    QT_TRANSLATE_NOOP("MainViewController", "Copy Text"),
+    QT_TRANSLATE_NOOP("MainViewController", "Copy Link"),
+    QT_TRANSLATE_NOOP("MainViewController", "Copy Text and Link"),
+    QT_TRANSLATE_NOOP("MainViewController", "Open Link in Browser"),
+    QT_TRANSLATE_NOOP("MainViewController", "Send by E-mail"),
+    //: Subject of the e-mail that shares a position
+    QT_TRANSLATE_NOOP("MainViewController", "Location"),
+
+    // Parts of the names a screen reader speaks for the form's controls.
+    QT_TRANSLATE_NOOP("MainViewController", "Latitude"),
+    QT_TRANSLATE_NOOP("MainViewController", "Longitude"),
+    //: What a field holds (read out after Latitude or Longitude)
+    QT_TRANSLATE_NOOP("MainViewController", "degrees"),
+    QT_TRANSLATE_NOOP("MainViewController", "minutes"),
+    QT_TRANSLATE_NOOP("MainViewController", "seconds"),
+    QT_TRANSLATE_NOOP("MainViewController", "decimal minutes"),
+    QT_TRANSLATE_NOOP("MainViewController", "decimal degrees"),
+    //: A notation, as read out after a field or in "Copy %1"
+    QT_TRANSLATE_NOOP("MainViewController", "degrees-minutes-seconds"),
+    QT_TRANSLATE_NOOP("MainViewController", "degrees and decimal minutes"),
+    QT_TRANSLATE_NOOP("MainViewController", "signed decimal degrees"),
+    QT_TRANSLATE_NOOP("MainViewController", "North"),
+    QT_TRANSLATE_NOOP("MainViewController", "South"),
+    QT_TRANSLATE_NOOP("MainViewController", "East"),
+    QT_TRANSLATE_NOOP("MainViewController", "West"),
+    //: Name of a field: %1 Latitude or Longitude, %2 what the field holds, %3 its notation
+    QT_TRANSLATE_NOOP("MainViewController", "%1 %2, %3"),
+    //: Name of a hemisphere selector: %1 Latitude or Longitude, %2 its notation
+    QT_TRANSLATE_NOOP("MainViewController", "%1 hemisphere, %2"),
+    //: Name of a copy button: %1 the notation it copies
+    QT_TRANSLATE_NOOP("MainViewController", "Copy %1"),
+};
+
+} // namespace
+
+std::span<const char* const> translatorKeys() {
+    return kKeys;
+}
+
+} // namespace quorvane::qt

@@ -1,0 +1,92 @@
+// The names a screen reader speaks for the form's controls: one per field, selector, segment
+// and copy button, composed from the form's tables in the user's language.
+#include "screens/main/accessible_names.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+
+namespace quorvane {
+namespace {
+
+std::map<std::string, std::string> byObjectName(const std::vector<ControlName>& names) {
+    std::map<std::string, std::string> map;
+    for (const ControlName& c : names)
+        EXPECT_TRUE(map.emplace(c.objectName, c.name).second) << "twice: " << c.objectName;
+    return map;
+}
+
+// A language that orders the parts differently from English.
+struct Reordering final : Translator {
+    std::string translate(std::string_view key) const override {
+        static const std::map<std::string_view, std::string_view> kTexts{
+            {"%1 %2, %3", "%3: %2 (%1)"}, {"Copy %1", "%1 \u2192 clipboard"}, {"Latitude", "LAT"}};
+        const auto it = kTexts.find(key);
+        return std::string(it == kTexts.end() ? key : it->second);
+    }
+};
+
+TEST(AccessibleNames, EnglishNamesSayHalfContentAndNotation) {
+    const auto names = byObjectName(accessibleNames(EnglishTranslator{}));
+    const std::pair<std::string_view, std::string_view> expected[] = {
+        {"d1", "Latitude degrees, degrees-minutes-seconds"},
+        {"m1", "Latitude minutes, degrees-minutes-seconds"},
+        {"s2", "Longitude seconds, degrees-minutes-seconds"},
+        {"d3", "Latitude degrees, degrees and decimal minutes"},
+        {"m4", "Longitude decimal minutes, degrees and decimal minutes"},
+        {"d5", "Latitude decimal degrees, decimal degrees"},
+        {"d8", "Longitude decimal degrees, signed decimal degrees"},
+        {"c1", "Latitude hemisphere, degrees-minutes-seconds"},
+        {"c6", "Longitude hemisphere, decimal degrees"},
+        {"c1_0", "North"},
+        {"c1_1", "South"},
+        {"c8_0", "East"},
+        {"c8_1", "West"},
+        {"copy1", "Copy degrees-minutes-seconds"},
+        {"copy2", "Copy degrees and decimal minutes"},
+        {"copy3", "Copy decimal degrees"},
+        {"copy4", "Copy signed decimal degrees"},
+    };
+    for (const auto& [objectName, name] : expected) {
+        const auto it = names.find(std::string(objectName));
+        ASSERT_NE(it, names.end()) << objectName;
+        EXPECT_EQ(it->second, name) << objectName;
+    }
+}
+
+TEST(AccessibleNames, EveryControlOnceAndNoTwoControlsAlike) {
+    const auto names = byObjectName(accessibleNames(EnglishTranslator{}));
+    EXPECT_EQ(names.size(), kFieldCount + 3 * kSelectorCount + kNotationCount);
+    std::set<std::string> spoken;
+    for (const FieldInfo& f : kFields)
+        spoken.insert(names.at(std::string(f.name)));
+    for (const SelectorInfo& s : kSelectors) {
+        spoken.insert(names.at(std::string(s.name)));
+        EXPECT_NE(names.at(segmentObjectName(s.id, 0)), names.at(segmentObjectName(s.id, 1)));
+    }
+    for (const NotationInfo& n : kNotations)
+        spoken.insert(names.at(copyButtonObjectName(n.id)));
+    // Fields, selectors and copy buttons must be told apart by ear (segments repeat per row).
+    EXPECT_EQ(spoken.size(), kFieldCount + kSelectorCount + kNotationCount);
+}
+
+TEST(AccessibleNames, TranslatedPatternsMayReorderTheParts) {
+    const auto names = byObjectName(accessibleNames(Reordering{}));
+    EXPECT_EQ(names.at("d1"), "degrees-minutes-seconds: degrees (LAT)");
+    EXPECT_EQ(names.at("d6"), "decimal degrees: decimal degrees (Longitude)");
+    EXPECT_EQ(names.at("copy3"), "decimal degrees \u2192 clipboard");
+    EXPECT_EQ(names.at("c7"), "LAT hemisphere, signed decimal degrees");
+}
+
+TEST(AccessibleNames, PlaceholdersFilledByPosition) {
+    const std::vector<std::string> two{"A", "B"};
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"%1 %2", "A B"}, {"%2%1", "BA"},   {"%1%1", "AA"}, {"%3 stays", "%3 stays"},
+        {"100%", "100%"}, {"%x %", "%x %"}, {"%%1", "%A"},  {"", ""},
+    };
+    for (const auto& [pattern, filled] : cases)
+        EXPECT_EQ(fillPlaceholders(pattern, two), filled) << pattern;
+}
+
+} // namespace
+} // namespace quorvane

@@ -1,0 +1,148 @@
+// Every control a user can reach has a name a screen reader can speak: a walk over the items of
+// the window, as the accessibility layer presents them, with the navigation bar and the share
+// sheet open.
+#include "screen_driver.h"
+#include "ui_test.h"
+
+#include <QAccessible>
+#include <QtTest>
+#include <map>
+
+using namespace quorvane::uitest;
+
+namespace {
+
+// Roles of what a user operates (as opposed to texts and groups).
+bool isControl(QAccessible::Role role) {
+    switch (role) {
+    case QAccessible::Button:
+    case QAccessible::EditableText:
+    case QAccessible::ComboBox:
+    case QAccessible::RadioButton:
+    case QAccessible::CheckBox:
+    case QAccessible::MenuItem:
+    case QAccessible::Slider:
+        return true;
+    default:
+        return false;
+    }
+}
+
+struct Control {
+    QString objectName;
+    QAccessible::Role role;
+    QString name;
+};
+
+void collectControls(QQuickItem* item, QList<Control>& controls) {
+    if (!item->isVisible()) return;
+    if (QAccessibleInterface* face = QAccessible::queryAccessibleInterface(item);
+        face && isControl(face->role()))
+        controls << Control{item->objectName(), face->role(), face->text(QAccessible::Name)};
+    for (QQuickItem* child : item->childItems())
+        collectControls(child, controls);
+}
+
+// The visible controls of the window by role, after checking that each has a name.
+std::map<QAccessible::Role, int> namedControls(ScreenDriver& screen) {
+    QList<Control> controls;
+    collectControls(screen.window().contentItem(), controls);
+    std::map<QAccessible::Role, int> perRole;
+    for (const Control& c : controls) {
+        if (c.name.trimmed().isEmpty())
+            qWarning("%s (role %d) has no name", qPrintable(c.objectName), int(c.role));
+        else
+            ++perRole[c.role];
+    }
+    return perRole;
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { settings_ = std::make_unique<SettingsFolder>(); }
+
+    // Once with a field being edited (the navigation bar shows), once with the share sheet
+    // open (it takes the focus, which ends the edit).
+    void everyControlHasASpokenName() {
+        ScreenDriver screen(*settings_);
+        QVERIFY(screen.loaded());
+        screen.tap("d1");
+        QTRY_VERIFY(screen.item("doneButton") && screen.item("doneButton")->isVisible());
+        auto editing = namedControls(screen);
+        QCOMPARE(editing[QAccessible::EditableText], 14);
+        QCOMPARE(editing[QAccessible::ComboBox], 8);
+        QCOMPARE(editing[QAccessible::RadioButton], 16);
+        // Settings, share, four copies, location, maps, clear; Done and Next (the first field
+        // has no Previous).
+        QCOMPARE(editing[QAccessible::Button], 11);
+
+        screen.tap("shareButton");
+        QTRY_VERIFY(screen.item("shareSheet") && screen.item("shareSheet")->isVisible());
+        screen.settle();
+        // The nine of the form, five entries of the sheet and its Cancel.
+        QCOMPARE(namedControls(screen)[QAccessible::Button], 15);
+    }
+
+    void namesSayWhatTheControlIs_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("field") << "d1"
+                               << "Latitude degrees, degrees-minutes-seconds";
+        QTest::newRow("decimal minutes")
+            << "m4"
+            << "Longitude decimal minutes, degrees and decimal minutes";
+        QTest::newRow("selector") << "c7"
+                                  << "Latitude hemisphere, signed decimal degrees";
+        QTest::newRow("segment") << "c1_0"
+                                 << "North";
+        QTest::newRow("other segment") << "c6_1"
+                                       << "West";
+        QTest::newRow("copy") << "copy3"
+                              << "Copy decimal degrees";
+        QTest::newRow("glyph button") << "shareButton"
+                                      << "Share";
+        QTest::newRow("arrow and title") << "getcurrentlocationButton"
+                                         << "Current Location";
+        QTest::newRow("titled button") << "clearButton"
+                                       << "Clear";
+    }
+    void namesSayWhatTheControlIs() {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        ScreenDriver screen(*settings_);
+        QVERIFY(screen.loaded());
+        QQuickItem* item = screen.item(control);
+        QVERIFY(item);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(item);
+        QVERIFY(face);
+        QCOMPARE(face->text(QAccessible::Name), name);
+    }
+
+    // The selector tells which segment is on; a segment says whether it is the chosen one,
+    // and pressing it (as a screen reader does) chooses it like a tap.
+    void segmentsReportAndTakeTheChoice() {
+        ScreenDriver screen(*settings_);
+        QVERIFY(screen.loaded());
+        QAccessibleInterface* selector = QAccessible::queryAccessibleInterface(screen.item("c3"));
+        QAccessibleInterface* south = QAccessible::queryAccessibleInterface(screen.item("c3_1"));
+        QVERIFY(selector && south);
+        QCOMPARE(selector->text(QAccessible::Description), QStringLiteral("North"));
+        QVERIFY(!south->state().checked);
+        QVERIFY(south->actionInterface());
+        south->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(screen.selectorIndex("c3"), 1);
+        QCOMPARE(screen.selectorIndex("c1"), 1); // the latitude selectors move together
+        QVERIFY(south->state().checked);
+        QCOMPARE(selector->text(QAccessible::Description), QStringLiteral("South"));
+    }
+
+private:
+    std::unique_ptr<SettingsFolder> settings_;
+};
+
+QUORVANE_UI_TEST(AccessibilityTest);
+#include "accessibility_test.moc"

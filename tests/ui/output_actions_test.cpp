@@ -1,0 +1,281 @@
+// Copy, Open in Maps and Share on the real screen: what reaches the system clipboard and the
+// URL handlers, the self-closing copy confirmations and the share sheet's entries.
+#include "screen_driver.h"
+#include "ui_test.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QUrlQuery>
+#include <QtTest>
+
+using namespace quorvane;
+using namespace quorvane::uitest;
+
+namespace {
+
+// Generous: the machine may be busy; the alert itself goes after one second.
+constexpr int kAlertGoneTimeout = 5000;
+constexpr qint64 kAlertShownAtLeast = 900;
+
+// Field and selector settings of one case: "d7=45,5", "c7=1".
+using Setup = QStringList;
+
+void apply(ScreenDriver& screen, const Setup& setup) {
+    for (const QString& assignment : setup) {
+        const QString name = assignment.section(u'=', 0, 0);
+        const QString value = assignment.section(u'=', 1);
+        const std::string key = name.toStdString();
+        if (const auto field = fieldFromName(key))
+            screen.session().view().setText(*field, value.toStdString());
+        else if (const auto selector = selectorFromName(key))
+            screen.session().view().setSelectedIndex(*selector, value.toInt());
+        else
+            QFAIL(qPrintable(QStringLiteral("no field or selector %1").arg(name)));
+    }
+}
+
+void collect(QQuickItem* item, const QString& name, QList<QQuickItem*>& found) {
+    if (item->objectName() == name) found << item;
+    for (QQuickItem* child : item->childItems())
+        collect(child, name, found);
+}
+
+QList<QQuickItem*> confirmations(ScreenDriver& screen) {
+    QList<QQuickItem*> found;
+    collect(screen.window().contentItem(), QStringLiteral("copyConfirmation"), found);
+    return found;
+}
+
+QStringList messages(const QList<QQuickItem*>& alerts) {
+    QStringList texts;
+    for (const QQuickItem* alert : alerts)
+        texts << alert->property("message").toString();
+    return texts;
+}
+
+bool shown(ScreenDriver& screen, const QString& name) {
+    const QQuickItem* item = screen.item(name);
+    return item && item->isVisible();
+}
+
+QString clipboardText() {
+    return QGuiApplication::clipboard()->text();
+}
+
+const QString kUntouched = QStringLiteral("(clipboard before the action)");
+
+} // namespace
+
+// Receives what the application asks the system to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QStringList urls;
+public slots:
+    void open(const QUrl& url) { urls << url.toString(QUrl::FullyEncoded); }
+};
+
+class OutputActionsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        settings_ = std::make_unique<SettingsFolder>();
+        catcher_ = std::make_unique<UrlCatcher>();
+        for (const QString& scheme : {QStringLiteral("https"), QStringLiteral("mailto")})
+            QDesktopServices::setUrlHandler(scheme, catcher_.get(), "open");
+        QGuiApplication::clipboard()->setText(kUntouched);
+    }
+    void cleanup() {
+        for (const QString& scheme : {QStringLiteral("https"), QStringLiteral("mailto")})
+            QDesktopServices::unsetUrlHandler(scheme);
+        catcher_.reset();
+    }
+
+    void copyPutsTheLineOnTheClipboardAndConfirmsItForASecond_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("decimal minutes with commas, west")
+            << "copy2" << Setup{"d3=45°", "m3=30,25'", "d4=73°", "m4=20,5'", "c4=1"}
+            << "45° 30.25' N, 73° 20.5' W";
+        QTest::newRow("signed, south")
+            << "copy4" << Setup{"d7=45.5", "d8=73.25", "c7=1"} << "-45.5, 73.25";
+        QTest::newRow("every comma") << "copy4" << Setup{"d7=1,2,3", "d8=4"} << "1.2.3, 4";
+        QTest::newRow("empty decimal degrees") << "copy3" << Setup{} << " N,  E";
+        QTest::newRow("empty seconds row, south west")
+            << "copy1" << Setup{"c1=1", "c2=1"} << "   S,    W";
+        QTest::newRow("seconds row")
+            << "copy1"
+            << Setup{"d1=45°", "m1=30'", "s1=15,5\"", "d2=73°", "m2=20'", "s2=30\"", "c2=1"}
+            << "45° 30' 15.5\" N, 73° 20' 30\" W";
+    }
+    void copyPutsTheLineOnTheClipboardAndConfirmsItForASecond() {
+        QFETCH(QString, button);
+        QFETCH(Setup, setup);
+        QFETCH(QString, line);
+        ScreenDriver screen(*settings_);
+        QVERIFY(screen.loaded());
+        apply(screen, setup);
+
+        QElapsedTimer sinceCopy;
+        screen.tap(button);
+        sinceCopy.start();
+        QCOMPARE(clipboardText(), line);
+        const auto alerts = confirmations(screen);
+        QCOMPARE(alerts.size(), 1);
+        QCOMPARE(alerts[0]->property("title").toString(), QStringLiteral("Copied to Clipboard"));
+        QCOMPARE(alerts[0]->property("message").toString(), line);
+        QTRY_VERIFY_WITH_TIMEOUT(confirmations(screen).isEmpty(), kAlertGoneTimeout);
+        QVERIFY2(sinceCopy.elapsed() >= kAlertShownAtLeast,
+                 qPrintable(QStringLiteral("gone after %1 ms").arg(sinceCopy.elapsed())));
+        QVERIFY(screen.session().view().fieldItem(FieldId::d1)); // the page is still there
+    }
+
+    void copyReplacesTheSameLineOnTheClipboard() {
+        ScreenDriver screen(*settings_);
+        QVERIFY(screen.loaded());
+        apply(screen, {"d7=45.5", "d8=73.25"});
+        QGuiApplication::clipboard()->setText(QStringLiteral("45.5, 73.25"));
+        QSignalSpy changed(QGuiApplication::clipboard(), &QClipboard::dataChanged);
+        screen.tap("copy4");
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(clipboardText(), QStringLiteral("45.5, 73.25"));
+    }
+
+    // The second copy comes half a second after the first: the first alert goes on its own
+    // time and leaves the second one showing.
+    void twoQuickCopiesCloseTheirOwnAlerts() {
+        ScreenDriver screen(*settings_);
+        QVERIFY(screen.loaded());
+        apply(screen, {"d5=45.5°", "d6=73.25°", "d7=45.5", "d8=73.25", "c8=1"});
+        screen.tap("copy4");
+        QTest::qWait(500);
+        screen.tap("copy3");
+        QCOMPARE(clipboardText(), QStringLiteral("45.5° N, 73.25° E"));
+        QCOMPARE(messages(confirmations(screen)),
+                 (QStringList{"45.5, -73.25", "45.5° N, 73.25° E"}));
+        QTRY_COMPARE_WITH_TIMEOUT(confirmations(screen).size(), 1, kAlertGoneTimeout);
+        QCOMPARE(messages(confirmations(screen)), QStringList{"45.5° N, 73.25° E"});
+        QTRY_VERIFY_WITH_TIMEOUT(confirmations(screen).isEmpty(), kAlertGoneTimeout);
+    }
+
+    void openInMapsOpensTheUrlOfTheChosenApplication_data() {
+        QTest::addColumn<int>("app");
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<QStringList>("opened");
+        const Setup southWest{"d7=45,5", "c7=1", "d8=73.25", "c8=1"};
+        const auto apple = int(MapsApp::appleMaps);
+        QTest::newRow("Apple Maps")
+            << apple << southWest << QStringList{"https://maps.apple.com/maps?daddr=-45.5,-73.25"};
+        QTest::newRow("north east") << apple << Setup{"d7=45.5", "d8=73.25"}
+                                    << QStringList{"https://maps.apple.com/maps?daddr=45.5,73.25"};
+        QTest::newRow("Google Maps") << int(MapsApp::googleMaps) << southWest
+                                     << QStringList{"https://maps.google.com/?q=-45.5,-73.25"};
+        QTest::newRow("OpenStreetMap")
+            << int(MapsApp::openStreetMap) << southWest
+            << QStringList{"https://www.openstreetmap.org/directions?engine=fossgis_osrm_car&"
+                           "route=%3B-45.5%2C-73.25#map=16/-45.5/-73.25"};
+        QTest::newRow("Waze") << int(MapsApp::waze) << southWest
+                              << QStringList{"https://waze.com/ul?ll=-45.5,-73.25"};
+        QTest::newRow("empty fields")
+            << apple << Setup{} << QStringList{"https://maps.apple.com/maps?daddr=,"};
+        QTest::newRow("degree sign: nothing opens")
+            << apple << Setup{"d7=45.5°", "d8=73.25"} << QStringList{};
+        QTest::newRow("blank: nothing opens")
+            << int(MapsApp::waze) << Setup{"d7=45.5", "d8=73 .25"} << QStringList{};
+    }
+    void openInMapsOpensTheUrlOfTheChosenApplication() {
+        QFETCH(int, app);
+        QFETCH(Setup, setup);
+        QFETCH(QStringList, opened);
+        ScreenDriver screen(*settings_);
+        QVERIFY(screen.loaded());
+        screen.session().mapsChoice().choose(MapsApp(app), screen.session().settings());
+        apply(screen, setup);
+        screen.tap("openInMapsButton");
+        QCOMPARE(catcher_->urls, opened);
+    }
+
+    void shareSheetEntriesSendTheTextAndTheLink_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QStringList>("opened");
+        const QString text = QStringLiteral("-45.5, 73.25");
+        const QString url = QStringLiteral("https://maps.apple.com/maps?daddr=-45.5,73.25");
+        QTest::newRow("copy text") << "shareCopyText" << text << QStringList{};
+        QTest::newRow("copy link") << "shareCopyLink" << url << QStringList{};
+        QTest::newRow("copy both") << "shareCopyTextAndLink" << text + u'\n' + url << QStringList{};
+        QTest::newRow("open link") << "shareOpenLink" << kUntouched << QStringList{url};
+        QTest::newRow("e-mail") << "shareSendEmail" << kUntouched
+                                << QStringList{"mailto:?subject=Location&body=" + text + "\r\n" +
+                                               url};
+        QTest::newRow("cancel") << "shareCancel" << kUntouched << QStringList{};
+    }
+    void shareSheetEntriesSendTheTextAndTheLink() {
+        QFETCH(QString, entry);
+        QFETCH(QString, clipboard);
+        QFETCH(QStringList, opened);
+        ScreenDriver screen(*settings_);
+        QVERIFY(screen.loaded());
+        apply(screen, {"d7=45,5", "c7=1", "d8=73.25"});
+
+        screen.tap("shareButton");
+        QTRY_VERIFY(shown(screen, "shareSheet"));
+        QCOMPARE(screen.item("shareSheetText")->property("text").toString(),
+                 QStringLiteral("-45.5, 73.25"));
+        QCOMPARE(screen.item("shareSheetLink")->property("text").toString(),
+                 QStringLiteral("https://maps.apple.com/maps?daddr=-45.5,73.25"));
+        // The sheet hangs below the share button.
+        const QQuickItem* button = screen.item("shareButton");
+        const QQuickItem* sheet = screen.item("shareSheet");
+        QVERIFY(sheet->mapToScene({0, 0}).y() >= button->mapToScene({0, button->height()}).y());
+
+        screen.tap(entry);
+        QTRY_VERIFY(!shown(screen, "shareSheet"));
+        QCOMPARE(clipboardText(), clipboard);
+        if (entry == u"shareSendEmail") {
+            // The mail text as the mail program reads it back.
+            QCOMPARE(catcher_->urls.size(), 1);
+            const QUrl mail(catcher_->urls[0]);
+            QCOMPARE(mail.scheme(), QStringLiteral("mailto"));
+            const QUrlQuery query(mail);
+            const QString expected = opened[0];
+            QCOMPARE(query.queryItemValue("subject", QUrl::FullyDecoded),
+                     QStringLiteral("Location"));
+            QCOMPARE(query.queryItemValue("body", QUrl::FullyDecoded),
+                     expected.section(QStringLiteral("&body="), 1));
+        } else {
+            QCOMPARE(catcher_->urls, opened);
+        }
+    }
+
+    void shareIsCancelledSilentlyWhenTheLinkIsNoUrl() {
+        ScreenDriver screen(*settings_);
+        QVERIFY(screen.loaded());
+        apply(screen, {"d7=45.5°", "d8=73.25"});
+        screen.tap("shareButton");
+        QTest::qWait(300);
+        screen.settle();
+        QVERIFY(!shown(screen, "shareSheet"));
+        QCOMPARE(catcher_->urls, QStringList{});
+        QCOMPARE(clipboardText(), kUntouched);
+        QCOMPARE(screen.session().screen().notice(), QString()); // and says nothing
+
+        // Once the text is a number again, the same button shares.
+        apply(screen, {"d7=45.5"});
+        screen.tap("shareButton");
+        QTRY_VERIFY(shown(screen, "shareSheet"));
+        QCOMPARE(screen.item("shareSheetText")->property("text").toString(),
+                 QStringLiteral("45.5, 73.25"));
+    }
+
+private:
+    std::unique_ptr<SettingsFolder> settings_;
+    std::unique_ptr<UrlCatcher> catcher_;
+};
+
+QUORVANE_UI_TEST(OutputActionsTest);
+#include "output_actions_test.moc"

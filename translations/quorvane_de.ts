@@ -1,0 +1,282 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>ActionsCard</name>
+    <message>
+        <source>Current Location</source>
+        <translation>Aktueller Standort</translation>
+    </message>
+    <message>
+        <source>Open in Maps</source>
+        <translation>Karte öffnen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Could not open “%1”: %2</source>
+        <translation>„%1“ konnte nicht geöffnet werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ConverterPage</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Quorvane</source>
+        <translation>Quorvane</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Degrees, minutes, seconds</source>
+        <translation>Grad, Minuten, Sekunden</translation>
+    </message>
+    <message>
+        <source>Degrees, decimal minutes</source>
+        <translation>Grad, Dezimalminuten</translation>
+    </message>
+    <message>
+        <source>Decimal degrees</source>
+        <translation>Dezimalgrad</translation>
+    </message>
+    <message>
+        <source>Signed decimal degrees</source>
+        <translation>Dezimalgrad mit Vorzeichen</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Quorvane</source>
+        <translation>Quorvane</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewController</name>
+    <message>
+        <source>Copied to Clipboard</source>
+        <translation>In die Zwischenablage kopiert</translation>
+    </message>
+    <message>
+        <source>Location Services are Disabled</source>
+        <translation>Ortungsdienste sind deaktiviert</translation>
+    </message>
+    <message>
+        <source>In order to get your current latitude and longitude, please turn on location services in your device settings.</source>
+        <translation>Um deinen aktuellen Breiten- und Längengrad zu ermitteln, aktiviere bitte die Ortungsdienste in den Einstellungen deines Geräts.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <extracomment>Unit after the accuracy of a position, in metres</extracomment>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Apple Maps</source>
+        <translation>Apple Karten</translation>
+    </message>
+    <message>
+        <source>Google Maps</source>
+        <translation>Google Maps</translation>
+    </message>
+    <message>
+        <source>OpenStreetMap</source>
+        <translation>OpenStreetMap</translation>
+    </message>
+    <message>
+        <source>Waze</source>
+        <translation>Waze</translation>
+    </message>
+    <message>
+        <source>Default Maps App</source>
+        <translation>Standard-Karten-App</translation>
+    </message>
+    <message>
+        <source>License Agreement</source>
+        <translation>Lizenzvereinbarung</translation>
+    </message>
+    <message>
+        <source>Privacy Policy</source>
+        <translation>Datenschutzerklärung</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Copy Text</source>
+        <translation>Text kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Link kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Text and Link</source>
+        <translation>Text und Link kopieren</translation>
+    </message>
+    <message>
+        <source>Open Link in Browser</source>
+        <translation>Link im Browser öffnen</translation>
+    </message>
+    <message>
+        <source>Send by E-mail</source>
+        <translation>Per E-Mail senden</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <extracomment>Subject of the e-mail that shares a position</extracomment>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <extracomment>What a field holds (read out after Latitude or Longitude)</extracomment>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>decimal minutes</source>
+        <translation>Dezimalminuten</translation>
+    </message>
+    <message>
+        <source>decimal degrees</source>
+        <translation>Dezimalgrad</translation>
+    </message>
+    <message>
+        <source>degrees-minutes-seconds</source>
+        <extracomment>A notation, as read out after a field or in &quot;Copy %1&quot;</extracomment>
+        <translation>Grad-Minuten-Sekunden</translation>
+    </message>
+    <message>
+        <source>degrees and decimal minutes</source>
+        <translation>Grad und Dezimalminuten</translation>
+    </message>
+    <message>
+        <source>signed decimal degrees</source>
+        <translation>Dezimalgrad mit Vorzeichen</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Süd</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Ost</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <extracomment>Name of a field: %1 Latitude or Longitude, %2 what the field holds, %3 its notation</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>%1 hemisphere, %2</source>
+        <extracomment>Name of a hemisphere selector: %1 Latitude or Longitude, %2 its notation</extracomment>
+        <translation>%1, Hemisphäre, %2</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <extracomment>Name of a copy button: %1 the notation it copies</extracomment>
+        <translation>%1 kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>NavigationBar</name>
+    <message>
+        <source>Previous</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+</context>
+<context>
+    <name>NotationCard</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Lat</source>
+        <translation>Br.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Lon</source>
+        <translation>Lg.</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+</context>
+<context>
+    <name>NoticeBanner</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>PageHeader</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+</TS>
