@@ -91,6 +91,18 @@ private slots:
         QVERIFY(waitForPage(screen, 2, "settingsPage"));
     }
 
+    // Going to the settings while a field is being edited ends the edit, as leaving it any
+    // other way does: the other notations are written from it.
+    void openingTheSettingsEndsTheEdit() {
+        ScreenDriver screen(*settings_);
+        QVERIFY(screen.loaded());
+        screen.typeInto("d7", "45.5");
+        QCOMPARE(screen.editingField(), QString("d7"));
+        QVERIFY(openSettings(screen));
+        QCOMPARE(screen.editingField(), QString());
+        QCOMPARE(screen.text("d5"), QString("45.5\u00b0"));
+    }
+
     // settings -> Default Maps App -> Waze, back, Open in Maps opens a Waze URL; the next start
     // over the same settings file shows and uses Waze.
     void wazeChosenInThePickerIsUsedAndRestored() {
