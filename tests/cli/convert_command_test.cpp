@@ -86,8 +86,8 @@ std::string fieldsOutput(const std::string& texts) {
 TEST(ConvertCommand, FieldsShowWhatTheFormShows) {
     // clang-format off
     const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"--decimal-point", "045 30 15 N, 0 0 0 E"},
-         "045° 30' 15.0\" 0° 0' 0.0\" 045° 30.25' 0° 0.0' 45.5041667° 0.0° 45.5041667 0.0 0 0 0 0 0 0 0 0"},
+        {{"--decimal-point", "045 59 60 N, 0 0 0 E"}, // digits as typed; 60" kept, 60.0' shown
+         "045° 59' 60.0\" 0° 0' 0.0\" 045° 60.0' 0° 0.0' 46.0° 0.0° 46.0 0.0 0 0 0 0 0 0 0 0"},
         {{"--decimal-point", "45° 30.25' N, 73° 20.5' W"},
          "45° 30' 15.0\" 73° 20' 30.0\" 45° 30.25' 73° 20.5' 45.5041667° 73.3416667° 45.5041667 73.3416667 0 1 0 1 0 1 0 1"},
         {{"--decimal-comma", "0 0 12,5 N, 0 0 12.5 E"},
