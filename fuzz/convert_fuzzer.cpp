@@ -24,31 +24,21 @@ std::size_t count(std::string_view s, char c) {
     return static_cast<std::size_t>(std::count(s.begin(), s.end(), c));
 }
 
-void checkRefusal(std::string_view text, const PositionReading& reading) {
-    require(!describeError(reading).empty(), "a refusal says why");
-    const std::string message = unreadPositionMessage(text, reading, 1);
-    require(count(message, '\n') == 1 && message.back() == '\n', "a message is one line");
-}
-
 void checkConversion(ConversionForm& form, const PositionReading& reading) {
     form.enter(reading);
     std::string lines;
     form.appendCopyLines(lines, '\n');
-    require(count(lines, '\n') == kNotationCount - 1, "four copy lines");
-    require(count(lines, '\t') == 0, "copy lines hold no tab");
-
-    std::string_view rest = lines;
+    require(count(lines, '\n') == kNotationCount - 1 && count(lines, '\t') == 0,
+            "four copy lines without tabs");
     for (const NotationInfo& n : kNotations) {
-        const std::string_view line = rest.substr(0, rest.find('\n'));
-        rest.remove_prefix(std::min(rest.size(), line.size() + 1));
+        const std::string_view line = std::string_view(lines).substr(0, lines.find('\n'));
         const PositionReading back = readPosition(line);
         if (!back.ok())
-            std::fprintf(stderr, "%.*s: %s\n", static_cast<int>(line.size()), line.data(),
+            std::fprintf(stderr, "%s: %s\n", std::string(line).c_str(),
                          describeError(back).c_str());
-        require(back.ok(), "a copy line reads back");
-        require(back.notation == n.id, "a copy line reads back in its own notation");
+        require(back.ok() && back.notation == n.id, "a copy line reads back in its own notation");
+        lines.erase(0, line.size() + 1);
     }
-
     std::string fields;
     form.appendFields(fields);
     require(count(fields, '\n') == kFieldCount + kSelectorCount, "22 lines of form state");
@@ -63,7 +53,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const PositionReading reading = readPosition(text);
     if (!reading.ok()) {
-        checkRefusal(text, reading);
+        const std::string message = unreadPositionMessage(text, reading, 1);
+        require(!describeError(reading).empty() && count(message, '\n') == 1 &&
+                    message.back() == '\n',
+                "a refusal says why, in one line");
         return 0;
     }
     const std::size_t perHalf = info(reading.notation).fieldsPerHalf;
