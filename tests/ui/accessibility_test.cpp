@@ -21,6 +21,7 @@ bool isControl(QAccessible::Role role) {
     case QAccessible::RadioButton:
     case QAccessible::CheckBox:
     case QAccessible::MenuItem:
+    case QAccessible::ListItem:
     case QAccessible::Slider:
         return true;
     default:
@@ -57,12 +58,22 @@ std::map<QAccessible::Role, int> namedControls(ScreenDriver& screen) {
     return perRole;
 }
 
+// Whether the page is on top of the window's stack and no transition runs.
+bool onTop(ScreenDriver& screen, const QString& page) {
+    const QQuickItem* stack = screen.item(QStringLiteral("stackView"));
+    if (!stack || stack->property("busy").toBool()) return false;
+    const auto* current = stack->property("currentItem").value<QQuickItem*>();
+    return current && current->objectName() == page;
+}
+
 } // namespace
 
 class AccessibilityTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // As when a screen reader runs: Qt Quick Controls give their items roles only then.
+    void initTestCase() { QAccessible::setActive(true); }
     void init() { settings_ = std::make_unique<SettingsFolder>(); }
 
     // Once with a field being edited (the navigation bar shows), once with the share sheet
@@ -85,6 +96,35 @@ private slots:
         screen.settle();
         // The nine of the form, five entries of the sheet and its Cancel.
         QCOMPARE(namedControls(screen)[QAccessible::Button], 15);
+    }
+
+    // The settings page and the maps picker: each row says its title, the back control what
+    // it does.
+    void settingsPagesHaveSpokenNames_data() {
+        QTest::addColumn<QString>("tap");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("settings") << "settingsButton"
+                                  << "settingsPage" << 3;
+        QTest::newRow("maps picker") << "defaultMapsAppRow"
+                                     << "defaultMapsPage" << 4;
+    }
+    void settingsPagesHaveSpokenNames() {
+        QFETCH(QString, tap);
+        QFETCH(QString, page);
+        QFETCH(int, rows);
+        ScreenDriver screen(*settings_);
+        QVERIFY(screen.loaded());
+        screen.tap("settingsButton");
+        if (tap != u"settingsButton") {
+            QVERIFY(QTest::qWaitFor([&] { return onTop(screen, "settingsPage"); }, 5000));
+            screen.tap(tap);
+        }
+        QVERIFY(QTest::qWaitFor([&] { return onTop(screen, page); }, 5000));
+        screen.settle();
+        auto named = namedControls(screen);
+        QCOMPARE(named[QAccessible::ListItem], rows);
+        QCOMPARE(named[QAccessible::Button], 1); // back; the converter below is hidden
     }
 
     void namesSayWhatTheControlIs_data() {

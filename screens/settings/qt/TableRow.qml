@@ -16,6 +16,10 @@ ItemDelegate {
     implicitHeight: 48
     leftPadding: 16
     rightPadding: 12
+    // Not drawn (the row lays out its own labels) but what a screen reader says for the row.
+    text: titleText
+    Accessible.name: titleText
+    Accessible.description: detailText
 
     contentItem: RowLayout {
         spacing: 8
