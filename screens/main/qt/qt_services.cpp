@@ -1,5 +1,7 @@
 #include "qt_services.h"
 
+#include "translator_keys.h"
+
 #include <QByteArray>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -35,7 +37,7 @@ void QtUrlOpener::openUrl(std::string_view url) {
 
 std::string QtTranslator::translate(std::string_view key) const {
     const QByteArray source(key.data(), static_cast<qsizetype>(key.size()));
-    return QCoreApplication::translate("MainViewController", source.constData()).toStdString();
+    return QCoreApplication::translate(kTranslatorContext, source.constData()).toStdString();
 }
 
 } // namespace quorvane::qt
