@@ -110,17 +110,21 @@ PositionSourceFactory positionSourceFactory(const PositionSourceChoice& choice) 
 
 QtLocationService::QtLocationService(const PositionSourceFactory& factory,
                                      std::chrono::milliseconds fixTimeout, QObject* parent)
-    : QObject(parent), fixTimeout_(fixTimeout) {
-    PositionSourceResult made = factory();
+    : QObject(parent), factory_(factory), fixTimeout_(fixTimeout) {}
+
+void QtLocationService::openSource() {
+    if (sourceState_ == SourceState::opened) return;
+    sourceState_ = SourceState::opened;
+    PositionSourceResult made = factory_();
     source_ = std::move(made.source);
     if (!source_) {
-        problem_ = made.problem;
+        setProblem(made.problem);
         return;
     }
     // Asked once, before listening to errors: GeoClue's plugin answers this question by trying
     // to reach its daemon and, failing, emits AccessError from inside the call.
     methods_ = source_->supportedPositioningMethods();
-    if (!sourceOffersPositions()) problem_ = kServiceNotRunning;
+    if (!sourceOffersPositions()) setProblem(kServiceNotRunning);
 
     // Connected before any request: the first update may come inside requestUpdate() itself.
     connect(source_.get(), &QGeoPositionInfoSource::positionUpdated, this,
@@ -134,8 +138,11 @@ QtLocationService::QtLocationService(const PositionSourceFactory& factory,
 QtLocationService::~QtLocationService() = default;
 
 void QtLocationService::setDesiredAccuracy(DesiredAccuracy) {
+    openSource();
     // The finest fix any method gives: satellites where there are, networks otherwise.
-    if (source_)
+    // Not on a source without methods: Qt asks it for them again, and GeoClue's plugin answers
+    // that with another error.
+    if (sourceOffersPositions())
         source_->setPreferredPositioningMethods(QGeoPositionInfoSource::AllPositioningMethods);
 }
 
@@ -144,17 +151,20 @@ bool QtLocationService::sourceOffersPositions() const {
 }
 
 AuthorizationStatus QtLocationService::authorizationStatus() const {
+    if (sourceState_ == SourceState::unopened) return AuthorizationStatus::notDetermined;
     if (denial_ == Denial::reported) return AuthorizationStatus::denied;
     return sourceOffersPositions() ? AuthorizationStatus::authorizedWhenInUse
                                    : AuthorizationStatus::restricted;
 }
 
 void QtLocationService::requestWhenInUseAuthorization() {
+    openSource();
     // Nothing to ask on Qt 6.4; the answer is the status as it stands.
     postAuthorizationChange();
 }
 
 void QtLocationService::requestLocation() {
+    openSource();
     ++requestGeneration_;
     if (!sourceOffersPositions()) {
         request_ = Request::idle;

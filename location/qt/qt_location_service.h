@@ -9,10 +9,14 @@
 //   a source that refuses a request with AccessError               -> denied, reported once
 //   a source that offers a method                                  -> authorized when in use
 //
-// "Not determined" never occurs: where a platform asks the user (GeoClue's agent), it does so on
-// the first request, and a refusal comes back as AccessError. The service then fails the request
-// and reports the authorization as denied in the callback that follows; the next tap asks the
-// source again, since the user may have allowed it in the meantime and Qt 6.4 cannot tell.
+// The source is opened when the service is first put to use (setDesiredAccuracy, a request),
+// not at construction: a screen that never asks for a position pays nothing for it at start-up
+// (the system source may mean a D-Bus round trip), and nothing is logged about a missing
+// service. Until then the status is "not determined". Where a platform asks the user (GeoClue's
+// agent), it does so on the first request, and a refusal comes back as AccessError. The service
+// then fails the request and reports the authorization as denied in the callback that follows; the
+// next tap asks the source again, since the user may have allowed it in the meantime and Qt 6.4
+// cannot tell.
 //
 // Callbacks are always queued: a source may answer synchronously inside requestUpdate(), but the
 // delegate hears of it only after requestLocation() has returned.
@@ -59,8 +63,7 @@ class QtLocationService final : public QObject, public LocationService {
 public:
     static constexpr std::chrono::milliseconds kDefaultFixTimeout{30000};
 
-    // The source is created at once, as the platform creates its location manager together with
-    // the screen.
+    // The factory is kept and called once, when the service is first used.
     explicit QtLocationService(const PositionSourceFactory& factory,
                                std::chrono::milliseconds fixTimeout = kDefaultFixTimeout,
                                QObject* parent = nullptr);
@@ -85,6 +88,7 @@ signals:
 private:
     void onPositionUpdated(const QGeoPositionInfo& update);
     void onErrorOccurred(QGeoPositionInfoSource::Error error);
+    void openSource();
     bool sourceOffersPositions() const;
     void setProblem(const QString& message);
     // Delivers the outcome of the current request later, unless stopUpdatingLocation() or a new
@@ -93,6 +97,9 @@ private:
     void postFailure(LocationErrorKind kind, const QString& message);
     void postAuthorizationChange();
 
+    PositionSourceFactory factory_;
+    enum class SourceState : unsigned char { unopened, opened };
+    SourceState sourceState_ = SourceState::unopened;
     std::unique_ptr<QGeoPositionInfoSource> source_;
     // What the source offers; kept, because asking may make the source emit an error.
     QGeoPositionInfoSource::PositioningMethods methods_ =

@@ -132,8 +132,9 @@ private slots:
         QtLocationService service(nmea("sydney.nmea"), 5s);
         RecordingDelegate delegate;
         service.setDelegate(&delegate);
-        QCOMPARE(service.authorizationStatus(), S::authorizedWhenInUse);
+        QCOMPARE(service.authorizationStatus(), S::notDetermined); // not opened until used
         service.setDesiredAccuracy(DesiredAccuracy::bestForNavigation);
+        QCOMPARE(service.authorizationStatus(), S::authorizedWhenInUse);
         service.requestLocation();
         QVERIFY(delegate.names.empty()); // never from inside the request
         QTRY_COMPARE_WITH_TIMEOUT(delegate.names, Names{"update"}, 5000);
@@ -179,6 +180,10 @@ private slots:
         };
         for (const auto& [factory, problem] : cases) {
             QtLocationService service(factory);
+            QVERIFY(service.problem().isEmpty()); // nothing opened, nothing to say yet
+            QSignalSpy problems(&service, &QtLocationService::problemOccurred);
+            service.setDesiredAccuracy(DesiredAccuracy::bestForNavigation);
+            QCOMPARE(problems.count(), 1);
             QCOMPARE(service.authorizationStatus(), S::restricted);
             QVERIFY2(service.problem().contains(problem), qPrintable(service.problem()));
             // A request fails later, saying the same; asking for permission answers the status.
@@ -198,6 +203,8 @@ private slots:
         ScriptedSource* source = nullptr;
         QtLocationService service(scripted(QGeoPositionInfoSource::NoPositioningMethods,
                                            QGeoPositionInfoSource::AccessError, &source));
+        QVERIFY(!source); // the factory runs on first use, not at construction
+        service.setDesiredAccuracy(DesiredAccuracy::bestForNavigation);
         QCOMPARE(service.authorizationStatus(), S::restricted);
         QVERIFY2(service.problem().contains("not running"), qPrintable(service.problem()));
         RecordingDelegate delegate;
@@ -227,6 +234,7 @@ private slots:
         RecordingDelegate delegate;
         service.setDelegate(&delegate);
         QSignalSpy problems(&service, &QtLocationService::problemOccurred);
+        service.setDesiredAccuracy(DesiredAccuracy::bestForNavigation);
         QCOMPARE(service.authorizationStatus(), S::authorizedWhenInUse);
         service.requestLocation();
         QVERIFY(delegate.names.empty());
