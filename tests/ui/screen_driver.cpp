@@ -1,12 +1,11 @@
 #include "screen_driver.h"
 
+#include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QtTest>
 
 namespace quorvane::uitest {
-
-namespace {
 
 QQuickItem* findItem(QQuickItem* root, const QString& name) {
     if (!root) return nullptr;
@@ -15,6 +14,28 @@ QQuickItem* findItem(QQuickItem* root, const QString& name) {
         if (QQuickItem* found = findItem(child, name)) return found;
     return nullptr;
 }
+
+Run runQuorvane(const QStringList& arguments, const QStringList& variables) {
+    QTemporaryDir home; // the program's settings, away from the user's own
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("XDG_CONFIG_HOME", home.path());
+    for (const QString& variable : variables) {
+        if (variable.contains(u'='))
+            environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        else
+            environment.remove(variable);
+    }
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(QStringLiteral(QUORVANE_BINARY), arguments);
+    if (!process.waitForFinished(60000)) return {-1, "did not finish"};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAll())};
+}
+
+namespace {
 
 void pointSettingsAt(const QString& folder) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
@@ -65,6 +86,32 @@ QString ScreenDriver::text(const QString& field) const {
 int ScreenDriver::selectorIndex(const QString& selector) const {
     const QQuickItem* found = item(selector);
     return found ? found->property("currentIndex").toInt() : -1;
+}
+
+QString ScreenDriver::mismatches(const QStringList& expected, const char* property) const {
+    QStringList wrong;
+    for (const QString& pair : expected) {
+        const QString name = pair.section(u'=', 0, 0);
+        const QQuickItem* found = item(name);
+        const QString shown = found ? found->property(property).toString() : "<none>";
+        if (shown != pair.section(u'=', 1))
+            wrong << QStringLiteral("%1 %2 is '%3', expected '%4'")
+                         .arg(name, property, shown, pair.section(u'=', 1));
+    }
+    return wrong.join("; ");
+}
+
+void ScreenDriver::set(const QStringList& assignments) {
+    for (const QString& assignment : assignments) {
+        const std::string name = assignment.section(u'=', 0, 0).toStdString();
+        const QString value = assignment.section(u'=', 1);
+        if (const auto field = fieldFromName(name))
+            session().view().setText(*field, value.toStdString());
+        else if (const auto selector = selectorFromName(name))
+            session().view().setSelectedIndex(*selector, value.toInt());
+        else
+            QFAIL(qPrintable(QStringLiteral("no field or selector %1").arg(assignment)));
+    }
 }
 
 void ScreenDriver::settle() {

@@ -5,13 +5,30 @@
 
 #include "app/qt/app_session.h"
 
+#include <QProcessEnvironment>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
+#include <string_view>
 
 namespace quorvane::uitest {
+
+inline QString qtName(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// The item with this objectName in the tree under root (root included); nullptr when none.
+QQuickItem* findItem(QQuickItem* root, const QString& name);
+
+// The program itself run with these arguments and a settings folder of its own; each variable
+// "NAME=value" is set in its environment, a bare "NAME" removed from it.
+struct Run {
+    int exitCode;   // -1 when it crashed or did not finish
+    QString output; // stdout and stderr
+};
+Run runQuorvane(const QStringList& arguments, const QStringList& variables = {});
 
 // Gives each test its own settings folder; QSettings reads the folder when a store is made.
 class SettingsFolder {
@@ -38,10 +55,18 @@ public:
     qt::AppSession& session() { return *session_; }
     QQuickWindow& window() { return *session_->window(); }
 
+    inline QString qtName(std::string_view name) {
+        return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    }
+
     // The item with this objectName anywhere in the window; nullptr when there is none.
     QQuickItem* item(const QString& name) const;
     QString text(const QString& field) const;
     int selectorIndex(const QString& selector) const;
+    // "" when each "name=value" item's property holds the value; else which ones differ.
+    QString mismatches(const QStringList& expected, const char* property = "text") const;
+    // Writes "d7=45,5" into a field and "c7=1" into a selector, as the form's own code would.
+    void set(const QStringList& assignments);
     QString editingField() const { return session_->screen().editingField(); }
 
     // Lets the window lay out and draw what changed, as before the user sees it.
