@@ -10,7 +10,6 @@
 #include <QGeoPositionInfo>
 #include <QGeoPositionInfoSource>
 #include <QImage>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -30,10 +29,6 @@ QString dataFile(const char* name) {
     return QStringLiteral(QUORVANE_LOCATION_TEST_DATA "/") + QLatin1String(name);
 }
 
-QString qtName(std::string_view name) {
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
 qt::LocationSetup nmeaReplay(const char* file, std::chrono::milliseconds timeout = 5000ms) {
     return {positionSourceFactory({PositionSourceKind::nmeaFile, dataFile(file).toStdString()}),
             timeout};
@@ -41,17 +36,11 @@ qt::LocationSetup nmeaReplay(const char* file, std::chrono::milliseconds timeout
 
 // tests/location/data/sydney.nmea: -33.8688197, 151.2092955, HDOP 1.5 (accuracy 15 m). Every
 // notation as the end-of-editing conversion writes it.
-struct FieldText {
-    const char* field;
-    const char* text;
-};
-constexpr FieldText kSydneyFill[] = {
-    {"d1", "33\u00b0"},          {"m1", "52'"},         {"s1", "7.751\""},
-    {"d3", "33\u00b0"},          {"m3", "52.12918'"},   {"d5", "33.8688197\u00b0"},
-    {"d7", "33.8688197"},        {"d2", "151\u00b0"},   {"m2", "12'"},
-    {"s2", "33.464\""},          {"d4", "151\u00b0"},   {"m4", "12.55773'"},
-    {"d6", "151.2092955\u00b0"}, {"d8", "151.2092955"},
-};
+const QStringList kSydneyFill{"d1=33\u00b0",          "m1=52'",         "s1=7.751\"",
+                              "d3=33\u00b0",          "m3=52.12918'",   "d5=33.8688197\u00b0",
+                              "d7=33.8688197",        "d2=151\u00b0",   "m2=12'",
+                              "s2=33.464\"",          "d4=151\u00b0",   "m4=12.55773'",
+                              "d6=151.2092955\u00b0", "d8=151.2092955", "accuracyLabel=15 m"};
 
 // Everything the user can see or that is stored: field texts, selectors, the accuracy label,
 // the stored selector keys.
@@ -134,26 +123,10 @@ qt::LocationSetup scripted(std::deque<Answer> answers) {
             5000ms};
 }
 
-struct Run {
-    int exitCode;
-    QString output; // stdout and stderr
-};
-
-Run runQuorvane(const QStringList& arguments, const QString& positionVariable = {}) {
-    QTemporaryDir home; // the program's settings, away from the user's own
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("XDG_CONFIG_HOME", home.path());
-    environment.remove(QString::fromLatin1(kPositionSourceVariable.data()));
-    if (!positionVariable.isNull())
-        environment.insert(QString::fromLatin1(kPositionSourceVariable.data()), positionVariable);
-    process.setProcessEnvironment(environment);
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(QStringLiteral(QUORVANE_BINARY), arguments);
-    if (!process.waitForFinished(60000)) return {-1, "did not finish"};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAll())};
+// The program with QUORVANE_POSITION_SOURCE set to the variable (null: unset).
+Run runWithSource(const QStringList& arguments, const QString& variable = {}) {
+    const QString name = qtName(kPositionSourceVariable);
+    return runQuorvane(arguments, {variable.isNull() ? name : name + '=' + variable});
 }
 
 } // namespace
@@ -191,14 +164,12 @@ private slots:
         screen.tap("getcurrentlocationButton");
         QVERIFY(settled.wait(5000));
 
-        for (const FieldText& expected : kSydneyFill)
-            QCOMPARE(screen.text(expected.field), QString::fromUtf8(expected.text));
+        QCOMPARE(screen.mismatches(kSydneyFill), QString());
         for (const SelectorInfo& s : kSelectors) {
             const int southOrEast = s.half == Half::latitude ? 1 : 0;
             QCOMPARE(screen.selectorIndex(qtName(s.name)), southOrEast);
             QCOMPARE(settings_->stored(qtName(s.name)).toInt(), southOrEast);
         }
-        QCOMPARE(screen.item("accuracyLabel")->property("text").toString(), QString("15 m"));
         QCOMPARE(busy.changes, (QList<bool>{true, false}));
         QVERIFY(!screen.item("getcurrentlocationindicator")->isVisible());
         QCOMPARE(screen.editingField(), QString());
@@ -270,18 +241,14 @@ private slots:
     // page on Linux, where desktops have none in common.
     void withoutAServiceTheAlertAppears_data() {
         QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("answer"); // control tapped, or "Escape"
-        QTest::newRow("none, Cancel") << "none"
-                                      << "locationAlertCancelButton";
-        QTest::newRow("none, Settings") << "none"
-                                        << "locationAlertSettingsButton";
-        QTest::newRow("none, Escape") << "none"
-                                      << "Escape";
-        QTest::newRow("missing NMEA file, Cancel") << "nmea:/nonexistent/quorvane.nmea"
-                                                   << "locationAlertCancelButton";
-        QTest::newRow("system default (hidden in tests), Settings")
-            << "default"
-            << "locationAlertSettingsButton";
+        QTest::addColumn<QString>("answer"); // the button tapped, or the Escape key
+        const char* rows[][2] = {{"none", "Cancel"},
+                                 {"none", "Settings"},
+                                 {"none", "Escape"},
+                                 {"nmea:/nonexistent/quorvane.nmea", "Cancel"},
+                                 {"default", "Settings"}}; // the system's: hidden in tests
+        for (const auto& [source, answer] : rows)
+            QTest::newRow(qPrintable(QString("%1, %2").arg(source, answer))) << source << answer;
     }
     void withoutAServiceTheAlertAppears() {
         QFETCH(QString, source);
@@ -320,7 +287,7 @@ private slots:
         if (answer == "Escape")
             screen.key(Qt::Key_Escape);
         else
-            screen.tap(answer);
+            screen.tap("locationAlert" + answer + "Button");
         QVERIFY(!alerts.currentAlert());
         QTRY_VERIFY(!screen.item("locationAlertCancelButton"));
         QVERIFY(busy.changes.isEmpty());
@@ -370,11 +337,11 @@ private slots:
         const QString located = out.filePath("located.png");
         const QString alert = out.filePath("alert.png");
         const QString source = "nmea:" + dataFile("sydney.nmea");
-        Run run = runQuorvane({"--position-source", source, "--screenshot", plain});
+        Run run = runWithSource({"--position-source", source, "--screenshot", plain});
         QVERIFY2(run.exitCode == 0, qPrintable(run.output));
-        run = runQuorvane({"--position-source", source, "--locate", "--screenshot", located});
+        run = runWithSource({"--position-source", source, "--locate", "--screenshot", located});
         QVERIFY2(run.exitCode == 0, qPrintable(run.output));
-        run = runQuorvane({"--locate", "--screenshot", alert}, "none");
+        run = runWithSource({"--locate", "--screenshot", alert}, "none");
         QVERIFY2(run.exitCode == 0, qPrintable(run.output));
         QVERIFY2(run.output.contains("switched off"), qPrintable(run.output));
 
@@ -388,23 +355,22 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("variable"); // QUORVANE_POSITION_SOURCE, null: unset
         QTest::addColumn<QString>("message");
-        QTest::newRow("unknown on the command line")
-            << QStringList{"--position-source", "gps"} << QString()
-            << "unknown position source \"gps\"";
+        const QStringList source{"--position-source"};
+        QTest::newRow("unknown") << source + QStringList{"gps"} << QString()
+                                 << "unknown position source \"gps\"";
         QTest::newRow("no file") << QStringList{"--position-source=nmea:"} << QString()
                                  << "names no file";
         QTest::newRow("unknown in the environment")
             << QStringList{} << "satellite"
             << "QUORVANE_POSITION_SOURCE: unknown position source";
-        QTest::newRow("the command line wins over the environment")
-            << QStringList{"--position-source", "bad"} << "none"
-            << "unknown position source \"bad\"";
+        QTest::newRow("the command line wins") << source + QStringList{"bad"} << "none"
+                                               << "unknown position source \"bad\"";
     }
     void badSourcesAreUsageErrors() {
         QFETCH(QStringList, arguments);
         QFETCH(QString, variable);
         QFETCH(QString, message);
-        const Run run = runQuorvane(arguments + QStringList{"--self-test"}, variable);
+        const Run run = runWithSource(arguments + QStringList{"--self-test"}, variable);
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.output.contains(message), qPrintable(run.output));
     }
