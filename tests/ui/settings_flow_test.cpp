@@ -36,14 +36,6 @@ public slots:
     void open(const QUrl& url) { opened << url; }
 };
 
-QQuickItem* childNamed(QQuickItem* root, const QString& name) {
-    if (!root) return nullptr;
-    if (root->objectName() == name) return root;
-    for (QQuickItem* child : root->childItems())
-        if (QQuickItem* found = childNamed(child, name)) return found;
-    return nullptr;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(std::vector<std::string>)
@@ -67,40 +59,31 @@ private slots:
         settings_.reset();
     }
 
-    // The settings button pushes the settings page over the converter; its back control
-    // returns to the converter.
+    // The settings button pushes the settings page over the converter (ending the edit, whose
+    // conversion runs as on any other way out of a field); its back control returns.
     void settingsButtonOpensTheSettingsPage() {
         ScreenDriver screen(*settings_);
         QVERIFY(screen.loaded());
+        screen.typeInto("d7", "45.5");
         QVERIFY(openSettings(screen));
+        QCOMPARE(screen.editingField(), QString());
+        QCOMPARE(screen.text("d5"), QString("45.5\u00b0"));
 
         QCOMPARE(rowCount(screen, "settingsTableView"), 3);
-        QCOMPARE(rowLabel(screen, "defaultMapsAppRow", "titleLabel"), QString("Default Maps App"));
-        QCOMPARE(rowLabel(screen, "defaultMapsAppRow", "detailLabel"), QString("Apple Maps"));
-        QVERIFY(accessoryShown(screen, "defaultMapsAppRow"));
-        QCOMPARE(rowLabel(screen, "licenseAgreementRow", "titleLabel"),
-                 QString("License Agreement"));
-        QVERIFY(!accessoryShown(screen, "licenseAgreementRow"));
-        QCOMPARE(rowLabel(screen, "privacyPolicyRow", "titleLabel"), QString("Privacy Policy"));
-        QVERIFY(!accessoryShown(screen, "privacyPolicyRow"));
+        const char* rows[][3] = {{"defaultMapsAppRow", "Default Maps App", "Apple Maps"},
+                                 {"licenseAgreementRow", "License Agreement", nullptr},
+                                 {"privacyPolicyRow", "Privacy Policy", nullptr}};
+        for (const auto& [row, title, detail] : rows) {
+            QCOMPARE(rowLabel(screen, row, "titleLabel"), QString(title));
+            if (detail) QCOMPARE(rowLabel(screen, row, "detailLabel"), QString(detail));
+            QCOMPARE(accessoryShown(screen, row), detail != nullptr); // only the picker's row
+        }
         QVERIFY(!settings_->stored("defaultMapsApp").isValid());
 
         screen.tap("settingsBackButton");
         QVERIFY(waitForPage(screen, 1, "converterPage"));
         screen.tap("settingsButton"); // and again, as often as the user likes
         QVERIFY(waitForPage(screen, 2, "settingsPage"));
-    }
-
-    // Going to the settings while a field is being edited ends the edit, as leaving it any
-    // other way does: the other notations are written from it.
-    void openingTheSettingsEndsTheEdit() {
-        ScreenDriver screen(*settings_);
-        QVERIFY(screen.loaded());
-        screen.typeInto("d7", "45.5");
-        QCOMPARE(screen.editingField(), QString("d7"));
-        QVERIFY(openSettings(screen));
-        QCOMPARE(screen.editingField(), QString());
-        QCOMPARE(screen.text("d5"), QString("45.5\u00b0"));
     }
 
     // settings -> Default Maps App -> Waze, back, Open in Maps opens a Waze URL; the next start
@@ -152,18 +135,15 @@ private slots:
         QTest::addColumn<QStringList>("checked");
         QTest::addColumn<QString>("opened");
         const QString apple = "https://maps.apple.com/maps?daddr=-45.5,-73.25";
-        QTest::newRow("German Apple Maps") << "Apple Karten"
-                                           << "Apple Maps" << QStringList{"appleMapsRow"} << apple;
-        QTest::newRow("French Apple Maps") << "Plans"
-                                           << "Apple Maps" << QStringList{"appleMapsRow"} << apple;
-        QTest::newRow("English key") << "OpenStreetMap"
-                                     << "OpenStreetMap" << QStringList{"openStreetMapRow"}
-                                     << "https://www.openstreetmap.org/directions?engine="
-                                        "fossgis_osrm_car&route=%3B-45.5%2C-73.25#map=16/-45.5/"
-                                        "-73.25";
-        QTest::newRow("Google Maps") << "Google Maps"
-                                     << "Google Maps" << QStringList{"googleMapsRow"}
-                                     << "https://maps.google.com/?q=-45.5,-73.25";
+        const QString osm = "https://www.openstreetmap.org/directions?engine=fossgis_osrm_car&"
+                            "route=%3B-45.5%2C-73.25#map=16/-45.5/-73.25";
+        const QString apps[] = {"Apple Maps", "Google Maps", "OpenStreetMap"};
+        const QString rows[] = {"appleMapsRow", "googleMapsRow", "openStreetMapRow"};
+        const QString urls[] = {apple, "https://maps.google.com/?q=-45.5,-73.25", osm};
+        const std::pair<const char*, int> names[] = {
+            {"Apple Karten", 0}, {"Plans", 0}, {"OpenStreetMap", 2}, {"Google Maps", 1}};
+        for (const auto& [name, i] : names)
+            QTest::newRow(name) << name << apps[i] << QStringList{rows[i]} << urls[i];
         QTest::newRow("no language's name") << "Bing Maps"
                                             << "Bing Maps" << QStringList{} << apple;
     }
@@ -315,13 +295,13 @@ private:
     }
 
     static QString rowLabel(ScreenDriver& screen, const QString& row, const QString& label) {
-        QQuickItem* found = childNamed(screen.item(row), label);
+        QQuickItem* found = findItem(screen.item(row), label);
         return found ? found->property("text").toString()
                      : QStringLiteral("<no %1 in %2>").arg(label, row);
     }
 
     static bool accessoryShown(ScreenDriver& screen, const QString& row) {
-        QQuickItem* accessory = childNamed(screen.item(row), QStringLiteral("accessoryLabel"));
+        QQuickItem* accessory = findItem(screen.item(row), QStringLiteral("accessoryLabel"));
         return accessory && accessory->isVisible();
     }
 
