@@ -12,22 +12,8 @@
 using namespace quorvane;
 using namespace quorvane::uitest;
 
-namespace {
-
 // objectName=text pairs a case expects.
 using Shown = QStringList;
-
-QString textOf(ScreenDriver& screen, const QString& name) {
-    const QQuickItem* item = screen.item(name);
-    return item ? item->property("text").toString() : QStringLiteral("<no %1>").arg(name);
-}
-
-QString accessibleNameOf(ScreenDriver& screen, const QString& name) {
-    const QQuickItem* item = screen.item(name);
-    return item ? item->property("accessibleName").toString() : QStringLiteral("<no %1>").arg(name);
-}
-
-} // namespace
 
 class TranslatedScreenTest : public QObject {
     Q_OBJECT
@@ -97,10 +83,8 @@ private slots:
         QVERIFY(screen.loaded());
         QVERIFY(screen.session().openPosition("48.8583701, 2.2944813"));
 
-        for (const QString& pair : texts)
-            QCOMPARE(textOf(screen, pair.section(u'=', 0, 0)), pair.section(u'=', 1));
-        for (const QString& pair : spoken)
-            QCOMPARE(accessibleNameOf(screen, pair.section(u'=', 0, 0)), pair.section(u'=', 1));
+        QCOMPARE(screen.mismatches(texts), QString());
+        QCOMPARE(screen.mismatches(spoken, "accessibleName"), QString());
         QCOMPARE(QString::fromStdString(screen.session().mapsChoice().defaultMapsAppName()),
                  mapsName);
 
@@ -120,14 +104,11 @@ private slots:
         QVERIFY(screen.loaded());
         screen.tap("shareButton");
         QTRY_VERIFY(screen.item("shareCopyText") && screen.item("shareCopyText")->isVisible());
-        const QStringList expected{"shareCopyText=Text kopieren",
-                                   "shareCopyLink=Link kopieren",
-                                   "shareCopyTextAndLink=Text und Link kopieren",
-                                   "shareOpenLink=Link im Browser öffnen",
-                                   "shareSendEmail=Per E-Mail senden",
-                                   "shareCancel=Abbrechen"};
-        for (const QString& pair : expected)
-            QCOMPARE(textOf(screen, pair.section(u'=', 0, 0)), pair.section(u'=', 1));
+        QCOMPARE(screen.mismatches({"shareCopyText=Text kopieren", "shareCopyLink=Link kopieren",
+                                    "shareCopyTextAndLink=Text und Link kopieren",
+                                    "shareOpenLink=Link im Browser öffnen",
+                                    "shareSendEmail=Per E-Mail senden", "shareCancel=Abbrechen"}),
+                 QString());
     }
 
 private:
