@@ -19,42 +19,27 @@ private slots:
         QTest::addColumn<QString>("position");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QSize>("size"); // empty: none given
-        QTest::addColumn<bool>("launchTest");
-        const int run = int(GuiMode::run), shot = int(GuiMode::screenshot),
-                  self = int(GuiMode::selfTest);
-        using W = std::vector<std::string>;
-        QTest::newRow("nothing") << W{} << run << ""
-                                 << "" << QSize() << false;
-        QTest::newRow("one word position")
-            << W{"48.8583701,2.2944813"} << run << "48.8583701,2.2944813"
-            << "" << QSize() << false;
-        QTest::newRow("position in words") << W{"-33.86,", "151.2"} << run << "-33.86, 151.2"
-                                           << "" << QSize() << false;
-        QTest::newRow("negative number is no option") << W{"-.5,", "-7"} << run << "-.5, -7"
-                                                      << "" << QSize() << false;
-        QTest::newRow("screenshot with size and position")
-            << W{"--screenshot", "a.png", "--size", "1024x768", "1,", "2"} << shot << "1, 2"
-            << "a.png" << QSize(1024, 768) << false;
-        QTest::newRow("options with =") << W{"--screenshot=b.png", "--size=390X844"} << shot << ""
-                                        << "b.png" << QSize(390, 844) << false;
-        QTest::newRow("self-test") << W{"--self-test"} << self << ""
-                                   << "" << QSize() << false;
-        QTest::newRow("-- ends the options") << W{"--", "--size"} << run << "--size"
-                                             << "" << QSize() << false;
-        QTest::newRow("UITests is the launch test mode") << W{"UITests", "1,", "2"} << run << "1, 2"
-                                                         << "" << QSize() << true;
-        QTest::newRow("uitests is a position word") << W{"uitests"} << run << "uitests"
-                                                    << "" << QSize() << false;
-        QTest::newRow("unknown option") << W{"--verbose"} << -1 << ""
-                                        << "" << QSize() << false;
-        QTest::newRow("size out of range") << W{"--size", "199x844"} << -1 << ""
-                                           << "" << QSize() << false;
-        QTest::newRow("size with junk") << W{"--size", "390x844px"} << -1 << ""
-                                        << "" << QSize() << false;
-        QTest::newRow("size missing") << W{"--size"} << -1 << ""
-                                      << "" << QSize() << false;
-        QTest::newRow("screenshot missing file") << W{"--screenshot"} << -1 << ""
-                                                 << "" << QSize() << false;
+        const int run = int(GuiMode::run), shot = int(GuiMode::screenshot), error = -1;
+        const auto row = [](const char* name, std::vector<std::string> words, int mode,
+                            const char* position = "", const char* file = "", QSize size = {}) {
+            QTest::newRow(name) << words << mode << position << file << size;
+        };
+        row("nothing", {}, run);
+        row("one word position", {"48.8583701,2.2944813"}, run, "48.8583701,2.2944813");
+        row("position in words", {"-33.86,", "151.2"}, run, "-33.86, 151.2");
+        row("negative number is no option", {"-.5,", "-7"}, run, "-.5, -7");
+        row("screenshot with size and position",
+            {"--screenshot", "a.png", "--size", "1024x768", "1,", "2"}, shot, "1, 2", "a.png",
+            {1024, 768});
+        row("options with =", {"--screenshot=b.png", "--size=390X844"}, shot, "", "b.png",
+            {390, 844});
+        row("self-test", {"--self-test"}, int(GuiMode::selfTest));
+        row("-- ends the options", {"--", "--size"}, run, "--size");
+        row("unknown option", {"--verbose"}, error);
+        row("size out of range", {"--size", "199x844"}, error);
+        row("size with junk", {"--size", "390x844px"}, error);
+        row("size missing", {"--size"}, error);
+        row("screenshot missing file", {"--screenshot"}, error);
     }
     void options() {
         QFETCH(std::vector<std::string>, words);
@@ -62,57 +47,32 @@ private slots:
         QFETCH(QString, position);
         QFETCH(QString, file);
         QFETCH(QSize, size);
-        QFETCH(bool, launchTest);
         const GuiOptionsResult result = parseGuiOptions(words);
-        if (mode < 0) {
-            QVERIFY(!result.options);
-            QVERIFY(!result.error.empty());
-            return;
-        }
+        QCOMPARE(result.error.empty(), mode >= 0);
+        QCOMPARE(result.options.has_value(), mode >= 0);
+        if (mode < 0) return;
         QVERIFY2(result.options, result.error.c_str());
         const GuiOptions& o = *result.options;
         QCOMPARE(int(o.mode), mode);
         QCOMPARE(QString::fromStdString(o.position.value_or("")), position);
         QCOMPARE(QString::fromStdString(o.screenshotFile), file);
         QCOMPARE(o.size ? QSize(o.size->width, o.size->height) : QSize(), size);
-        QCOMPARE(o.launchTestMode == LaunchTestMode::on, launchTest);
     }
 
     void geoUris_data() {
         QTest::addColumn<QString>("uri");
         QTest::addColumn<QString>("position"); // empty: refused
-        QTest::newRow("plain") << "geo:48.8583701,2.2944813"
-                               << "48.8583701, 2.2944813";
-        QTest::newRow("negative") << "geo:-33.8688197,-151.2092955"
-                                  << "-33.8688197, -151.2092955";
-        QTest::newRow("altitude and uncertainty") << "geo:1,2,35;u=12"
-                                                  << "1, 2";
-        QTest::newRow("wgs84 named, any case") << "Geo:1.5,2;CRS=WGS84"
-                                               << "1.5, 2";
-        QTest::newRow("limits") << "geo:-90,180"
-                                << "-90, 180";
-        QTest::newRow("latitude out of range") << "geo:90.5,0"
-                                               << "";
-        QTest::newRow("longitude out of range") << "geo:0,-180.1"
-                                                << "";
-        QTest::newRow("one coordinate") << "geo:48.8"
-                                        << "";
-        QTest::newRow("semicolon instead of comma") << "geo:48.8;2.3"
-                                                    << "";
-        QTest::newRow("four coordinates") << "geo:1,2,3,4"
-                                          << "";
-        QTest::newRow("exponent") << "geo:1e1,2"
-                                  << "";
-        QTest::newRow("plus sign") << "geo:+1,2"
-                                   << "";
-        QTest::newRow("bare point") << "geo:1.,2"
-                                    << "";
-        QTest::newRow("other coordinate system") << "geo:1,2;crs=utm"
-                                                 << "";
-        QTest::newRow("search query") << "geo:0,0?q=Paris"
-                                      << "";
-        QTest::newRow("empty") << "geo:"
-                               << "";
+        const char* read[][2] = {{"geo:48.8583701,2.2944813", "48.8583701, 2.2944813"},
+                                 {"geo:-33.8688197,-151.2092955", "-33.8688197, -151.2092955"},
+                                 {"geo:1,2,35;u=12", "1, 2"}, // altitude and uncertainty
+                                 {"Geo:1.5,2;CRS=WGS84", "1.5, 2"},
+                                 {"geo:-90,180", "-90, 180"}};
+        for (const auto& [uri, position] : read)
+            QTest::newRow(uri) << uri << position;
+        for (const char* refused :
+             {"geo:90.5,0", "geo:0,-180.1", "geo:48.8", "geo:48.8;2.3", "geo:1,2,3,4", "geo:1e1,2",
+              "geo:+1,2", "geo:1.,2", "geo:1,2;crs=utm", "geo:0,0?q=Paris", "geo:"})
+            QTest::newRow(refused) << refused << "";
     }
     void geoUris() {
         QFETCH(QString, uri);
