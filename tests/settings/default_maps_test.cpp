@@ -16,31 +16,55 @@ using testing::translatorFor;
 
 constexpr std::size_t kRows = 4;
 
-// Which rows carry a checkmark, as drawn.
-std::vector<std::size_t> checkedRows(const DefaultMapsViewController& picker) {
-    std::vector<std::size_t> rows;
-    for (std::size_t row = 0; row < picker.numberOfRows(); ++row)
-        if (picker.cellForRow(row).accessory == CellAccessory::checkmark) rows.push_back(row);
-    return rows;
-}
+// One run of the application in a language over the store, its form holding LAT -45.5,
+// LON -73.25, and the picker as it would be drawn.
+struct PickerRun {
+    PickerRun(MemorySettingsStore& store, Language language)
+        : translator(translatorFor(language)), app(store, translator),
+          picker(translator, store, app.mapsChoice) {
+        app.enterSouthWestPosition();
+    }
+
+    // Which rows carry a checkmark.
+    std::vector<std::size_t> checkedRows() const {
+        std::vector<std::size_t> rows;
+        for (std::size_t row = 0; row < picker.numberOfRows(); ++row)
+            if (picker.cellForRow(row).accessory == CellAccessory::checkmark) rows.push_back(row);
+        return rows;
+    }
+
+    // The URL Open in Maps hands over.
+    std::vector<std::string> openMaps() {
+        app.main.openMaps();
+        return app.urlOpener.opened;
+    }
+
+    testing::TableTranslator translator;
+    AppRun app;
+    DefaultMapsViewController picker;
+};
 
 std::vector<std::size_t> only(std::optional<std::size_t> row) {
     return row ? std::vector<std::size_t>{*row} : std::vector<std::size_t>{};
 }
 
-TEST(DefaultMapsPicker, FreshInstallListsFourNamesAndChecksAppleMaps) {
-    const auto translator = translatorFor(Language::german);
-    MemorySettingsStore store;
-    AppRun app(store, translator);
-    const DefaultMapsViewController picker(translator, store, app.mapsChoice);
+const std::string kAppleUrl = "https://maps.apple.com/maps?daddr=-45.5,-73.25";
+const std::string kGoogleUrl = "https://maps.google.com/?q=-45.5,-73.25";
+const std::string kOsmUrl = "https://www.openstreetmap.org/directions?engine=fossgis_osrm_car"
+                            "&route=%3B-45.5%2C-73.25#map=16/-45.5/-73.25";
+const std::string kWazeUrl = "https://waze.com/ul?ll=-45.5,-73.25";
 
-    EXPECT_EQ(picker.defaultMapsList(),
+TEST(DefaultMapsPicker, FreshInstallListsFourNamesAndChecksAppleMaps) {
+    MemorySettingsStore store;
+    PickerRun run(store, Language::german);
+
+    EXPECT_EQ(run.picker.defaultMapsList(),
               (std::vector<std::string>{"Apple Karten", "Google Maps", "OpenStreetMap", "Waze"}));
     for (std::size_t row = 0; row < kRows; ++row) {
-        EXPECT_EQ(picker.cellForRow(row).title, picker.defaultMapsList()[row]);
-        EXPECT_EQ(picker.cellForRow(row).detail, "");
+        EXPECT_EQ(run.picker.cellForRow(row).title, run.picker.defaultMapsList()[row]);
+        EXPECT_EQ(run.picker.cellForRow(row).detail, "");
     }
-    EXPECT_EQ(checkedRows(picker), only(0));
+    EXPECT_EQ(run.checkedRows(), only(0));
     EXPECT_FALSE(store.raw("defaultMapsApp").has_value());
 }
 
@@ -51,108 +75,76 @@ struct PickCase {
     Language language;
     std::size_t row;
     std::string storedName;
-    std::string mapsUrl; // Open in Maps for LAT -45.5, LON -73.25
-
-    friend void PrintTo(const PickCase& c, std::ostream* os) { *os << c.name; }
+    std::string mapsUrl;
 };
 
 class PickingARow : public ::testing::TestWithParam<PickCase> {};
 
-TEST_P(PickingARow, StoresTheNameMovesTheCheckmarkAndChangesOpenInMaps) {
+// The name is stored, the checkmark moves and Open in Maps follows, also in the next run over
+// the same store.
+TEST_P(PickingARow, StoresTheNameAndChangesOpenInMapsForGood) {
     const PickCase& c = GetParam();
-    const auto translator = translatorFor(c.language);
-    MemorySettingsStore store;
-    AppRun app(store, translator);
-    app.enterSouthWestPosition();
-    DefaultMapsViewController picker(translator, store, app.mapsChoice);
-
-    picker.didSelectRow(c.row);
-
-    EXPECT_EQ(store.raw("defaultMapsApp"), c.storedName);
-    EXPECT_EQ(app.mapsChoice.defaultMapsAppName(), c.storedName);
-    EXPECT_EQ(checkedRows(picker), only(c.row));
-    app.main.openMaps();
-    EXPECT_EQ(app.urlOpener.opened, std::vector<std::string>{c.mapsUrl});
-}
-
-TEST_P(PickingARow, SurvivesARestartOverTheSameStore) {
-    const PickCase& c = GetParam();
-    const auto translator = translatorFor(c.language);
     MemorySettingsStore store;
     {
-        AppRun first(store, translator);
-        DefaultMapsViewController(translator, store, first.mapsChoice).didSelectRow(c.row);
+        PickerRun first(store, c.language);
+        first.picker.didSelectRow(c.row);
+        EXPECT_EQ(store.raw("defaultMapsApp"), c.storedName);
+        EXPECT_EQ(first.checkedRows(), only(c.row));
+        EXPECT_EQ(first.openMaps(), std::vector<std::string>{c.mapsUrl});
     }
-    AppRun second(store, translator);
-    second.enterSouthWestPosition();
-    const DefaultMapsViewController picker(translator, store, second.mapsChoice);
-
-    EXPECT_EQ(second.mapsChoice.defaultMapsAppName(), c.storedName);
-    EXPECT_EQ(checkedRows(picker), only(c.row));
-    second.main.openMaps();
-    EXPECT_EQ(second.urlOpener.opened, std::vector<std::string>{c.mapsUrl});
+    PickerRun second(store, c.language);
+    EXPECT_EQ(second.app.mapsChoice.defaultMapsAppName(), c.storedName);
+    EXPECT_EQ(second.checkedRows(), only(c.row));
+    EXPECT_EQ(second.openMaps(), std::vector<std::string>{c.mapsUrl});
 }
 
-const std::string kAppleUrl = "https://maps.apple.com/maps?daddr=-45.5,-73.25";
-const std::string kGoogleUrl = "https://maps.google.com/?q=-45.5,-73.25";
-const std::string kOsmUrl = "https://www.openstreetmap.org/directions?engine=fossgis_osrm_car"
-                            "&route=%3B-45.5%2C-73.25#map=16/-45.5/-73.25";
-const std::string kWazeUrl = "https://waze.com/ul?ll=-45.5,-73.25";
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, PickingARow,
-    ::testing::Values(PickCase{"waze", Language::english, 3, "Waze", kWazeUrl},
-                      PickCase{"openStreetMap", Language::english, 2, "OpenStreetMap", kOsmUrl},
-                      PickCase{"google", Language::english, 1, "Google Maps", kGoogleUrl},
-                      PickCase{"apple", Language::english, 0, "Apple Maps", kAppleUrl},
-                      PickCase{"appleGerman", Language::german, 0, "Apple Karten", kAppleUrl},
-                      PickCase{"appleFrench", Language::french, 0, "Plans", kAppleUrl},
-                      PickCase{"wazeFrench", Language::french, 3, "Waze", kWazeUrl}),
-    [](const ::testing::TestParamInfo<PickCase>& param) { return param.param.name; });
+const PickCase kPicks[] = {
+    {"waze", Language::english, 3, "Waze", kWazeUrl},
+    {"openStreetMap", Language::english, 2, "OpenStreetMap", kOsmUrl},
+    {"google", Language::english, 1, "Google Maps", kGoogleUrl},
+    {"appleGerman", Language::german, 0, "Apple Karten", kAppleUrl},
+    {"appleFrench", Language::french, 0, "Plans", kAppleUrl},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, PickingARow, ::testing::ValuesIn(kPicks),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST(DefaultMapsPicker, PickingTheCurrentDefaultWritesItAgain) {
-    const testing::TableTranslator english;
     MemorySettingsStore store;
     store.setRaw("defaultMapsApp", "Plans"); // chosen while the app ran in French
-    AppRun app(store, english);
-    DefaultMapsViewController picker(english, store, app.mapsChoice);
-    ASSERT_EQ(checkedRows(picker), only(0));
+    PickerRun run(store, Language::english);
+    ASSERT_EQ(run.checkedRows(), only(0));
 
-    picker.didSelectRow(0);
+    run.picker.didSelectRow(0);
 
     EXPECT_EQ(store.raw("defaultMapsApp"), "Apple Maps");
-    EXPECT_EQ(checkedRows(picker), only(0));
+    EXPECT_EQ(run.checkedRows(), only(0));
 }
 
 TEST(DefaultMapsPicker, DeselectClearsThatRowsCheckmarkUntilTheNextRedraw) {
-    const testing::TableTranslator english;
     MemorySettingsStore store;
-    AppRun app(store, english);
-    DefaultMapsViewController picker(english, store, app.mapsChoice);
-    picker.didSelectRow(1);
+    PickerRun run(store, Language::english);
+    run.picker.didSelectRow(1);
 
-    picker.didDeselectRow(3); // a row without checkmark stays without
-    EXPECT_EQ(checkedRows(picker), only(1));
-    picker.didDeselectRow(1);
-    EXPECT_EQ(checkedRows(picker), only(std::nullopt));
+    run.picker.didDeselectRow(3); // a row without checkmark stays without
+    EXPECT_EQ(run.checkedRows(), only(1));
+    run.picker.didDeselectRow(1);
+    EXPECT_EQ(run.checkedRows(), only(std::nullopt));
     EXPECT_EQ(store.raw("defaultMapsApp"), "Google Maps") << "deselecting changes no choice";
 
-    picker.reloadData();
-    EXPECT_EQ(checkedRows(picker), only(1));
+    run.picker.reloadData();
+    EXPECT_EQ(run.checkedRows(), only(1));
 }
 
 TEST(DefaultMapsPicker, RowOutsideTheListChangesNothing) {
-    const testing::TableTranslator english;
     MemorySettingsStore store;
-    AppRun app(store, english);
-    DefaultMapsViewController picker(english, store, app.mapsChoice);
+    PickerRun run(store, Language::english);
 
-    picker.didSelectRow(kRows);
-    picker.didDeselectRow(kRows);
+    run.picker.didSelectRow(kRows);
+    run.picker.didDeselectRow(kRows);
 
     EXPECT_FALSE(store.raw("defaultMapsApp").has_value());
-    EXPECT_EQ(picker.cellForRow(kRows), TableCell{});
-    EXPECT_EQ(checkedRows(picker), only(0));
+    EXPECT_EQ(run.picker.cellForRow(kRows), TableCell{});
+    EXPECT_EQ(run.checkedRows(), only(0));
 }
 
 // ---- A stored name from another language ------------------------------------------------
@@ -164,55 +156,41 @@ struct StoredNameCase {
     std::string shownName; // settings detail and defaultMapsAppName
     std::optional<std::size_t> checkedRow;
     std::string mapsUrl;
-
-    friend void PrintTo(const StoredNameCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class StoredNameUnderAnotherLanguage : public ::testing::TestWithParam<StoredNameCase> {};
 
 TEST_P(StoredNameUnderAnotherLanguage, IsRecognisedAndShownInTheCurrentLanguage) {
     const StoredNameCase& c = GetParam();
-    const auto translator = translatorFor(c.language);
     MemorySettingsStore store;
     store.setRaw("defaultMapsApp", c.stored);
-    AppRun app(store, translator);
-    app.enterSouthWestPosition();
-    const DefaultMapsViewController picker(translator, store, app.mapsChoice);
+    PickerRun run(store, c.language);
     testing::RecordingUrlOpener settingsOpener;
-    const SettingsViewController settings(translator, settingsOpener, app.mapsChoice,
+    const SettingsViewController settings(run.translator, settingsOpener, run.app.mapsChoice,
                                           "https://example.org/privacypolicy");
 
-    EXPECT_EQ(app.mapsChoice.defaultMapsAppName(), c.shownName);
+    EXPECT_EQ(run.app.mapsChoice.defaultMapsAppName(), c.shownName);
     EXPECT_EQ(settings.cellForRow({0, 0}).detail, c.shownName);
-    EXPECT_EQ(checkedRows(picker), only(c.checkedRow));
-    app.main.openMaps();
-    EXPECT_EQ(app.urlOpener.opened, std::vector<std::string>{c.mapsUrl});
+    EXPECT_EQ(run.checkedRows(), only(c.checkedRow));
+    EXPECT_EQ(run.openMaps(), std::vector<std::string>{c.mapsUrl});
     EXPECT_EQ(store.raw("defaultMapsApp"), c.stored) << "start-up leaves the stored text alone";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, StoredNameUnderAnotherLanguage,
-    ::testing::Values(
-        StoredNameCase{"germanAppleUnderEnglish", Language::english, "Apple Karten", "Apple Maps",
-                       0, kAppleUrl},
-        StoredNameCase{"frenchAppleUnderEnglish", Language::english, "Plans", "Apple Maps", 0,
-                       kAppleUrl},
-        StoredNameCase{"frenchAppleUnderGerman", Language::german, "Plans", "Apple Karten", 0,
-                       kAppleUrl},
-        StoredNameCase{"englishKeyUnderFrench", Language::french, "Apple Maps", "Plans", 0,
-                       kAppleUrl},
-        StoredNameCase{"googleUnderGerman", Language::german, "Google Maps", "Google Maps", 1,
-                       kGoogleUrl},
-        StoredNameCase{"osmUnderFrench", Language::french, "OpenStreetMap", "OpenStreetMap", 2,
-                       kOsmUrl},
-        StoredNameCase{"wazeUnderGerman", Language::german, "Waze", "Waze", 3, kWazeUrl},
-        // A text no shipped language uses keeps showing as stored, checks no row and opens
-        // Apple Maps, until the user picks again.
-        StoredNameCase{"unknownName", Language::english, "Bing Maps", "Bing Maps", std::nullopt,
-                       kAppleUrl},
-        StoredNameCase{"otherCase", Language::german, "waze", "waze", std::nullopt, kAppleUrl},
-        StoredNameCase{"emptyText", Language::french, "", "", std::nullopt, kAppleUrl}),
-    [](const ::testing::TestParamInfo<StoredNameCase>& param) { return param.param.name; });
+const StoredNameCase kStoredNames[] = {
+    {"germanAppleUnderEnglish", Language::english, "Apple Karten", "Apple Maps", 0, kAppleUrl},
+    {"frenchAppleUnderEnglish", Language::english, "Plans", "Apple Maps", 0, kAppleUrl},
+    {"frenchAppleUnderGerman", Language::german, "Plans", "Apple Karten", 0, kAppleUrl},
+    {"englishKeyUnderFrench", Language::french, "Apple Maps", "Plans", 0, kAppleUrl},
+    {"osmUnderFrench", Language::french, "OpenStreetMap", "OpenStreetMap", 2, kOsmUrl},
+    {"wazeUnderGerman", Language::german, "Waze", "Waze", 3, kWazeUrl},
+    // A text no shipped language uses keeps showing as stored, checks no row and opens Apple
+    // Maps, until the user picks again.
+    {"unknownName", Language::english, "Bing Maps", "Bing Maps", std::nullopt, kAppleUrl},
+    {"otherCase", Language::german, "waze", "waze", std::nullopt, kAppleUrl},
+    {"emptyText", Language::french, "", "", std::nullopt, kAppleUrl},
+};
+INSTANTIATE_TEST_SUITE_P(Names, StoredNameUnderAnotherLanguage, ::testing::ValuesIn(kStoredNames),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 } // namespace
 } // namespace quorvane

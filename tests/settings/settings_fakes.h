@@ -55,16 +55,11 @@ inline TableTranslator translatorFor(Language language) {
     return TableTranslator();
 }
 
-class IgnoringClipboard final : public Clipboard {
+// Copies, their confirmations and shares go nowhere.
+class IgnoringOutputs final : public Clipboard, public CopyConfirmation, public ShareSheet {
 public:
     void setText(std::string_view /*text*/) override {}
-};
-class IgnoringCopyConfirmation final : public CopyConfirmation {
-public:
     void showCopied(std::string_view /*title*/, std::string_view /*line*/) override {}
-};
-class IgnoringShareSheet final : public ShareSheet {
-public:
     void share(std::string_view /*text*/, std::string_view /*url*/) override {}
 };
 
@@ -73,10 +68,9 @@ public:
 class AppRun {
 public:
     AppRun(SettingsStore& store, const Translator& translator)
-        : mapsChoice(translator),
-          main(MainScreenPlatform{view, store, numberFormat, translator, clipboard, urlOpener,
-                                  copyConfirmation, shareSheet},
-               mapsChoice) {
+        : mapsChoice(translator), main(MainScreenPlatform{view, store, numberFormat, translator,
+                                                          outputs, urlOpener, outputs, outputs},
+                                       mapsChoice) {
         view.setDelegate(&main);
         main.viewDidLoad();
     }
@@ -91,10 +85,8 @@ public:
 
     MemoryFormView view;
     FixedNumberFormat numberFormat{DecimalMode::point};
-    IgnoringClipboard clipboard;
+    IgnoringOutputs outputs;
     RecordingUrlOpener urlOpener;
-    IgnoringCopyConfirmation copyConfirmation;
-    IgnoringShareSheet shareSheet;
     MapsChoice mapsChoice;
     MainViewController main;
 };

@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <map>
 #include <regex>
-#include <sstream>
 
 namespace quorvane {
 namespace {
@@ -71,29 +71,22 @@ std::string decodeXmlText(std::string text) {
 // text may appear in several contexts, each with its own translation.
 std::multimap<std::string, std::string> shownTexts(const std::filesystem::path& tsFile) {
     std::ifstream in(tsFile);
-    std::stringstream content;
-    content << in.rdbuf();
-    const std::string xml = content.str();
+    const std::string xml{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     static const std::regex kMessage(R"(<message[^>]*>([\s\S]*?)</message>)");
     static const std::regex kSource(R"(<source>([\s\S]*?)</source>)");
     static const std::regex kTranslation(R"(<translation([^>]*?)(?:/>|>([\s\S]*?)</translation>))");
+    static const std::regex kDropped("obsolete|vanished");
     std::multimap<std::string, std::string> shown;
     for (auto it = std::sregex_iterator(xml.begin(), xml.end(), kMessage);
          it != std::sregex_iterator(); ++it) {
         const std::string body = (*it)[1];
-        std::smatch source;
-        std::smatch translation;
+        std::smatch source, translation;
         if (!std::regex_search(body, source, kSource)) continue;
         const std::string key = decodeXmlText(source[1]);
-        std::string text = key;
-        if (std::regex_search(body, translation, kTranslation)) {
-            const std::string attributes = translation[1];
-            const bool dropped = attributes.find("obsolete") != std::string::npos ||
-                                 attributes.find("vanished") != std::string::npos;
-            const std::string translated = decodeXmlText(translation[2]);
-            if (!dropped && !translated.empty()) text = translated;
-        }
-        shown.emplace(key, text);
+        const bool translated = std::regex_search(body, translation, kTranslation) &&
+                                !std::regex_search(translation[1].str(), kDropped) &&
+                                translation[2].length() > 0;
+        shown.emplace(key, translated ? decodeXmlText(translation[2]) : key);
     }
     return shown;
 }
@@ -132,9 +125,8 @@ TEST(ShippedNames, TranslationFilesShowTheSameTexts) {
             if (first == last) {
                 EXPECT_EQ(key, expected) << "untranslated, so shown as the key";
             }
-            for (auto it = first; it != last; ++it) {
+            for (auto it = first; it != last; ++it)
                 EXPECT_EQ(it->second, expected) << key;
-            }
         }
     }
 }
