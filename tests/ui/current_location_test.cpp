@@ -7,15 +7,10 @@
 #include "screen_driver.h"
 #include "ui_test.h"
 
-#include <QGeoPositionInfo>
-#include <QGeoPositionInfoSource>
 #include <QImage>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
-#include <deque>
-#include <variant>
 
 using namespace quorvane;
 using namespace quorvane::uitest;
@@ -69,59 +64,6 @@ public:
 private:
     QObject scope_; // after the list: the handler goes before the list does
 };
-
-// A position source that answers each request with the next of its scripted answers.
-struct Fix {
-    double latitude;
-    double longitude;
-    double accuracy;
-};
-using Answer = std::variant<Fix, QGeoPositionInfoSource::Error>;
-
-class ScriptedSource final : public QGeoPositionInfoSource {
-public:
-    explicit ScriptedSource(std::deque<Answer> answers)
-        : QGeoPositionInfoSource(nullptr), answers_(std::move(answers)) {}
-
-    QGeoPositionInfo lastKnownPosition(bool) const override { return last_; }
-    PositioningMethods supportedPositioningMethods() const override {
-        return SatellitePositioningMethods;
-    }
-    int minimumUpdateInterval() const override { return 0; }
-    Error error() const override { return error_; }
-    void startUpdates() override {}
-    void stopUpdates() override {}
-    void requestUpdate(int) override {
-        if (answers_.empty()) return;
-        const Answer answer = answers_.front();
-        answers_.pop_front();
-        QTimer::singleShot(0, this, [this, answer] { deliver(answer); });
-    }
-
-private:
-    void deliver(const Answer& answer) {
-        if (const auto* fix = std::get_if<Fix>(&answer)) {
-            last_ = QGeoPositionInfo(QGeoCoordinate(fix->latitude, fix->longitude),
-                                     QDateTime::currentDateTimeUtc());
-            last_.setAttribute(QGeoPositionInfo::HorizontalAccuracy, fix->accuracy);
-            emit positionUpdated(last_);
-        } else {
-            error_ = std::get<Error>(answer);
-            emit errorOccurred(error_);
-        }
-    }
-
-    std::deque<Answer> answers_;
-    QGeoPositionInfo last_;
-    Error error_ = NoError;
-};
-
-qt::LocationSetup scripted(std::deque<Answer> answers) {
-    return {[answers] {
-                return PositionSourceResult{std::make_unique<ScriptedSource>(answers), {}};
-            },
-            5000ms};
-}
 
 // The program with QUORVANE_POSITION_SOURCE set to the variable (null: unset).
 Run runWithSource(const QStringList& arguments, const QString& variable = {}) {
@@ -199,33 +141,16 @@ private slots:
         QCOMPARE(scrollView->property("contentY").toDouble(), 0.0);
     }
 
-    // A request that fails stops the indicator and changes nothing else, also after an earlier
-    // fill (its accuracy stays).
-    void aFailureOnlyStopsTheIndicator_data() {
-        QTest::addColumn<int>("source"); // 0: scripted fix then error; 1: NMEA log without fix
-        QTest::newRow("source error after a fill") << 0;
-        QTest::newRow("NMEA log without a fix, timed out") << 1;
-    }
+    // A request that fails (here an NMEA log without a fix, timed out) stops the indicator and
+    // changes nothing else, also after an earlier fill (its accuracy stays).
     void aFailureOnlyStopsTheIndicator() {
-        QFETCH(int, source);
-        const qt::LocationSetup setup = source == 0
-                                            ? scripted({Fix{48.8583701, 2.2944813, 4.9},
-                                                        QGeoPositionInfoSource::UnknownSourceError})
-                                            : nmeaReplay("nofix.nmea", 300ms);
-        ScreenDriver screen(*settings_, kPhoneWindowSize, setup);
+        ScreenDriver screen(*settings_, kPhoneWindowSize, nmeaReplay("nofix.nmea", 300ms));
         QVERIFY(screen.loaded());
-        QSignalSpy settled(&screen.session().location(), &qt::LocationBridge::locationSettled);
-        if (source == 0) {
-            screen.tap("getcurrentlocationButton");
-            QVERIFY(settled.wait(5000));
-            QCOMPARE(screen.text("d7"), QString("48.8583701"));
-            QCOMPARE(screen.item("accuracyLabel")->property("text").toString(), QString("4 m"));
-        } else {
-            QVERIFY(screen.session().openPosition("-12.5, -45.25"));
-        }
+        QVERIFY(screen.session().openPosition("-12.5, -45.25"));
+        screen.session().view().setAccuracyText("4 m");
         const QStringList before = formState(screen, *settings_);
         BusyHistory busy(screen.session().screen());
-        settled.clear();
+        QSignalSpy settled(&screen.session().location(), &qt::LocationBridge::locationSettled);
 
         screen.tap("getcurrentlocationButton");
         QVERIFY(settled.wait(5000));
@@ -302,17 +227,20 @@ private slots:
         QTest::addColumn<std::vector<std::string>>("words");
         QTest::addColumn<QString>("source"); // "<error>" for a usage error, "" for none given
         QTest::addColumn<bool>("locate");
-        using W = std::vector<std::string>;
-        QTest::newRow("neither") << W{"1,", "2"} << "" << false;
-        QTest::newRow("nmea file and locate")
-            << W{"--position-source", "nmea:a b.nmea", "--locate"} << "nmea:a b.nmea" << true;
-        QTest::newRow("with =") << W{"--position-source=none"} << "none" << false;
-        QTest::newRow("default, with a screenshot")
-            << W{"--screenshot", "x.png", "--position-source", "default"} << "default" << false;
-        QTest::newRow("unknown source") << W{"--position-source", "gps"} << "<error>" << false;
-        QTest::newRow("nmea without file") << W{"--position-source", "nmea:"} << "<error>" << false;
-        QTest::newRow("missing value") << W{"--position-source"} << "<error>" << false;
-        QTest::newRow("locate takes no value") << W{"--locate=yes"} << "<error>" << false;
+        const auto row = [](const char* name, std::vector<std::string> words, const char* source,
+                            bool locate = false) {
+            QTest::newRow(name) << words << source << locate;
+        };
+        row("neither", {"1,", "2"}, "");
+        row("nmea file and locate", {"--position-source", "nmea:a b.nmea", "--locate"},
+            "nmea:a b.nmea", true);
+        row("with =", {"--position-source=none"}, "none");
+        row("default, with a screenshot", {"--screenshot", "x.png", "--position-source", "default"},
+            "default");
+        row("unknown source", {"--position-source", "gps"}, "<error>");
+        row("nmea without file", {"--position-source", "nmea:"}, "<error>");
+        row("missing value", {"--position-source"}, "<error>");
+        row("locate takes no value", {"--locate=yes"}, "<error>");
     }
     void options() {
         QFETCH(std::vector<std::string>, words);

@@ -4,7 +4,6 @@
 #include "ui_test.h"
 
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QtTest>
@@ -41,11 +40,6 @@ QStringList messages(ScreenDriver& screen) {
     return texts;
 }
 
-bool shown(ScreenDriver& screen, const QString& name) {
-    const QQuickItem* item = screen.item(name);
-    return item && item->isVisible();
-}
-
 QString clipboardText() {
     return QGuiApplication::clipboard()->text();
 }
@@ -54,15 +48,6 @@ const QString kUntouched = QStringLiteral("(clipboard before the action)");
 
 } // namespace
 
-// Receives what the application asks the system to open.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QStringList urls;
-public slots:
-    void open(const QUrl& url) { urls << url.toString(QUrl::FullyEncoded); }
-};
-
 class OutputActionsTest : public QObject {
     Q_OBJECT
 
@@ -70,15 +55,9 @@ private slots:
     void init() {
         settings_ = std::make_unique<SettingsFolder>();
         catcher_ = std::make_unique<UrlCatcher>();
-        for (const QString& scheme : {QStringLiteral("https"), QStringLiteral("mailto")})
-            QDesktopServices::setUrlHandler(scheme, catcher_.get(), "open");
         QGuiApplication::clipboard()->setText(kUntouched);
     }
-    void cleanup() {
-        for (const QString& scheme : {QStringLiteral("https"), QStringLiteral("mailto")})
-            QDesktopServices::unsetUrlHandler(scheme);
-        catcher_.reset();
-    }
+    void cleanup() { catcher_.reset(); }
 
     void copyPutsTheLineOnTheClipboardAndConfirmsItForASecond_data() {
         QTest::addColumn<QString>("button");
@@ -176,7 +155,7 @@ private slots:
         screen.session().mapsChoice().choose(MapsApp(app), screen.session().settings());
         screen.set(setup);
         screen.tap("openInMapsButton");
-        QCOMPARE(catcher_->urls, opened);
+        QCOMPARE(catcher_->urls(), opened);
     }
 
     void shareSheetEntriesSendTheTextAndTheLink_data() {
@@ -203,7 +182,7 @@ private slots:
         screen.set({"d7=45,5", "c7=1", "d8=73.25"});
 
         screen.tap("shareButton");
-        QTRY_VERIFY(shown(screen, "shareSheet"));
+        QTRY_VERIFY(screen.shown("shareSheet"));
         QCOMPARE(screen.item("shareSheetText")->property("text").toString(),
                  QStringLiteral("-45.5, 73.25"));
         QCOMPARE(screen.item("shareSheetLink")->property("text").toString(),
@@ -214,11 +193,11 @@ private slots:
         QVERIFY(sheet->mapToScene({0, 0}).y() >= button->mapToScene({0, button->height()}).y());
 
         screen.tap(entry);
-        QTRY_VERIFY(!shown(screen, "shareSheet"));
+        QTRY_VERIFY(!screen.shown("shareSheet"));
         QCOMPARE(clipboardText(), clipboard);
         // Each URL as its program reads it back (the mail text decoded).
         QStringList decoded;
-        for (const QString& url : catcher_->urls)
+        for (const QString& url : catcher_->urls())
             decoded << QUrl::fromPercentEncoding(url.toUtf8());
         QCOMPARE(decoded, opened);
     }
@@ -230,15 +209,15 @@ private slots:
         screen.tap("shareButton");
         QTest::qWait(300);
         screen.settle();
-        QVERIFY(!shown(screen, "shareSheet"));
-        QCOMPARE(catcher_->urls, QStringList{});
+        QVERIFY(!screen.shown("shareSheet"));
+        QCOMPARE(catcher_->urls(), QStringList{});
         QCOMPARE(clipboardText(), kUntouched);
         QCOMPARE(screen.session().screen().notice(), QString()); // and says nothing
 
         // Once the text is a number again, the same button shares.
         screen.set({"d7=45.5"});
         screen.tap("shareButton");
-        QTRY_VERIFY(shown(screen, "shareSheet"));
+        QTRY_VERIFY(screen.shown("shareSheet"));
         QCOMPARE(screen.item("shareSheetText")->property("text").toString(),
                  QStringLiteral("45.5, 73.25"));
     }

@@ -1,5 +1,6 @@
 #include "screen_driver.h"
 
+#include <QDesktopServices>
 #include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
@@ -33,6 +34,23 @@ Run runQuorvane(const QStringList& arguments, const QStringList& variables) {
     if (!process.waitForFinished(60000)) return {-1, "did not finish"};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAll())};
+}
+
+UrlCatcher::UrlCatcher(QStringList schemes) : schemes_(std::move(schemes)) {
+    for (const QString& scheme : schemes_)
+        QDesktopServices::setUrlHandler(scheme, this, "open");
+}
+
+UrlCatcher::~UrlCatcher() {
+    for (const QString& scheme : schemes_)
+        QDesktopServices::unsetUrlHandler(scheme);
+}
+
+QStringList UrlCatcher::urls() const {
+    QStringList texts;
+    for (const QUrl& url : opened)
+        texts << url.toString(QUrl::FullyEncoded);
+    return texts;
 }
 
 namespace {
@@ -112,6 +130,18 @@ void ScreenDriver::set(const QStringList& assignments) {
         else
             QFAIL(qPrintable(QStringLiteral("no field or selector %1").arg(assignment)));
     }
+}
+
+bool ScreenDriver::showsPage(const QString& page) const {
+    constexpr int kTransitionPatienceMs = 5000;
+    return QTest::qWaitFor(
+        [&] {
+            const QQuickItem* stack = item(QStringLiteral("stackView"));
+            if (!stack || stack->property("busy").toBool()) return false;
+            const auto* current = stack->property("currentItem").value<QQuickItem*>();
+            return current && current->objectName() == page;
+        },
+        kTransitionPatienceMs);
 }
 
 void ScreenDriver::settle() {

@@ -10,6 +10,7 @@
 #include <QQuickWindow>
 #include <QString>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <memory>
 #include <string_view>
 
@@ -43,6 +44,24 @@ private:
     QTemporaryDir dir_;
 };
 
+// Stands in for the browser and the mail and maps applications while it lives: keeps each URL
+// of these schemes the application asks the system to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    explicit UrlCatcher(QStringList schemes = {"https", "mailto", "file"});
+    ~UrlCatcher() override;
+    QStringList urls() const; // fully encoded
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+
+private:
+    QStringList schemes_;
+};
+
 class ScreenDriver {
 public:
     // A fresh application over the given settings folder (which must outlive the driver), its
@@ -67,6 +86,9 @@ public:
     QString mismatches(const QStringList& expected, const char* property = "text") const;
     // Writes "d7=45,5" into a field and "c7=1" into a selector, as the form's own code would.
     void set(const QStringList& assignments);
+    bool shown(const QString& name) const { return item(name) && item(name)->isVisible(); }
+    // Waits until the page is on top of the window's page stack and no transition runs.
+    [[nodiscard]] bool showsPage(const QString& page) const;
     QString editingField() const { return session_->screen().editingField(); }
 
     // Lets the window lay out and draw what changed, as before the user sees it.
