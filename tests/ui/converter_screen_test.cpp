@@ -14,8 +14,6 @@ using namespace quorvane::uitest;
 
 namespace {
 
-const QString kDeg = QStringLiteral("\u00b0");
-
 // What a field shows and where its cursor and selection are.
 QString snapshot(const QQuickItem& field) {
     return QStringLiteral("'%1' cursor %2 selection %3..%4")
@@ -72,65 +70,67 @@ class ConverterScreenTest : public QObject {
 private slots:
     void init() { settings_ = std::make_unique<SettingsFolder>(); }
 
-    // Typing 45, Next, 30, Next, 15 into the degrees-minutes-seconds latitude and ending the
-    // edit in each of the ways the screen offers.
-    void dmsLatitudeConvertsWhenEditingEnds_data() {
-        QTest::addColumn<QString>("ending");
+    // Steps: a field's name taps it and empties it, "next", "previous", "done" and "background"
+    // tap those, "return", "tab" and "backtab" are keys, anything else is typed.
+    void editingEndsAndConverts_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("expected"); // name=text
+        QTest::addColumn<QString>("editing");      // the field being edited at the end
+        const QStringList dms{"d1", "45", "next", "30", "next", "15"};
+        const QStringList dmsConverted{"d1=45\u00b0",  "m1=30'",    "s1=15.0\"",
+                                       "d3=45\u00b0",  "m3=30.25'", "d5=45.5041667\u00b0",
+                                       "d7=45.5041667"};
         for (const char* ending : {"done", "background", "return"})
-            QTest::newRow(ending) << ending;
-    }
-    void dmsLatitudeConvertsWhenEditingEnds() {
-        QFETCH(QString, ending);
-        ScreenDriver screen(*settings_);
-        QVERIFY(screen.loaded());
-        screen.typeInto("d1", "45");
-        screen.tap("nextButton");
-        screen.type("30");
-        screen.tap("nextButton");
-        screen.type("15");
-        QCOMPARE(screen.editingField(), QString("s1"));
-        if (ending == "done") screen.tap("doneButton");
-        if (ending == "background") screen.tapBackground();
-        if (ending == "return") screen.key(Qt::Key_Return);
-
-        QCOMPARE(screen.editingField(), QString());
-        QCOMPARE(screen.mismatches({"d1=45\u00b0", "m1=30'", "s1=15.0\"", "d3=45\u00b0",
-                                    "m3=30.25'", "d5=45.5041667\u00b0", "d7=45.5041667"}),
-                 QString());
-        QCOMPARE(screen.item("navigationBar")->isVisible(), false);
-    }
-
-    // Each entry (field, text, ...) is typed into its field over what it held and ended with
-    // Done; then every listed field shows the expected text.
-    void conversionsFromEachRow_data() {
-        QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<QStringList>("expected");
+            QTest::newRow(qPrintable(QString("45 Next 30 Next 15, %1").arg(ending)))
+                << dms + QStringList{ending} << dmsConverted << "";
         QTest::newRow("d5 split into the other rows")
-            << QStringList{"d5", "45.5041667"}
-            << QStringList{"d7=45.5041667", "d1=45\u00b0", "m1=30'", "s1=15.0\"", "m3=30.25'"};
-        QTest::newRow("seconds ended empty") << QStringList{"d1", "45", "m1", "30", "s1", ""}
-                                             << QStringList{"s1=0.0\"", "m3=30.0'", "d7=45.5"};
+            << QStringList{"d5", "45.5041667", "done"}
+            << QStringList{"d7=45.5041667", "d1=45\u00b0", "m1=30'", "s1=15.0\"", "m3=30.25'"}
+            << "";
+        QTest::newRow("seconds ended empty")
+            << QStringList{"d1", "45", "m1", "30", "s1", "done"}
+            << QStringList{"s1=0.0\"", "m3=30.0'", "d7=45.5"} << "";
         QTest::newRow("longitude from signed decimal degrees")
-            << QStringList{"d8", "73.3416667"} << QStringList{"d6=73.3416667\u00b0",
-                                                              "d2=73\u00b0",
-                                                              "m2=20'",
-                                                              "s2=30.0\"",
-                                                              "m4=20.5'",
-                                                              "d1=",
-                                                              "d7="};
+            << QStringList{"d8", "73.3416667", "done"} << QStringList{"d6=73.3416667\u00b0",
+                                                                      "d2=73\u00b0",
+                                                                      "m2=20'",
+                                                                      "s2=30.0\"",
+                                                                      "m4=20.5'",
+                                                                      "d1=",
+                                                                      "d7="}
+            << "";
+        QTest::newRow("Tab") << QStringList{"d1", "45", "tab"} << QStringList{"d1=45\u00b0"}
+                             << "m1";
+        QTest::newRow("Backtab") << QStringList{"d1", "45", "tab", "backtab"}
+                                 << QStringList{"d1=45\u00b0"} << "d1";
     }
-    void conversionsFromEachRow() {
-        QFETCH(QStringList, entries);
+    void editingEndsAndConverts() {
+        QFETCH(QStringList, steps);
         QFETCH(QStringList, expected);
+        QFETCH(QString, editing);
         ScreenDriver screen(*settings_);
         QVERIFY(screen.loaded());
-        for (qsizetype i = 0; i + 1 < entries.size(); i += 2) {
-            screen.tap(entries[i]);
-            screen.key(Qt::Key_A, Qt::ControlModifier);
-            screen.key(Qt::Key_Backspace);
-            screen.type(entries[i + 1]);
-            screen.tap("doneButton");
+        for (const QString& step : steps) {
+            if (screen.item(step) && quorvane::fieldFromName(step.toStdString())) {
+                screen.tap(step);
+                screen.key(Qt::Key_A, Qt::ControlModifier);
+                screen.key(Qt::Key_Backspace);
+            } else if (QStringList{"next", "previous", "done"}.contains(step)) {
+                screen.tap(step + "Button");
+            } else if (step == "background") {
+                screen.tapBackground();
+            } else if (step == "return" || step == "tab" || step == "backtab") {
+                const bool back = step == "backtab";
+                screen.key(back            ? Qt::Key_Backtab
+                           : step == "tab" ? Qt::Key_Tab
+                                           : Qt::Key_Return,
+                           back ? Qt::ShiftModifier : Qt::NoModifier);
+            } else {
+                screen.type(step);
+            }
         }
+        QCOMPARE(screen.editingField(), editing);
+        QCOMPARE(screen.shown("navigationBar"), !editing.isEmpty());
         QCOMPARE(screen.mismatches(expected), QString());
     }
 
@@ -223,17 +223,6 @@ private slots:
             fieldBottom + 10 <= barTop,
             qPrintable(QStringLiteral("field ends at %1, bar at %2").arg(fieldBottom).arg(barTop)));
         QVERIFY(field->mapToScene(QPointF()).y() >= flickable->mapToScene(QPointF()).y());
-    }
-
-    void tabAndBacktabMoveTheFocus() {
-        ScreenDriver screen(*settings_);
-        QVERIFY(screen.loaded());
-        screen.typeInto("d1", "45");
-        screen.key(Qt::Key_Tab);
-        QCOMPARE(screen.editingField(), QString("m1"));
-        QCOMPARE(screen.text("d1"), "45" + kDeg);
-        screen.key(Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(screen.editingField(), QString("d1"));
     }
 
     void clearEmptiesTheFormAndKeepsTheHemispheres() {
@@ -345,7 +334,7 @@ private slots:
         screen.tap("d1");
         screen.key(Qt::Key_End);
         screen.type("6");
-        QCOMPARE(screen.text("d1"), "45" + kDeg);
+        QCOMPARE(screen.text("d1"), QString("45\u00b0"));
         screen.key(Qt::Key_Backspace);
         QCOMPARE(screen.text("d1"), QString("45"));
         screen.type("6");
