@@ -295,36 +295,6 @@ private slots:
         QCOMPARE(screen.editingField(), field);
     }
 
-    // X11's middle-button paste goes through the filter too: "12.5" is refused whole, digits
-    // are taken. Only where the platform has a primary selection.
-    void middleClickPasteIsFiltered_data() {
-        QTest::addColumn<QString>("primary");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("12.5 refused") << "12.5"
-                                      << "4";
-        QTest::newRow("digits taken") << "56"
-                                      << "456";
-    }
-    void middleClickPasteIsFiltered() {
-        QFETCH(QString, primary);
-        QFETCH(QString, result);
-        QClipboard* clipboard = QGuiApplication::clipboard();
-        if (!clipboard->supportsSelection())
-            QSKIP("this platform has no primary selection (run under X11 for this case)");
-        ScreenDriver screen(*settings_);
-        QVERIFY(screen.loaded());
-        screen.typeInto("d1", "4");
-        clipboard->setText(primary, QClipboard::Selection);
-        QTRY_COMPARE(clipboard->text(QClipboard::Selection), primary);
-        QQuickItem* field = screen.item("d1");
-        const QPointF end = field->mapToScene(QPointF(field->width() - 4, field->height() / 2));
-        QTest::mouseClick(&screen.window(), Qt::MiddleButton, Qt::NoModifier, end.toPoint());
-        QCOMPARE(screen.text("d1"), result);
-        // The field still answers ordinary input afterwards.
-        screen.key(Qt::Key_Backspace);
-        QCOMPARE(screen.text("d1"), result.left(result.size() - 1));
-    }
-
     // A field that shows 45° after a conversion: a further digit would make 4 units.
     void convertedTextCountsTowardsTheLimit() {
         ScreenDriver screen(*settings_);
