@@ -4,6 +4,7 @@
 // runs them.
 #include "app/convert_command.h"
 #include "app/position_reader.h"
+#include "app/qt/gui_options.h"
 #include "screen_driver.h"
 #include "ui_test.h"
 
@@ -120,18 +121,39 @@ private slots:
         QVERIFY(picture.pixelColor(5, 5) != picture.pixelColor(expected.width() / 2, 140));
     }
 
+    // Also a position source the program cannot use, named on the command line or in
+    // QUORVANE_POSITION_SOURCE (the column; empty: unset).
     void usageErrorsExplainThemselves_data() {
         QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("message");
-        QTest::newRow("size too small") << QStringList{"--size", "10x10"} << "--size";
-        QTest::newRow("size not a size") << QStringList{"--size", "big"} << "big";
-        QTest::newRow("unknown option") << QStringList{"--colour"} << "--colour";
-        QTest::newRow("screenshot without a file") << QStringList{"--screenshot"} << "file";
+        const QStringList source{"--self-test", "--position-source"};
+        QTest::newRow("size too small") << QStringList{"--size", "10x10"} << ""
+                                        << "--size";
+        QTest::newRow("size not a size") << QStringList{"--size", "big"} << ""
+                                         << "big";
+        QTest::newRow("unknown option") << QStringList{"--colour"} << ""
+                                        << "--colour";
+        QTest::newRow("screenshot without a file") << QStringList{"--screenshot"} << ""
+                                                   << "file";
+        QTest::newRow("unknown source") << source + QStringList{"gps"} << ""
+                                        << "unknown position source \"gps\"";
+        QTest::newRow("source without a file")
+            << QStringList{"--self-test", "--position-source=nmea:"} << ""
+            << "names no file";
+        QTest::newRow("unknown source in the environment")
+            << QStringList{"--self-test"} << "satellite"
+            << "QUORVANE_POSITION_SOURCE: unknown position source";
+        QTest::newRow("the command line wins") << source + QStringList{"bad"} << "none"
+                                               << "unknown position source \"bad\"";
     }
     void usageErrorsExplainThemselves() {
         QFETCH(QStringList, arguments);
+        QFETCH(QString, source);
         QFETCH(QString, message);
-        const Run run = runQuorvane(arguments);
+        const QString variable = qtName(quorvane::kPositionSourceVariable);
+        const Run run =
+            runQuorvane(arguments, {source.isEmpty() ? variable : variable + '=' + source});
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.output.contains(message), qPrintable(run.output));
     }
