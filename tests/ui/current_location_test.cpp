@@ -1,7 +1,7 @@
 // The current-location button on the running screen: a replayed NMEA fix fills every notation
 // through the form's own editing road; a failing source only stops the indicator; without a
 // position service the location-disabled alert appears and either button closes it. Also the
-// program's --position-source and --locate, as a user runs them.
+// program's --locate, as a user runs it (the options themselves: StartupOptionsTest).
 #include "app/qt/gui_options.h"
 #include "core/form_model.h"
 #include "screen_driver.h"
@@ -15,8 +15,6 @@
 using namespace quorvane;
 using namespace quorvane::uitest;
 using namespace std::chrono_literals;
-
-Q_DECLARE_METATYPE(std::vector<std::string>)
 
 namespace {
 
@@ -220,39 +218,6 @@ private slots:
         // The form takes taps again.
         screen.tap("d1");
         QCOMPARE(screen.editingField(), QString("d1"));
-    }
-
-    // --position-source and --locate among the other options.
-    void options_data() {
-        QTest::addColumn<std::vector<std::string>>("words");
-        QTest::addColumn<QString>("source"); // "<error>" for a usage error, "" for none given
-        QTest::addColumn<bool>("locate");
-        const auto row = [](const char* name, std::vector<std::string> words, const char* source,
-                            bool locate = false) {
-            QTest::newRow(name) << words << source << locate;
-        };
-        row("neither", {"1,", "2"}, "");
-        row("nmea file and locate", {"--position-source", "nmea:a b.nmea", "--locate"},
-            "nmea:a b.nmea", true);
-        row("with =", {"--position-source=none"}, "none");
-        row("default, with a screenshot", {"--screenshot", "x.png", "--position-source", "default"},
-            "default");
-        row("missing value", {"--position-source"}, "<error>");
-        row("locate takes no value", {"--locate=yes"}, "<error>");
-    }
-    void options() {
-        QFETCH(std::vector<std::string>, words);
-        QFETCH(QString, source);
-        QFETCH(bool, locate);
-        const GuiOptionsResult result = parseGuiOptions(words);
-        if (source == "<error>") {
-            QVERIFY(!result.options);
-            QVERIFY(!result.error.empty());
-            return;
-        }
-        QVERIFY2(result.options, result.error.c_str());
-        QCOMPARE(QString::fromStdString(result.options->positionSource.value_or("")), source);
-        QCOMPARE(result.options->locate == LocateAtStart::on, locate);
     }
 
     // The program itself: --locate before --screenshot captures the filled form (or the alert).

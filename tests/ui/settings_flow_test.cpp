@@ -62,8 +62,6 @@ QStringList checkedRows(ScreenDriver& screen) {
 
 } // namespace
 
-Q_DECLARE_METATYPE(std::vector<std::string>)
-
 class SettingsFlowTest : public QObject {
     Q_OBJECT
 
@@ -206,27 +204,6 @@ private slots:
         if (page == 0) return;
         screen.tap(page == 2 ? "defaultMapsBackButton" : "settingsBackButton");
         QVERIFY(onPage(screen, kPages[page - 1]));
-    }
-
-    void pageOption_data() {
-        QTest::addColumn<std::vector<std::string>>("words");
-        QTest::addColumn<int>("page"); // StartPage, or -1 for a usage error
-        using W = std::vector<std::string>;
-        QTest::newRow("none") << W{"--screenshot", "a.png"} << int(StartPage::converter);
-        QTest::newRow("settings") << W{"--screenshot", "a.png", "--page", "settings"}
-                                  << int(StartPage::settings);
-        QTest::newRow("maps with =") << W{"--page=maps"} << int(StartPage::maps);
-        QTest::newRow("converter") << W{"--page", "converter"} << int(StartPage::converter);
-        QTest::newRow("unknown page") << W{"--page", "about"} << -1;
-        QTest::newRow("page names are exact") << W{"--page", "Settings"} << -1;
-        QTest::newRow("page missing") << W{"--screenshot", "a.png", "--page"} << -1;
-    }
-    void pageOption() {
-        QFETCH(std::vector<std::string>, words);
-        QFETCH(int, page);
-        const GuiOptionsResult result = parseGuiOptions(words);
-        QCOMPARE(QString::fromStdString(result.error).contains("--page"), page < 0);
-        QCOMPARE(result.options ? int(result.options->startPage) : -1, page);
     }
 
 private:
