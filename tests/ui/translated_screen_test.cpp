@@ -29,33 +29,33 @@ private slots:
         QTest::addColumn<Shown>("spoken");
         QTest::addColumn<QString>("copied");
         QTest::addColumn<QString>("mapsName");
-        const Shown germanNumbers{"d7=48,8583701", "d5=48,8583701°", "m3=51,50221'", "s1=30,132\""};
+        const Shown commas{"d7=48,8583701", "d5=48,8583701°", "m3=51,50221'", "s1=30,132\""};
+        const Shown deTexts{"copy1=Kopieren",
+                            "openInMapsButton=Karte öffnen",
+                            "clearButton=Löschen",
+                            "c2_0=O",
+                            "c2_1=W",
+                            "c1_0=N"};
+        const Shown deSpoken{"d1=Breite, Grad, Grad-Minuten-Sekunden",
+                             "m4=Länge, Dezimalminuten, Grad und Dezimalminuten",
+                             "c8=Länge, Hemisphäre, Dezimalgrad mit Vorzeichen",
+                             "c8_0=Ost",
+                             "copy3=Dezimalgrad kopieren",
+                             "getcurrentlocationButton=Aktueller Standort"};
+        const Shown frTexts{"copy1=Copier",
+                            "openInMapsButton=Ouvrir la carte",
+                            "clearButton=Effacer",
+                            "c2_0=E",
+                            "c2_1=O",
+                            "c1_0=N"};
+        const Shown frSpoken{"d1=Latitude, degrés, degrés-minutes-secondes", "c2_1=Ouest",
+                             "copy3=Copier en degrés décimaux",
+                             "getcurrentlocationButton=Position actuelle"};
         QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << "de"
-                                << germanNumbers + Shown{"copy1=Kopieren",
-                                                         "openInMapsButton=Karte öffnen",
-                                                         "clearButton=Löschen",
-                                                         "c2_0=O",
-                                                         "c2_1=W",
-                                                         "c1_0=N"}
-                                << Shown{"d1=Breite, Grad, Grad-Minuten-Sekunden",
-                                         "m4=Länge, Dezimalminuten, Grad und Dezimalminuten",
-                                         "c8=Länge, Hemisphäre, Dezimalgrad mit Vorzeichen",
-                                         "c8_0=Ost",
-                                         "copy3=Dezimalgrad kopieren",
-                                         "getcurrentlocationButton=Aktueller Standort"}
-                                << "In die Zwischenablage kopiert"
+                                << commas + deTexts << deSpoken << "In die Zwischenablage kopiert"
                                 << "Apple Karten";
         QTest::newRow("French") << QLocale(QLocale::French, QLocale::France) << "fr"
-                                << germanNumbers + Shown{"copy1=Copier",
-                                                         "openInMapsButton=Ouvrir la carte",
-                                                         "clearButton=Effacer",
-                                                         "c2_0=E",
-                                                         "c2_1=O",
-                                                         "c1_0=N"}
-                                << Shown{"d1=Latitude, degrés, degrés-minutes-secondes",
-                                         "c2_1=Ouest", "copy3=Copier en degrés décimaux",
-                                         "getcurrentlocationButton=Position actuelle"}
-                                << "Copié dans le presse-papiers"
+                                << commas + frTexts << frSpoken << "Copié dans le presse-papiers"
                                 << "Plans";
         QTest::newRow("Swiss German: the German translation")
             << QLocale(QLocale::German, QLocale::Switzerland) << "de"
