@@ -99,7 +99,6 @@ private slots:
         QTest::addColumn<bool>("south");
         QTest::newRow("7") << QVariant(7) << 1 << true;
         QTest::newRow("text abc") << QVariant("abc") << 0 << false;
-        QTest::newRow("-3") << QVariant(-3) << 1 << true;
         QTest::newRow("1.5") << QVariant("1.5") << 0 << false;
     }
     void storedValuesThatAreNoIndex() {

@@ -68,7 +68,6 @@ private slots:
             << "45° 30.25' N, 73° 20.5' W";
         QTest::newRow("signed, south")
             << "copy4" << Setup{"d7=45.5", "d8=73.25", "c7=1"} << "-45.5, 73.25";
-        QTest::newRow("empty decimal degrees") << "copy3" << Setup{} << " N,  E";
         QTest::newRow("empty seconds row, south west")
             << "copy1" << Setup{"c1=1", "c2=1"} << "   S,    W";
         QTest::newRow("seconds row")
@@ -137,8 +136,6 @@ private slots:
             << apple << Setup{} << QStringList{"https://maps.apple.com/maps?daddr=,"};
         QTest::newRow("degree sign: nothing opens")
             << apple << Setup{"d7=45.5°", "d8=73.25"} << QStringList{};
-        QTest::newRow("blank: nothing opens")
-            << int(MapsApp::waze) << Setup{"d7=45.5", "d8=73 .25"} << QStringList{};
     }
     void openInMapsOpensTheUrlOfTheChosenApplication() {
         QFETCH(int, app);
