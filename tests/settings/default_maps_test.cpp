@@ -120,9 +120,17 @@ TEST(DefaultMapsPicker, PickingTheCurrentDefaultWritesItAgain) {
     EXPECT_EQ(run.checkedRows(), only(0));
 }
 
-TEST(DefaultMapsPicker, DeselectClearsThatRowsCheckmarkUntilTheNextRedraw) {
+// A row outside the list changes nothing; deselecting clears that row's checkmark until the next
+// redraw.
+TEST(DefaultMapsPicker, RowsOutsideTheListAndDeselecting) {
     MemorySettingsStore store;
     PickerRun run(store, Language::english);
+    run.picker.didSelectRow(kRows);
+    run.picker.didDeselectRow(kRows);
+    EXPECT_FALSE(store.raw("defaultMapsApp").has_value());
+    EXPECT_EQ(run.picker.cellForRow(kRows), TableCell{});
+    EXPECT_EQ(run.checkedRows(), only(0));
+
     run.picker.didSelectRow(1);
 
     run.picker.didDeselectRow(3); // a row without checkmark stays without
@@ -133,18 +141,6 @@ TEST(DefaultMapsPicker, DeselectClearsThatRowsCheckmarkUntilTheNextRedraw) {
 
     run.picker.reloadData();
     EXPECT_EQ(run.checkedRows(), only(1));
-}
-
-TEST(DefaultMapsPicker, RowOutsideTheListChangesNothing) {
-    MemorySettingsStore store;
-    PickerRun run(store, Language::english);
-
-    run.picker.didSelectRow(kRows);
-    run.picker.didDeselectRow(kRows);
-
-    EXPECT_FALSE(store.raw("defaultMapsApp").has_value());
-    EXPECT_EQ(run.picker.cellForRow(kRows), TableCell{});
-    EXPECT_EQ(run.checkedRows(), only(0));
 }
 
 // ---- A stored name from another language ------------------------------------------------

@@ -26,6 +26,7 @@ struct FreshRowsCase {
 
 class SettingsRowsOnFreshStore : public ::testing::TestWithParam<FreshRowsCase> {};
 
+// Three rows, the first with the maps name as detail; an index outside them shows an empty cell.
 TEST_P(SettingsRowsOnFreshStore, ShowThreeRowsWithTheDefaultMapsNameAsDetail) {
     const FreshRowsCase& c = GetParam();
     const auto translator = translatorFor(c.language);
@@ -43,6 +44,8 @@ TEST_P(SettingsRowsOnFreshStore, ShowThreeRowsWithTheDefaultMapsNameAsDetail) {
               (TableCell{c.titles[0], c.mapsDetail, CellAccessory::disclosureIndicator}));
     EXPECT_EQ(settings.cellForRow({0, 1}), (TableCell{c.titles[1], "", CellAccessory::none}));
     EXPECT_EQ(settings.cellForRow({0, 2}), (TableCell{c.titles[2], "", CellAccessory::none}));
+    for (const IndexPath outside : {IndexPath{0, 3}, IndexPath{1, 0}, IndexPath{7, 7}})
+        EXPECT_EQ(settings.cellForRow(outside), TableCell{});
     EXPECT_FALSE(store.raw("defaultMapsApp").has_value()) << "showing the screen writes nothing";
 }
 
@@ -117,15 +120,6 @@ const RowCase kRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Rows, SettingsRows, ::testing::ValuesIn(kRows),
                          [](const auto& param) { return std::string(param.param.name); });
-
-TEST(SettingsScreen, IndexOutsideTheListShowsAnEmptyCell) {
-    const testing::TableTranslator translator;
-    const MapsChoice choice{translator};
-    RecordingUrlOpener opener;
-    const SettingsViewController settings(translator, opener, choice, kWebPrivacyPage);
-    for (const IndexPath index : {IndexPath{0, 3}, IndexPath{1, 0}, IndexPath{7, 7}})
-        EXPECT_EQ(settings.cellForRow(index), TableCell{});
-}
 
 // ---- Where the privacy row leads -------------------------------------------------------------
 
