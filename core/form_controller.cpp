@@ -16,7 +16,9 @@ constexpr double kDegreesScale = 10000000;
 constexpr double kMinutesScale = 100000;
 constexpr double kSecondsScale = 1000;
 
-double roundTo(double value, double scale) { return roundHalfAway(value * scale) / scale; }
+double roundTo(double value, double scale) {
+    return roundHalfAway(value * scale) / scale;
+}
 
 NumberText withMark(NumberText text, std::string_view mark) {
     text.append(mark);
@@ -41,9 +43,13 @@ FormController::FormController(FormView& view, SettingsStore& settings,
 
 // ---- Editing ------------------------------------------------------------------------------
 
-void FormController::textFieldDidBeginEditing(FieldId field) { activeField_ = field; }
+void FormController::textFieldDidBeginEditing(FieldId field) {
+    activeField_ = field;
+}
 
-void FormController::textFieldDidEndEditing(FieldId field) { convertFromField(info(field).tag); }
+void FormController::textFieldDidEndEditing(FieldId field) {
+    convertFromField(info(field).tag);
+}
 
 FilterDecision FormController::shouldChangeCharacters(std::u16string_view current, Utf16Range range,
                                                       std::u16string_view replacement) const {
@@ -54,7 +60,9 @@ FilterDecision FormController::shouldChangeCharacters(std::u16string_view curren
 
 // ---- Conversion ---------------------------------------------------------------------------
 
-void FormController::readFieldValues() { unread_ = quorvane::readFieldValues(view_, values_); }
+void FormController::readFieldValues() {
+    unread_ = quorvane::readFieldValues(view_, values_);
+}
 
 DecimalMode FormController::decimalMode() const {
     return decimalModeOf(numberFormat_.decimalSeparator());
@@ -69,14 +77,22 @@ void FormController::convertFromField(int tag) {
     switch (f.kind) {
     case FieldKind::Degrees:
         if (f.notation == Notation::ddd_mm_sss)
-            convertWholeDegrees(h, h.D, h.E, h.M);
+            convertWholeDegrees(h.D, h.E, h.M);
         else
-            convertWholeDegrees(h, h.E, h.D, h.N);
+            convertWholeDegrees(h.E, h.D, h.N);
         break;
-    case FieldKind::Minutes: convertWholeMinutes(h); break;
-    case FieldKind::Seconds: convertSeconds(h); break;
-    case FieldKind::DecimalMinutes: convertDecimalMinutes(h); break;
-    case FieldKind::DecimalDegrees: convertDecimalDegrees(h, *field); break;
+    case FieldKind::Minutes:
+        convertWholeMinutes(h);
+        break;
+    case FieldKind::Seconds:
+        convertSeconds(h);
+        break;
+    case FieldKind::DecimalMinutes:
+        convertDecimalMinutes(h);
+        break;
+    case FieldKind::DecimalDegrees:
+        convertDecimalDegrees(h, *field);
+        break;
     }
 }
 
@@ -84,43 +100,36 @@ void FormController::chainTo(FieldId next) {
     if (!view_.text(next).empty()) convertFromField(info(next).tag);
 }
 
-// Whole degrees of either row: finish the text, copy it to the other row's degrees, hand over
-// to the next field of the row.
-void FormController::convertWholeDegrees(const HalfFields&, FieldId source, FieldId copy,
-                                         FieldId next) {
-    const std::string typed = view_.text(source);
+// Finishes the text of a whole-degrees or whole-minutes field and returns it: an empty field
+// becomes 0 with its mark; typed digits get the mark (045 stays 045°); a text that does not read
+// as a number shows the last good value, which is what the conversion uses.
+std::string FormController::finishWholeField(FieldId field) {
+    const std::string_view mark = kindInfo(field).unitMark;
+    const std::string typed = view_.text(field);
     std::string finished;
     if (typed.empty()) {
-        values_[source] = 0;
-        finished = withMark(intText(0), kDegreeMark).view();
-    } else if (unread_[indexOf(source)]) {
-        // A text that does not read as a number would otherwise stay on screen while the
-        // conversion uses the last good value; show that value instead.
-        finished = withMark(intText(truncToInteger(values_[source])), kDegreeMark).view();
+        values_[field] = 0;
+        finished = withMark(intText(0), mark).view();
+    } else if (unread_[indexOf(field)]) {
+        finished = withMark(intText(truncToInteger(values_[field])), mark).view();
     } else if (!holdsUnitMark(typed)) {
-        finished = typed + std::string(kDegreeMark); // the digits stay as typed: 045 -> 045°
+        finished = typed + std::string(mark);
     } else {
         finished = typed;
     }
-    if (finished != typed) view_.setText(source, finished);
-    view_.setText(copy, finished);
+    if (finished != typed) view_.setText(field, finished);
+    return finished;
+}
+
+// Whole degrees of either row: finish the text, copy it to the other row's degrees, hand over
+// to the next field of the row.
+void FormController::convertWholeDegrees(FieldId source, FieldId copy, FieldId next) {
+    view_.setText(copy, finishWholeField(source));
     chainTo(next);
 }
 
 void FormController::convertWholeMinutes(const HalfFields& h) {
-    const std::string typed = view_.text(h.M);
-    std::string finished;
-    if (typed.empty()) {
-        values_[h.M] = 0;
-        finished = withMark(intText(0), kMinutesMark).view();
-    } else if (unread_[indexOf(h.M)]) {
-        finished = withMark(intText(truncToInteger(values_[h.M])), kMinutesMark).view();
-    } else if (!holdsUnitMark(typed)) {
-        finished = typed + std::string(kMinutesMark);
-    } else {
-        finished = typed;
-    }
-    if (finished != typed) view_.setText(h.M, finished);
+    finishWholeField(h.M);
     chainTo(h.S);
 }
 
@@ -206,11 +215,13 @@ void FormController::splitDecimalDegrees(const HalfFields& h, double v, DecimalM
 // ---- Hemispheres and Clear ----------------------------------------------------------------
 
 void FormController::alignHalf(Half half, int index) {
-    for (const SelectorId c : selectorsOfHalf(half)) view_.setSelectedIndex(c, index);
+    for (const SelectorId c : selectorsOfHalf(half))
+        view_.setSelectedIndex(c, index);
 }
 
 void FormController::storeSelectors(const std::array<SelectorId, 4>& selectors) {
-    for (const SelectorId c : selectors) settings_.setInteger(info(c).name, view_.selectedIndex(c));
+    for (const SelectorId c : selectors)
+        settings_.setInteger(info(c).name, view_.selectedIndex(c));
 }
 
 void FormController::changeNS(SelectorId sender) {
@@ -226,7 +237,8 @@ void FormController::changeEW(SelectorId sender) {
 void FormController::setAllSelectors(int latitudeIndex, int longitudeIndex) {
     alignHalf(Half::latitude, latitudeIndex);
     alignHalf(Half::longitude, longitudeIndex);
-    for (const SelectorInfo& c : kSelectors) settings_.setInteger(c.name, view_.selectedIndex(c.id));
+    for (const SelectorInfo& c : kSelectors)
+        settings_.setInteger(c.name, view_.selectedIndex(c.id));
 }
 
 void FormController::restoreSelectors() {
@@ -239,7 +251,8 @@ void FormController::restoreSelectors() {
 }
 
 void FormController::clearButtonAction() {
-    for (const FieldInfo& f : kFields) view_.setText(f.id, "");
+    for (const FieldInfo& f : kFields)
+        view_.setText(f.id, "");
     view_.setAccuracyText("");
     // Without this, a value typed into the empty form would be combined with numbers the user
     // has just cleared away.

@@ -11,6 +11,7 @@
 #include "keystroke_filter.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace quorvane {
@@ -54,7 +55,8 @@ public:
     FormView& view() const { return view_; }
 
 private:
-    void convertWholeDegrees(const HalfFields& h, FieldId source, FieldId copy, FieldId next);
+    std::string finishWholeField(FieldId field);
+    void convertWholeDegrees(FieldId source, FieldId copy, FieldId next);
     void convertWholeMinutes(const HalfFields& h);
     void convertSeconds(const HalfFields& h);
     void convertDecimalMinutes(const HalfFields& h);
