@@ -1,0 +1,214 @@
+// The table of grid systems, the recognition of a reference's system, and the messages.
+#include "grid_internal.h"
+
+#include <cstdio>
+
+namespace quorvane::grid {
+
+namespace {
+
+using namespace detail;
+
+GridText writeDefaultPlusCode(double latitude, double longitude) noexcept {
+    return writePlusCode(latitude, longitude);
+}
+GridText writeDefaultMaidenhead(double latitude, double longitude) noexcept {
+    return writeMaidenhead(latitude, longitude);
+}
+
+// The longest text each reader takes: the longest reference with a few blanks (UTM also with
+// decimals of a metre).
+constexpr std::size_t kUtmMaxTyped = 32;
+constexpr std::size_t kMgrsMaxTyped = 24;
+constexpr std::size_t kPlusCodeMaxTyped = 16; // 15 digits and "+"
+constexpr std::size_t kMaidenheadMaxTyped = 8;
+
+constexpr std::array<GridSystemInfo, kGridSystemCount> kSystems{{
+    {GridSystem::utm, "utm", "UTM/UPS", writeUtm, readUtm, kUtmMaxTyped, "31U 448251 5411952"},
+    {GridSystem::mgrs, "mgrs", "MGRS", writeMgrs, readMgrs, kMgrsMaxTyped, "31U DQ 48250 11951"},
+    {GridSystem::pluscode, "pluscode", "Plus Code", writeDefaultPlusCode, readPlusCode,
+     kPlusCodeMaxTyped, "8FW4V75V+8Q"},
+    {GridSystem::maidenhead, "maidenhead", "Maidenhead", writeDefaultMaidenhead, readMaidenhead,
+     kMaidenheadMaxTyped, "JN18du"},
+}};
+
+// Messages: "{}" stands for the quoted piece.
+struct Message {
+    GridSystem system;
+    GridError error;
+    std::string_view text;
+};
+constexpr Message kMessages[] = {
+    {GridSystem::utm, GridError::empty,
+     "no UTM reference: write zone, band, easting and northing, e.g. 31U 448251 5411952"},
+    {GridSystem::utm, GridError::badLength,
+     "{} is incomplete: a UTM reference is zone, band, easting and northing, e.g. 31U 448251 "
+     "5411952"},
+    {GridSystem::utm, GridError::badZone, "{} is no UTM zone: zones go from 1 to 60"},
+    {GridSystem::utm, GridError::badBand,
+     "{} is no latitude band: bands go from C to X without I and O; near the poles, without a "
+     "zone, A, B, Y or Z"},
+    {GridSystem::utm, GridError::badNumber,
+     "{} is no easting or northing: write metres in digits, e.g. 448251"},
+    {GridSystem::utm, GridError::badCharacter,
+     "{} does not belong to a UTM reference: nothing follows the northing"},
+    {GridSystem::utm, GridError::outsideZone, "{} lies outside the zone and band it names"},
+    {GridSystem::mgrs, GridError::empty,
+     "no MGRS reference: write grid zone, 100 km square and digits, e.g. 31U DQ 48250 11951"},
+    {GridSystem::mgrs, GridError::badLength,
+     "{} has the wrong number of digits: as many for the easting as for the northing, at most "
+     "5 each, e.g. 31U DQ 48250 11951"},
+    {GridSystem::mgrs, GridError::badZone, "{} is no UTM zone: zones go from 1 to 60"},
+    {GridSystem::mgrs, GridError::badBand,
+     "{} is no latitude band: bands go from C to X without I and O; near the poles, without a "
+     "zone, A, B, Y or Z"},
+    {GridSystem::mgrs, GridError::missingSquare,
+     "{} lacks its 100 km square: write two letters after the grid zone, e.g. 31U DQ 48250 11951"},
+    {GridSystem::mgrs, GridError::badCharacter,
+     "{} cannot stand there: an MGRS reference is a zone number, a band letter, two square "
+     "letters (not I or O) and digits"},
+    {GridSystem::mgrs, GridError::outsideZone, "{} does not lie in that grid zone"},
+    {GridSystem::pluscode, GridError::empty, "no Plus Code: write a full code, e.g. 8FW4V75V+8Q"},
+    {GridSystem::pluscode, GridError::badCharacter,
+     "{} cannot stand there in a Plus Code: its digits are 23456789CFGHJMPQRVWX, the first at "
+     "most C and the second at most V"},
+    {GridSystem::pluscode, GridError::badSeparator,
+     "{} needs one \"+\" after its eighth digit, e.g. 8FW4V75V+8Q"},
+    {GridSystem::pluscode, GridError::badPadding,
+     "{} is padded wrongly: \"0\" pads an even number of digits up to the \"+\" and nothing "
+     "follows, e.g. 8FW40000+"},
+    {GridSystem::pluscode, GridError::badLength,
+     "{} has the wrong number of digits: 8 before the \"+\" (or 2, 4, 6 and padding), then none "
+     "or 2 to 7"},
+    {GridSystem::pluscode, GridError::shortCode,
+     "{} is a short Plus Code, which needs a reference place: a full code is needed, with all 8 "
+     "digits before the \"+\", e.g. 8FW4V75V+8Q"},
+    {GridSystem::maidenhead, GridError::empty,
+     "no locator: write 2, 4, 6 or 8 characters, e.g. JN18du"},
+    {GridSystem::maidenhead, GridError::badLength,
+     "{} has the wrong length: a locator has 2, 4, 6 or 8 characters, e.g. JN18du"},
+    {GridSystem::maidenhead, GridError::badCharacter,
+     "{} cannot stand there: a locator is two letters A to R, two digits, two letters A to X, "
+     "two digits"},
+};
+constexpr std::string_view kUnrecognised =
+    "{} is no grid reference: write UTM (31U 448251 5411952), MGRS (31U DQ 48250 11951), a Plus "
+    "Code (8FW4V75V+8Q) or a locator (JN18du)";
+
+// Quoted pieces are cut short and show control characters as escapes, so a message can go to a
+// terminal whatever was read.
+constexpr std::size_t kMaxQuoted = 40; // bytes
+
+std::string quoted(std::string_view piece) {
+    std::string out = "\"";
+    const bool cut = piece.size() > kMaxQuoted;
+    if (cut) piece = piece.substr(0, kMaxQuoted);
+    for (std::size_t i = 0; i < piece.size(); ++i) {
+        const auto c = static_cast<unsigned char>(piece[i]);
+        const bool c1 = c == 0xC2 && i + 1 < piece.size() &&
+                        static_cast<unsigned char>(piece[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(piece[i + 1]) <= 0x9F;
+        if (c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F) || c1) {
+            char escape[8];
+            const unsigned code = c1 ? static_cast<unsigned char>(piece[++i]) : c;
+            std::snprintf(escape, sizeof escape, "\\x%02X", code);
+            out += escape;
+        } else {
+            out += piece[i];
+        }
+    }
+    if (cut) out += "...";
+    return out + '"';
+}
+
+std::string filled(std::string_view pattern, std::string_view piece) {
+    const auto at = pattern.find("{}");
+    if (at == std::string_view::npos) return std::string(pattern);
+    return std::string(pattern.substr(0, at)) + quoted(piece) + std::string(pattern.substr(at + 2));
+}
+
+bool isUpsLetter(char c) {
+    const char u = upper(c);
+    return u == 'A' || u == 'B' || u == 'Y' || u == 'Z';
+}
+
+bool isLocatorField(char c) {
+    const char u = upper(c);
+    return u >= 'A' && u <= 'R';
+}
+
+// The shape after a grid zone (digits and a band letter, or a UPS letter): numbers are UTM,
+// letters MGRS.
+std::optional<GridSystem> afterGridZone(std::string_view t, std::size_t i) {
+    while (i < t.size() && isBlank(t[i]))
+        ++i;
+    if (i == t.size()) return std::nullopt;
+    if (isDigit(t[i])) return GridSystem::utm;
+    if (isLetter(t[i])) return GridSystem::mgrs;
+    return std::nullopt;
+}
+
+constexpr std::size_t kMinRecognisedLocator = 4; // "JN" alone reads too much into two letters
+
+} // namespace
+
+const std::array<GridSystemInfo, kGridSystemCount>& gridSystems() {
+    return kSystems;
+}
+
+const GridSystemInfo& info(GridSystem system) {
+    return kSystems[static_cast<std::size_t>(system)];
+}
+
+GridTexts writeAll(double latitude, double longitude) noexcept {
+    GridTexts texts;
+    for (std::size_t i = 0; i < kSystems.size(); ++i)
+        texts[i] = kSystems[i].write(latitude, longitude);
+    return texts;
+}
+
+std::optional<GridSystem> recogniseGridSystem(std::string_view text) noexcept {
+    const std::string_view t = trimmed(text);
+    if (t.empty()) return std::nullopt;
+    if (t.find('+') != std::string_view::npos) return GridSystem::pluscode;
+    std::size_t i = 0;
+    if (isDigit(t[0])) {
+        while (i < t.size() && isDigit(t[i]))
+            ++i;
+        while (i < t.size() && isBlank(t[i]))
+            ++i;
+        if (i == t.size() || !isLetter(t[i])) return std::nullopt;
+        return afterGridZone(t, i + 1);
+    }
+    if (!isLetter(t[0])) return std::nullopt;
+    while (i < t.size() && isLetter(t[i]))
+        ++i;
+    if (i == 2 && t.size() >= kMinRecognisedLocator && isDigit(t[i]) && isLocatorField(t[0]) &&
+        isLocatorField(t[1])) {
+        return GridSystem::maidenhead;
+    }
+    if (!isUpsLetter(t[0])) return std::nullopt;
+    if (i == 1) return afterGridZone(t, 1);
+    if (i == 3) return GridSystem::mgrs; // "ZAH" and digits
+    return std::nullopt;
+}
+
+GridReading readGridReference(std::string_view text) noexcept {
+    if (const auto system = recogniseGridSystem(text)) return info(*system).read(text);
+    return failure(GridSystem::utm, GridError::unrecognised, trimmed(text));
+}
+
+std::string describeError(const GridReading& reading) {
+    if (reading.ok()) return {};
+    for (const Message& m : kMessages) {
+        if (m.system == reading.system && m.error == reading.error)
+            return filled(m.text, reading.piece);
+    }
+    return filled(kUnrecognised, reading.piece);
+}
+
+std::string_view describeError(const GridText& text) {
+    return text.ok() ? std::string_view{} : "no reference: the position is out of range";
+}
+
+} // namespace quorvane::grid
