@@ -38,6 +38,9 @@ public:
                                           std::u16string_view replacement) const;
     // Runs before the form records the field being edited (the location flow stops there).
     void addBeginEditingObserver(std::function<void()> observer);
+    // Runs after each change of the form's position: an edit's conversion, a hemisphere toggle,
+    // Clear (the grid references follow there).
+    void addConversionObserver(std::function<void()> observer);
 
     // ---- Navigation ----
     void previousButtonAction();
@@ -45,9 +48,9 @@ public:
     void doneButtonAction(); // also the tap on the background
 
     // ---- Actions ----
-    void changeNS(SelectorId sender) { form_.changeNS(sender); }
-    void changeEW(SelectorId sender) { form_.changeEW(sender); }
-    void clearButtonAction() { form_.clearButtonAction(); }
+    void changeNS(SelectorId sender);
+    void changeEW(SelectorId sender);
+    void clearButtonAction();
     void copyNotation(Notation notation);
     void openMaps();
     void share();
@@ -63,11 +66,13 @@ public:
 
 private:
     std::optional<FieldId> fieldBeingEdited() const;
+    void notifyConversion() const;
 
     MainScreenPlatform platform_;
     MapsChoice& mapsChoice_;
     FormController form_;
     std::vector<std::function<void()>> beginEditingObservers_;
+    std::vector<std::function<void()>> conversionObservers_;
     HemisphereMarkers markers_;
 };
 
