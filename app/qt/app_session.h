@@ -8,14 +8,17 @@
 
 #include "actions/maps_choice.h"
 #include "app/qt/gui_options.h"
+#include "core/grid/grid_choice.h"
+#include "screens/main/grid_card.h"
 #include "screens/main/main_view_controller.h"
+#include "screens/main/qt/grid_card_screen.h"
 #include "screens/main/qt/location_bridge.h"
 #include "screens/main/qt/main_screen.h"
 #include "screens/main/qt/qt_copy_confirmation.h"
 #include "screens/main/qt/qt_form_view.h"
 #include "screens/main/qt/qt_services.h"
-#include "screens/main/qt/qt_share_sheet.h"
 #include "screens/main/qt/qt_settings_store.h"
+#include "screens/main/qt/qt_share_sheet.h"
 #include "screens/settings/qt/settings_screen.h"
 
 #include <QQmlApplicationEngine>
@@ -56,6 +59,8 @@ public:
     MapsChoice& mapsChoice() { return mapsChoice_; }
     LocationBridge& location() { return location_; }
     SettingsScreen& settingsScreen() { return settingsScreen_; }
+    GridCard& gridCard() { return gridCard_; }
+    grid::GridChoice& gridChoice() { return gridChoice_; }
 
     // Shows a page of the window without animation: the settings screen, or the default-maps
     // picker over it (for screenshots and tests). Call after load(); false when the window
@@ -78,6 +83,10 @@ private:
     QtShareSheet shareSheet_{screen_, ShareServices{clipboard_, urlOpener_, translator_}};
     MapsChoice mapsChoice_;
     MainViewController controller_;
+    // The grid card follows the form's conversions; the settings change which rows it shows.
+    grid::GridChoice gridChoice_;
+    GridCardScreen gridScreen_{screen_};
+    GridCard gridCard_;
     // Shares mapsChoice_ with controller_: a pick takes effect at once for Open in Maps and Share.
     SettingsScreen settingsScreen_;
     LocationBridge location_;

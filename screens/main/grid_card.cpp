@@ -51,6 +51,19 @@ std::optional<FormPosition> formPosition(const FormView& view) {
     return FormPosition{*latitude, *longitude};
 }
 
+std::vector<ControlName> gridAccessibleNames(const Translator& translator) {
+    std::vector<ControlName> names;
+    for (const grid::GridSystemInfo& system : grid::gridSystems()) {
+        const std::array<std::string, 1> title{translator.translate(system.title)};
+        const std::string name(system.name);
+        names.push_back(
+            {name, fillPlaceholders(translator.translate(kGridFieldNamePattern), title)});
+        names.push_back(
+            {"copy_" + name, fillPlaceholders(translator.translate(kGridCopyNamePattern), title)});
+    }
+    return names;
+}
+
 GridCard::GridCard(const GridCardPlatform& platform, FormController& form, grid::GridChoice& choice)
     : platform_(platform), form_(form), choice_(choice) {}
 

@@ -10,6 +10,7 @@
 // gets back the last text the card wrote.
 #pragma once
 
+#include "accessible_names.h"
 #include "actions/action_platform.h"
 #include "core/form_controller.h"
 #include "core/grid/grid_choice.h"
@@ -71,6 +72,14 @@ std::optional<FormPosition> formPosition(const FormView& view);
 
 // Translation key of the reason shown for a position beyond 90° or 180°.
 inline constexpr std::string_view kOutOfRangeReasonKey = "Out of range";
+
+// Translation keys of the spoken names: "%1 grid reference" for a field, "Copy %1" for its
+// button, %1 the system's title ("UTM/UPS", ...), itself a key.
+inline constexpr std::string_view kGridFieldNamePattern = "%1 grid reference";
+inline constexpr std::string_view kGridCopyNamePattern = "Copy %1";
+
+// The spoken names of the card's fields and Copy buttons ("copy_utm", ...).
+std::vector<ControlName> gridAccessibleNames(const Translator& translator);
 
 struct GridCardPlatform {
     GridCardView& view;

@@ -227,6 +227,10 @@ Item {
                     }
                 }
 
+                GridReferencesCard {
+                    width: form.width
+                }
+
                 ActionsCard {
                     width: form.width
                     wide: page.wide
