@@ -227,13 +227,13 @@ Item {
                     }
                 }
 
-                GridReferencesCard {
-                    width: form.width
-                }
-
                 ActionsCard {
                     width: form.width
                     wide: page.wide
+                }
+
+                GridReferencesCard {
+                    width: form.width
                 }
             }
         }
