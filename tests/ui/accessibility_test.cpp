@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QtTest>
 #include <map>
+#include <string_view>
 #include <utility>
 
 using namespace quorvane::uitest;
@@ -63,18 +64,18 @@ private slots:
         screen.tap("d1");
         QTRY_VERIFY(screen.shown("doneButton"));
         auto editing = namedControls(screen);
-        QCOMPARE(editing[QAccessible::EditableText], 14);
+        QCOMPARE(editing[QAccessible::EditableText], 18); // and the four grid references
         QCOMPARE(editing[QAccessible::ComboBox], 8);
         QCOMPARE(editing[QAccessible::RadioButton], 16);
-        // Settings, share, four copies, location, maps, clear; Done and Next (the first field
-        // has no Previous).
-        QCOMPARE(editing[QAccessible::Button], 11);
+        // Settings, share, four copies, location, maps, clear, four grid copies; Done and Next
+        // (the first field has no Previous).
+        QCOMPARE(editing[QAccessible::Button], 15);
 
         screen.tap("shareButton");
         QTRY_VERIFY(screen.shown("shareSheet"));
         screen.settle();
-        // The nine of the form, five entries of the sheet and its Cancel.
-        QCOMPARE(namedControls(screen)[QAccessible::Button], 15);
+        // The thirteen of the form, five entries of the sheet and its Cancel.
+        QCOMPARE(namedControls(screen)[QAccessible::Button], 19);
     }
 
     // The settings page and the maps picker: each row says its title, the back control what
@@ -83,9 +84,9 @@ private slots:
         ScreenDriver screen(*settings_);
         QVERIFY(screen.loaded());
         screen.tap("settingsButton");
-        const std::pair<const char*, int> pages[] = {{"settingsPage", 3}, {"defaultMapsPage", 4}};
+        const std::pair<const char*, int> pages[] = {{"settingsPage", 4}, {"defaultMapsPage", 4}};
         for (const auto& [page, rows] : pages) {
-            if (rows == 4) screen.tap("defaultMapsAppRow");
+            if (std::string_view(page) == "defaultMapsPage") screen.tap("defaultMapsAppRow");
             QVERIFY(screen.showsPage(page));
             screen.settle();
             auto named = namedControls(screen);
@@ -105,7 +106,9 @@ private slots:
                                    "copy3=Copy decimal degrees",
                                    "shareButton=Share",
                                    "getcurrentlocationButton=Current Location",
-                                   "clearButton=Clear"};
+                                   "clearButton=Clear",
+                                   "mgrs=MGRS grid reference",
+                                   "copy_pluscode=Copy Plus Code"};
         for (const QString& pair : expected) {
             QAccessibleInterface* face =
                 QAccessible::queryAccessibleInterface(screen.item(pair.section(u'=', 0, 0)));
