@@ -56,6 +56,7 @@ public:
 
 private:
     std::string finishWholeField(FieldId field);
+    void writeWholeDegrees(FieldId field, double degrees);
     void convertWholeDegrees(FieldId source, FieldId copy, FieldId next);
     void convertWholeMinutes(const HalfFields& h);
     void convertSeconds(const HalfFields& h);
