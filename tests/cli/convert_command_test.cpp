@@ -8,9 +8,12 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
+#include <poll.h>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <tuple>
+#include <unistd.h>
 #include <vector>
 
 namespace quorvane {
@@ -245,6 +248,55 @@ TEST(ConvertStream, ManyLinesStayAlignedWhateverTheNumberOfWorkers) {
         EXPECT_EQ(contents(out.get()), expected) << workers;
         EXPECT_EQ(contents(err.get()), messages) << workers;
     }
+}
+
+// A reader that stops reading: nothing more is read or converted after the first failed write.
+TEST(ConvertStream, StopsAtTheFirstFailedWrite) {
+    std::string input;
+    for (int i = 0; i < 200000; ++i)
+        input += "1.5, 2.5\n";
+    File in = tempFile(input), err = tempFile();
+    File full(std::fopen("/dev/full", "w"), &std::fclose);
+    ASSERT_TRUE(full);
+    const char* args[] = {"-"};
+    EXPECT_EQ(runConvertCommand(1, args, in.get(), full.get(), err.get()), 1);
+    EXPECT_EQ(contents(err.get()), "quorvane convert: cannot write the output\n");
+    EXPECT_LT(::lseek(::fileno(in.get()), 0, SEEK_CUR), static_cast<off_t>(input.size() / 4));
+}
+
+// A program that writes one line and waits for its answer gets it; it does not wait for more
+// input or its end.
+TEST(ConvertStream, AnswersEachLineWhileTheInputWaits) {
+    int toConverter[2], fromConverter[2];
+    ASSERT_EQ(::pipe(toConverter), 0);
+    ASSERT_EQ(::pipe(fromConverter), 0);
+    std::FILE* in = ::fdopen(toConverter[0], "r");
+    std::FILE* out = ::fdopen(fromConverter[1], "w");
+    File err = tempFile();
+    std::thread converter([&] {
+        convertPositionStream(in, out, err.get(), DecimalMode::point, 2);
+        std::fclose(out);
+    });
+    // The next output line, or "" when none comes within a generous time.
+    const auto answer = [&] {
+        std::string line;
+        for (char c = 0; c != '\n';) {
+            pollfd ready{fromConverter[0], POLLIN, 0};
+            if (::poll(&ready, 1, 10000) != 1 || ::read(fromConverter[0], &c, 1) != 1) return line;
+            line += c;
+        }
+        return line;
+    };
+    EXPECT_EQ(::write(toConverter[1], "45.5, 73.25\n", 12), 12);
+    EXPECT_EQ(answer(), kLine1);
+    EXPECT_EQ(::write(toConverter[1], "-10, 20\nbad\n", 12), 12);
+    EXPECT_EQ(answer(), kLine3);
+    EXPECT_EQ(answer(), "\n");
+    ::close(toConverter[1]);
+    converter.join();
+    std::fclose(in);
+    ::close(fromConverter[0]);
+    EXPECT_NE(contents(err.get()).find("line 3: cannot read \"bad\""), std::string::npos);
 }
 
 } // namespace
