@@ -2,6 +2,7 @@
 
 #include "actions/output_texts.h"
 #include "convert_stream.h"
+#include "core/message_text.h"
 #include "position_entry.h"
 
 #include <algorithm>
@@ -22,9 +23,6 @@ constexpr int kExitUsage = 2;
 
 constexpr std::string_view kProgram = "quorvane convert: ";
 constexpr std::string_view kUsageHint = "Try \"quorvane convert --help\".\n";
-
-// Messages quote at most this much of a bad input.
-constexpr std::size_t kMaxQuotedLength = 200;
 
 constexpr std::string_view kHelp =
     R"(Usage: quorvane convert [OPTIONS] POSITION
@@ -254,7 +252,7 @@ ParsedArguments parseArguments(int argc, const char* const* argv) {
                     return {std::nullopt, "--decimal-comma and --decimal-point exclude each other"};
                 o.decimalMode = mode;
             } else {
-                return {std::nullopt, "unknown option \"" + std::string(word) + "\""};
+                return {std::nullopt, "unknown option " + quotedForMessage(word)};
             }
             continue;
         }
@@ -290,40 +288,6 @@ DecimalMode decimalModeFor(const ConvertOptions& o) {
 
 void write(std::FILE* f, std::string_view s) {
     std::fwrite(s.data(), 1, s.size(), f);
-}
-
-// Control characters written visibly, so a message stays on one line whatever it quotes.
-std::string escapeControls(std::string_view text) {
-    constexpr std::string_view kHex = "0123456789abcdef";
-    constexpr unsigned char kFirstPrintable = 0x20;
-    constexpr unsigned char kDelete = 0x7f;
-    std::string out;
-    out.reserve(text.size());
-    for (const char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c == '\t') {
-            out += "\\t";
-        } else if (c < kFirstPrintable || c == kDelete) {
-            out += "\\x";
-            out += kHex[c >> 4];
-            out += kHex[c & 0xF];
-        } else {
-            out += ch;
-        }
-    }
-    return out;
-}
-
-// The input as it is quoted in a message: escaped, and a long one shortened (never inside a
-// UTF-8 character).
-std::string quotable(std::string_view text) {
-    constexpr unsigned char kContinuationMask = 0xC0;
-    constexpr unsigned char kContinuation = 0x80;
-    if (text.size() <= kMaxQuotedLength) return escapeControls(text);
-    std::size_t end = kMaxQuotedLength;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & kContinuationMask) == kContinuation)
-        --end;
-    return escapeControls(text.substr(0, end)) + "...";
 }
 
 void reportUnread(std::FILE* err, std::string_view text, const PositionReading& r) {
@@ -379,8 +343,8 @@ std::string unreadPositionMessage(std::string_view text, const PositionReading& 
                                   std::optional<std::size_t> line) {
     std::string message(kProgram);
     if (line) message += "line " + std::to_string(*line) + ": ";
-    message +=
-        "cannot read \"" + quotable(text) + "\": " + escapeControls(describeError(reading)) + "\n";
+    // The description quotes its pieces of the text the same way.
+    message += "cannot read " + quotedForMessage(text) + ": " + describeError(reading) + "\n";
     return message;
 }
 

@@ -27,7 +27,8 @@ int runConvertCommand(int argc, const char* const* argv, std::FILE* in, std::FIL
 
 // The message for a position that cannot be read, ending in "\n":
 //   quorvane convert: [line N: ]cannot read "TEXT": WHAT COULD NOT BE READ
-// The quoted text is shortened when long; control characters are shown escaped (\x01).
+// Every quoted piece is shortened when long and shows control characters escaped (\x01), see
+// core/message_text.h.
 std::string unreadPositionMessage(std::string_view text, const PositionReading& reading,
                                   std::optional<std::size_t> line);
 // The message for a line of the stream that is too long to be a position.

@@ -149,14 +149,24 @@ TEST(ConvertCommand, TheFirstSetLocaleVariableChoosesTheSeparator) {
 }
 
 TEST(ConvertCommand, QuotesWhatItCannotReadNamesTheProblemAndExitsWithTwo) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"91, 10", "latitude \"91\" is out of range: latitude goes from 0 to 90 degrees"},
-        {"   ", "no position given"},
-        {"45\x01, 10", "unexpected character \"\\x01\" in the latitude"},
+    // Quoted pieces are cut to 80 bytes and show every control character escaped: C0, C1
+    // (U+0080 .. U+009F) and bytes that are no part of a UTF-8 character.
+    const std::string huge = "1" + std::string(120000, '0');
+    const std::string cut = "1" + std::string(79, '0') + "...";
+    const std::string tiny = "0." + std::string(400, '0') + "1";
+    const std::string tinyCut = "0." + std::string(78, '0') + "...";
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {"91, 10", "91, 10", "latitude \"91\" is out of range: latitude goes from 0 to 90 degrees"},
+        {"   ", "   ", "no position given"},
+        {"45\x01, 10", "45\\x01, 10", "unexpected character \"\\x01\" in the latitude"},
+        {"45\xC2\x9B, 10", "45\\u009b, 10", "unexpected character \"\\u009b\" in the latitude"},
+        {"45\x9B\x1B[2J, 10", "45\\x9b\\x1b[2J, 10", "unexpected character \"\\x9b\" in the latitude"},
+        {huge + ", 1", cut, "latitude \"" + cut + "\" is out of range: latitude goes from 0 to 90 degrees"},
+        {"1e-400, 1", "1e-400, 1", "\"1e-400\" in the latitude is not a number"},
+        {tiny + ", 1", tinyCut, "\"" + tinyCut + "\" in the latitude is not a number"},
     };
-    for (const auto& [position, problem] : cases) {
+    for (const auto& [position, quoted, problem] : cases) {
         const CommandRun r = convert({"--decimal-point", position});
-        const std::string quoted = position == "45\x01, 10" ? "45\\x01, 10" : position;
         EXPECT_EQ(r.out + std::to_string(r.status), "2");
         EXPECT_EQ(r.err, "quorvane convert: cannot read \"" + quoted + "\": " + problem + "\n");
     }
