@@ -66,6 +66,14 @@ Options:
                    for the fields d1 .. d8 in form order, then 8 lines cN<TAB>INDEX for the
                    hemisphere selectors c1 .. c8 (0 North or East, 1 South or West).
                    Not with "-".
+  --edit FIELD=TEXT
+                   after POSITION is entered, edit FIELD (d1 .. d8, m1 .. m4, s1, s2) as a
+                   user would: tap it, select its whole text, type TEXT character by
+                   character through the keyboard's filter (characters it refuses are left
+                   out, as on the screen) and tap Done, which converts the form from it.
+                   FIELD= erases the field. Repeatable: the edits are made in order, and
+                   what is printed is the form after the last. Not with "-".
+  --edit FIELD     only enter FIELD and leave it again (the form converts from it)
   --decimal-comma  the form writes "," as its decimal separator
   --decimal-point  the form writes "." as its decimal separator
                    Without either, the user's locale decides: the first of LC_ALL,
@@ -83,6 +91,7 @@ Examples:
   quorvane convert "45° 30' 15\" N, 73° 20' 30\" W"
   quorvane convert -45.5041667, 73.3416667
   quorvane convert --fields --decimal-comma "48.8583701, 2.2944813"
+  quorvane convert --fields --edit d5=45.9999999 --edit m3 "0, 0"
   quorvane convert - < positions.txt > converted.tsv
 )";
 
@@ -173,6 +182,11 @@ void ConversionForm::enter(const PositionReading& position) {
     enterPosition(controller_, view_, position);
 }
 
+void ConversionForm::edit(const FieldEdit& edit) {
+    editField(controller_, view_, edit.field,
+              edit.typed ? std::optional<std::string_view>(*edit.typed) : std::nullopt);
+}
+
 void ConversionForm::appendCopyLines(std::string& out, char separator) const {
     // The texts of each notation are gathered as notationTexts does, but straight from the
     // in-memory view into one reused set of strings, which the stream does once per line.
@@ -216,8 +230,20 @@ struct ConvertOptions {
     OutputKind output = OutputKind::copyLines;
     std::optional<DecimalMode> decimalMode;
     std::string position;
+    std::vector<FieldEdit> edits; // made in order after the position is entered
     bool help = false;
 };
+
+constexpr std::string_view kEditOption = "--edit";
+
+// "FIELD=TEXT" or "FIELD" of --edit; nothing when FIELD names no field.
+std::optional<FieldEdit> parseEdit(std::string_view value) {
+    const std::size_t equals = value.find('=');
+    const auto field = fieldFromName(value.substr(0, equals));
+    if (!field) return std::nullopt;
+    if (equals == std::string_view::npos) return FieldEdit{*field, std::nullopt};
+    return FieldEdit{*field, std::string(value.substr(equals + 1))};
+}
 
 struct ParsedArguments {
     std::optional<ConvertOptions> options;
@@ -243,6 +269,17 @@ ParsedArguments parseArguments(int argc, const char* const* argv) {
                 optionsEnded = true;
             } else if (word == "--help" || word == "-h") {
                 o.help = true;
+            } else if (word == kEditOption || word.starts_with("--edit=")) {
+                const bool joined = word != kEditOption;
+                if (!joined && i + 1 == argc)
+                    return {std::nullopt, "--edit needs FIELD=TEXT or FIELD"};
+                const std::string_view value =
+                    joined ? word.substr(kEditOption.size() + 1) : (argv[++i] ? argv[i] : "");
+                const std::optional<FieldEdit> edit = parseEdit(value);
+                if (!edit)
+                    return {std::nullopt, "--edit " + quotedForMessage(value) +
+                                              " names no field (d1 .. d8, m1 .. m4, s1, s2)"};
+                o.edits.push_back(*edit);
             } else if (word == "--fields") {
                 o.output = OutputKind::fields;
             } else if (word == "--decimal-comma" || word == "--decimal-point") {
@@ -270,6 +307,8 @@ ParsedArguments parseArguments(int argc, const char* const* argv) {
         return {std::nullopt, "give either a POSITION or \"-\", not both"};
     if (o.source == InputSource::standardInput && o.output == OutputKind::fields)
         return {std::nullopt, "--fields shows one form: give a POSITION, not \"-\""};
+    if (o.source == InputSource::standardInput && !o.edits.empty())
+        return {std::nullopt, "--edit works on one form: give a POSITION, not \"-\""};
     if (o.source == InputSource::argument && !sawPosition)
         return {std::nullopt, "no POSITION given"};
     return {o, {}};
@@ -313,6 +352,8 @@ int convertOne(const ConvertOptions& o, std::FILE* out, std::FILE* err) {
     }
     ConversionForm form(decimalModeFor(o));
     form.enter(reading);
+    for (const FieldEdit& edit : o.edits)
+        form.edit(edit);
     std::string text;
     if (o.output == OutputKind::fields) {
         form.appendFields(text);

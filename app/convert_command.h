@@ -47,6 +47,12 @@ DecimalMode decimalModeOfLocaleName(std::string_view name);
 DecimalMode decimalModeOfLocale(std::string_view lcAll, std::string_view lcNumeric,
                                 std::string_view lang);
 
+// One --edit: the field, and the text typed into it (none: the field is only entered and left).
+struct FieldEdit {
+    FieldId field = FieldId::d1;
+    std::optional<std::string> typed;
+};
+
 // A form on which positions are entered one after the other, each on an empty form. It is made
 // once and reused, so a stream of positions builds no controller per line.
 class ConversionForm {
@@ -57,6 +63,8 @@ public:
 
     // Empties the form (texts, stored values, selectors) and enters the position.
     void enter(const PositionReading& position);
+    // Edits one field as a user does (see editField in position_entry.h).
+    void edit(const FieldEdit& edit);
 
     // The four copy lines in notation order, joined by `separator` (no separator at the end).
     void appendCopyLines(std::string& out, char separator) const;

@@ -22,7 +22,7 @@ void printHelp() {
                "  convert -      the same for every line of the standard input, one output\n"
                "                 line each with the four notations separated by tabs\n"
                "                 (see `quorvane convert --help` for the accepted texts,\n"
-               "                 --fields, --decimal-comma and --decimal-point)\n"
+               "                 --fields, --edit, --decimal-comma and --decimal-point)\n"
                "\n"
                "Options:\n"
                "  -h, --help     show this text\n"

@@ -115,6 +115,29 @@ TEST(ConvertCommand, FieldsShowWhatTheFormShows) {
     }
 }
 
+// Edits replay what a user does on the form: tap, select all, type through the filter, Done.
+TEST(ConvertCommand, EditsAreMadeInOrderAfterThePositionIsEntered) {
+    // clang-format off
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--decimal-point", "--edit", "d5=45.9999999", "--edit", "m3", "0, 0"},
+         "45° 59' 59.999\" 0° 0' 0.0\" 45° 59.99999' 0° 0.0' 45.9999997° 0.0° 45.9999997 0.0 0 0 0 0 0 0 0 0"},
+        // Refused characters are left out: a letter, a second separator.
+        {{"--decimal-comma", "--edit", "d1=4a5", "--edit=s1=12.3,4", "0, 0"},
+         "45° 0' 12,34\" 0° 0' 0,0\" 45° 0,20567' 0° 0,0' 45,0034278° 0,0° 45,0034278 0,0 0 0 0 0 0 0 0 0"},
+        // FIELD= erases the field, which then ends empty.
+        {{"--decimal-point", "--edit", "m1=", "45 30 15 N, 0 0 0 E"},
+         "45° 0' 15.0\" 0° 0' 0.0\" 45° 0.25' 0° 0.0' 45.0041667° 0.0° 45.0041667 0.0 0 0 0 0 0 0 0 0"},
+    };
+    // clang-format on
+    for (const auto& [args, texts] : cases) {
+        std::vector<std::string> withFields{"--fields"};
+        withFields.insert(withFields.end(), args.begin(), args.end());
+        const CommandRun r = convert(withFields);
+        EXPECT_EQ(r.out + r.err + std::to_string(r.status), fieldsOutput(texts) + "0")
+            << args[2];
+    }
+}
+
 TEST(ConvertCommand, WithoutAnOptionTheLocaleChoosesTheFormsSeparator) {
     const char* saved = std::getenv("LC_ALL");
     const std::string restore = saved ? saved : "";
@@ -183,6 +206,9 @@ TEST(ConvertCommand, MisuseIsExplainedWithAPointerToTheHelp) {
         {{"-", "45, 10"}, "give either a POSITION or \"-\", not both"},
         {{"-", "-"}, "\"-\" given twice"},
         {{"--fields", "-"}, "--fields shows one form: give a POSITION, not \"-\""},
+        {{"--edit", "d1", "-"}, "--edit works on one form: give a POSITION, not \"-\""},
+        {{"--edit", "x1=5", "0, 0"}, "--edit \"x1=5\" names no field (d1 .. d8, m1 .. m4, s1, s2)"},
+        {{"0, 0", "--edit"}, "--edit needs FIELD=TEXT or FIELD"},
     };
     for (const auto& [args, problem] : cases) {
         const CommandRun r = convert(args);
@@ -191,7 +217,7 @@ TEST(ConvertCommand, MisuseIsExplainedWithAPointerToTheHelp) {
     }
     const CommandRun help = convert({"--help"});
     EXPECT_EQ(help.out + std::to_string(help.status), std::string(convertHelpText()) + "0");
-    for (const char* word : {"Usage: quorvane convert", "--fields", "--decimal-comma",
+    for (const char* word : {"Usage: quorvane convert", "--fields", "--edit FIELD=TEXT", "--decimal-comma",
                              "--decimal-point", "LC_NUMERIC", "60' 1\"", "Exit status"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
 }
