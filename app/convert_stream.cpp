@@ -47,7 +47,8 @@ struct Block {
 // is read through the C library and never waits.
 class ChunkedInput {
 public:
-    explicit ChunkedInput(std::FILE* in) : in_(in), fd_(descriptorOf(in)), chunk_(kChunkSize) {}
+    ChunkedInput(std::FILE* in, std::size_t chunkSize)
+        : in_(in), fd_(descriptorOf(in)), chunk_(chunkSize) {}
 
     // Appends the next line and "\n" to `out`. An overlong line is appended empty and flagged.
     // False at the end of the input.
@@ -146,10 +147,11 @@ struct Fill {
     FillEnd end = FillEnd::blockFull;
 };
 
-// Fills a block with the next lines, up to about kChunkSize bytes. When the input has no more
+// Fills a block with the next lines, up to about `blockBytes` bytes. When the input has no more
 // bytes ready and something is waiting to be answered (lines of this block, or `answersPending`),
 // it stops there, so those answers go out before the input is waited for.
-Fill fillBlock(ChunkedInput& input, Block& block, std::size_t firstLine, bool answersPending) {
+Fill fillBlock(ChunkedInput& input, Block& block, std::size_t blockBytes, std::size_t firstLine,
+               bool answersPending) {
     block.input.clear();
     block.overlong.clear();
     block.output.clear();
@@ -159,7 +161,7 @@ Fill fillBlock(ChunkedInput& input, Block& block, std::size_t firstLine, bool an
     block.firstLine = firstLine;
     Fill fill;
     bool overlong = false;
-    while (block.input.size() < kChunkSize) {
+    while (block.input.size() < blockBytes) {
         if ((fill.lines > 0 || answersPending) && input.wouldWait()) {
             fill.end = FillEnd::inputWaits;
             return fill;
@@ -282,7 +284,8 @@ std::vector<std::thread> startWorkers(std::size_t count, WorkQueue& queue, Decim
 } // namespace
 
 StreamOutcome convertPositionStream(std::FILE* in, std::FILE* out, std::FILE* err, DecimalMode mode,
-                                    std::size_t workers) {
+                                    std::size_t workers, std::size_t blockBytes) {
+    if (blockBytes == 0) blockBytes = kChunkSize;
     WorkQueue queue;
     std::vector<std::thread> threads = startWorkers(workerCount(workers), queue, mode);
     // Without any worker thread, this thread converts each block itself.
@@ -297,7 +300,7 @@ StreamOutcome convertPositionStream(std::FILE* in, std::FILE* out, std::FILE* er
         free.push_back(b.get());
     }
 
-    ChunkedInput input(in);
+    ChunkedInput input(in, blockBytes);
     std::deque<Block*> inOrder; // submitted, oldest first
     std::size_t nextLine = 1;
     bool inputLeft = true;
@@ -317,7 +320,7 @@ StreamOutcome convertPositionStream(std::FILE* in, std::FILE* out, std::FILE* er
         bool inputWaits = false;
         while (inputLeft && !free.empty() && !inputWaits) {
             Block* block = free.back();
-            const Fill fill = fillBlock(input, *block, nextLine, !inOrder.empty());
+            const Fill fill = fillBlock(input, *block, blockBytes, nextLine, !inOrder.empty());
             inputLeft = fill.end != FillEnd::inputEnded;
             inputWaits = fill.end == FillEnd::inputWaits;
             if (fill.lines == 0) break;

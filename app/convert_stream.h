@@ -29,7 +29,9 @@ enum class StreamOutcome : unsigned char {
 // Converts every line of `in` and writes one line to `out` for each: the four copy lines
 // separated by tabs, or nothing for a line that cannot be read (its message goes to `err`,
 // with its line number). workers: how many converting threads; 0 picks one per core.
+// blockBytes: about how much input makes a block (and one read); 0 picks 64 KiB. Tests and the
+// fuzzer use tiny blocks, so that a small input crosses many blocks and reads.
 StreamOutcome convertPositionStream(std::FILE* in, std::FILE* out, std::FILE* err, DecimalMode mode,
-                                    std::size_t workers = 0);
+                                    std::size_t workers = 0, std::size_t blockBytes = 0);
 
 } // namespace quorvane
