@@ -88,7 +88,8 @@ public:
 #ifdef QUORVANE_STREAM_POLLS
         if (fd_ < 0) return false;
         pollfd request{fd_, POLLIN, 0};
-        return ::poll(&request, 1, 0) == 0;
+        // A failed poll counts as waiting: answering early costs only a flush.
+        return ::poll(&request, 1, 0) <= 0;
 #else
         return false;
 #endif
