@@ -37,8 +37,14 @@ void typeInto(MainViewController& controller, FormView& view, FieldId field, std
 
 // The bytes of the UTF-8 character that starts `text` (one for a byte that starts none).
 std::size_t characterLength(std::string_view text) {
+    constexpr unsigned char kFourByteLead = 0xF0;
+    constexpr unsigned char kThreeByteLead = 0xE0;
+    constexpr unsigned char kTwoByteLead = 0xC0;
     const auto lead = static_cast<unsigned char>(text.front());
-    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    const std::size_t length = lead >= kFourByteLead    ? 4
+                               : lead >= kThreeByteLead ? 3
+                               : lead >= kTwoByteLead   ? 2
+                                                        : 1;
     return std::min(length, text.size());
 }
 
