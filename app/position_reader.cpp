@@ -1,5 +1,6 @@
 #include "position_reader.h"
 
+#include "core/message_text.h"
 #include "core/number_text.h"
 
 #include <algorithm>
@@ -312,17 +313,15 @@ NumberValue valueOf(std::string_view text) {
 }
 
 // A value read from a number, or the failure to read it. A value too large for a double is out
-// of range like any other large value; one too small to be told from zero is no number.
+// of range like any other large value; one too small to be told from zero (1e-400, or 0.000...1
+// written out) is no number.
 Failure readValue(const NumberPiece& n, ErrorPart part, double& value) {
     const NumberValue v = valueOf(n.text);
     if (v.error == ParseError::none) {
         value = v.value;
         return {};
     }
-    const bool tooSmall =
-        n.text.find("e-") != std::string_view::npos || n.text.find("E-") != std::string_view::npos;
-    if (v.error == ParseError::outOfRange && !tooSmall)
-        return {PositionError::outOfRange, part, n.text};
+    if (v.error == ParseError::outOfRange) return {PositionError::outOfRange, part, n.text};
     return {PositionError::badNumber, part, n.text};
 }
 
@@ -478,10 +477,7 @@ const PartInfo& partInfo(ErrorPart p) {
 }
 
 std::string quoted(std::string_view s) {
-    std::string out = "\"";
-    out += s;
-    out += '"';
-    return out;
+    return quotedForMessage(s);
 }
 
 std::string halfName(ErrorPart p) {
