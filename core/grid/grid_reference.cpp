@@ -188,8 +188,15 @@ std::optional<GridSystem> recogniseGridSystem(std::string_view text) noexcept {
         return GridSystem::maidenhead;
     }
     if (!isUpsLetter(t[0])) return std::nullopt;
-    if (i == 1) return afterGridZone(t, 1);
-    if (i == 3) return GridSystem::mgrs; // "ZAH" and digits
+    // Near the poles: "Z 2000000 2000000" is UTM/UPS; "ZAH 00000 00000" MGRS only with digits
+    // after the square, so that a word such as "bad" is taken for no reference.
+    std::size_t letters = 0;
+    std::size_t j = 0;
+    for (; j < t.size() && (isLetter(t[j]) || isBlank(t[j])); ++j)
+        if (isLetter(t[j])) ++letters;
+    const bool digitFollows = j < t.size() && isDigit(t[j]);
+    if (letters == 1 && i == 1) return afterGridZone(t, 1);
+    if (letters == 3 && digitFollows) return GridSystem::mgrs;
     return std::nullopt;
 }
 

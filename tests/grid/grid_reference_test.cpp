@@ -212,6 +212,8 @@ TEST(GridRead, RecognisesTheSystemByShape) {
         {"45° 30' N", std::nullopt},
         {"NO", std::nullopt},
         {"", std::nullopt},
+        {"bad", std::nullopt}, // a word, though BAD is a UPS square
+        {"BAD 12", GridSystem::mgrs},
     };
     for (const auto& [text, system] : cases)
         EXPECT_EQ(recogniseGridSystem(text), system) << text;
