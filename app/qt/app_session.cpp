@@ -125,11 +125,21 @@ bool AppSession::openPosition(std::string_view text) {
         positionText = std::move(*geo.position);
     }
     const PositionReading reading = readPosition(positionText);
-    if (!reading.ok()) {
+    if (reading.ok()) {
+        enterPosition(controller_, view_, reading);
+    } else if (const auto system = grid::recogniseGridSystem(positionText)) {
+        // A grid reference goes into its field on the grid card, as if typed there.
+        const grid::GridReading gridReading = grid::info(*system).read(positionText);
+        if (!gridReading.ok()) {
+            showNotice(unreadableMessage(text, grid::describeError(gridReading)), 0);
+            return false;
+        }
+        gridScreen_.setText(*system, positionText);
+        gridCard_.editingEnded(*system);
+    } else {
         showNotice(unreadableMessage(text, describeError(reading)), 0);
         return false;
     }
-    enterPosition(controller_, view_, reading);
     // The form is shown from its top, wherever the entry left the focus.
     if (QQuickItem* scrollView = screen_.outlet(QStringLiteral("scrollView")))
         scrollView->setProperty("contentY", 0);

@@ -1,7 +1,6 @@
 // The table of grid systems, the recognition of a reference's system, and the messages.
+#include "core/message_text.h"
 #include "grid_internal.h"
-
-#include <cstdio>
 
 namespace quorvane::grid {
 
@@ -95,36 +94,11 @@ constexpr std::string_view kUnrecognised =
     "{} is no grid reference: write UTM (31U 448251 5411952), MGRS (31U DQ 48250 11951), a Plus "
     "Code (8FW4V75V+8Q) or a locator (JN18du)";
 
-// Quoted pieces are cut short and show control characters as escapes, so a message can go to a
-// terminal whatever was read.
-constexpr std::size_t kMaxQuoted = 40; // bytes
-
-std::string quoted(std::string_view piece) {
-    std::string out = "\"";
-    const bool cut = piece.size() > kMaxQuoted;
-    if (cut) piece = piece.substr(0, kMaxQuoted);
-    for (std::size_t i = 0; i < piece.size(); ++i) {
-        const auto c = static_cast<unsigned char>(piece[i]);
-        const bool c1 = c == 0xC2 && i + 1 < piece.size() &&
-                        static_cast<unsigned char>(piece[i + 1]) >= 0x80 &&
-                        static_cast<unsigned char>(piece[i + 1]) <= 0x9F;
-        if (c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F) || c1) {
-            char escape[8];
-            const unsigned code = c1 ? static_cast<unsigned char>(piece[++i]) : c;
-            std::snprintf(escape, sizeof escape, "\\x%02X", code);
-            out += escape;
-        } else {
-            out += piece[i];
-        }
-    }
-    if (cut) out += "...";
-    return out + '"';
-}
-
 std::string filled(std::string_view pattern, std::string_view piece) {
     const auto at = pattern.find("{}");
     if (at == std::string_view::npos) return std::string(pattern);
-    return std::string(pattern.substr(0, at)) + quoted(piece) + std::string(pattern.substr(at + 2));
+    return std::string(pattern.substr(0, at)) + quotedForMessage(piece) +
+           std::string(pattern.substr(at + 2));
 }
 
 bool isUpsLetter(char c) {
