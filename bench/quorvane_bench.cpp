@@ -9,6 +9,8 @@
 #include "core/keystroke_filter.h"
 #include "core/memory_platform.h"
 #include "core/number_text.h"
+#include "screens/main/grid_card.h"
+#include "screens/main/main_view_controller.h"
 
 #include <array>
 #include <benchmark/benchmark.h>
@@ -138,16 +140,43 @@ void BM_GridReferences_Read(benchmark::State& state) {
 }
 BENCHMARK(BM_GridReferences_Read)->DenseRange(0, 3);
 
-// The whole chain of an edit: d7 ended, the form converted, and the four references written.
+// The screen's chain of an edit: d7 ended on the main screen's controller, the form converted,
+// and the grid card (listening to the conversions) writing its four references.
+struct GridScreen {
+    struct Nowhere final : Clipboard, UrlOpener, CopyConfirmation, ShareSheet {
+        void setText(std::string_view) override {}
+        void openUrl(std::string_view) override {}
+        void showCopied(std::string_view, std::string_view) override {}
+        void share(std::string_view, std::string_view) override {}
+    };
+    GridScreen() {
+        view.setDelegate(&controller);
+        controller.addConversionObserver([this] { card.refresh(); });
+    }
+    EnglishTranslator translator;
+    Nowhere nowhere;
+    MemoryFormView view{nullptr};
+    MemorySettingsStore settings;
+    FixedNumberFormat format{DecimalMode::point};
+    MapsChoice mapsChoice{translator};
+    MainViewController controller{
+        MainScreenPlatform{view, settings, format, translator, nowhere, nowhere, nowhere, nowhere},
+        mapsChoice};
+    MemoryGridCardView cardView;
+    grid::GridChoice choice;
+    GridCard card{GridCardPlatform{cardView, translator, nowhere, nowhere}, controller.form(),
+                  choice};
+};
+
 void BM_ConvertFromField_WithGridReferences(benchmark::State& state) {
-    Form form;
-    const int tag = info(FieldId::d7).tag;
+    GridScreen screen;
+    screen.view.setText(FieldId::d8, "2.2944813");
     AllocationCounter allocations(state);
     for (auto _ : state) {
-        form.view.setText(FieldId::d7, "48.8583701");
-        form.controller.convertFromField(tag);
-        const grid::GridTexts texts = grid::writeAll(48.8583701, 2.2944813);
-        benchmark::DoNotOptimize(texts.data());
+        screen.view.beginEditing(FieldId::d7);
+        screen.view.setText(FieldId::d7, "48.8583701");
+        screen.view.endEditing(FieldId::d7);
+        benchmark::DoNotOptimize(screen.card.written(grid::GridSystem::utm).data());
     }
 }
 BENCHMARK(BM_ConvertFromField_WithGridReferences);
