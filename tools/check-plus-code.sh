@@ -18,6 +18,7 @@ trap 'rm -rf "$work"' EXIT
 
 (cd "$work" && npm install --silent --no-audit --no-fund open-location-code@1.0.3 > /dev/null)
 g++ -std=c++20 -O2 -I"$root" "$here/plus_code_probe.cpp" "$build/core/grid/libquorvane_grid.a" \
+  "$build/core/libquorvane_core.a" \
   -lGeographicLib -o "$work/probe"
 
 cd "$work"
