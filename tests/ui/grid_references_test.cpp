@@ -29,6 +29,7 @@ private slots:
         ScreenDriver screen(*settings_, kTall);
         QVERIFY(screen.loaded());
         screen.typeInto("mgrs", "31udq4825011951");
+        QTRY_VERIFY(screen.shown("doneButton")); // the bar of a field being edited
         screen.key(Qt::Key_Tab);
         QCOMPARE(screen.mismatches({"d1=48\u00b0", "m1=51'", "d2=2\u00b0", "m2=17'",
                                     "d7=48.8583692", "d8=2.29448", "mgrs=31U DQ 48250 11951",

@@ -14,7 +14,7 @@ Item {
     signal settingsRequested()
 
     readonly property bool wide: width >= 720
-    readonly property bool editing: MainScreen.editingField !== ""
+    readonly property bool editing: MainScreen.editingField !== "" || GridCardScreen.editing
     readonly property real keyboardHeight: Qt.inputMethod.visible
                                            ? Qt.inputMethod.keyboardRectangle.height : 0
     // Room kept free below the edited field: the keyboard, the navigation bar and 10 more.

@@ -99,6 +99,7 @@ QStringList GridCardScreen::attach() {
         connections_.push_back(
             connect(item, &QQuickItem::activeFocusChanged, this, [this, system](bool hasFocus) {
                 if (!hasFocus && card_) card_->editingEnded(system);
+                emit editingChanged();
             }));
     }
     for (const ControlName& control : names)
@@ -123,6 +124,12 @@ void GridCardScreen::copy(const QString& system) {
 void GridCardScreen::done() {
     for (const auto& item : fields_)
         if (item && item->hasActiveFocus()) item->setFocus(false, Qt::OtherFocusReason);
+}
+
+bool GridCardScreen::editing() const {
+    return std::any_of(fields_.begin(), fields_.end(), [](const QPointer<QQuickItem>& item) {
+        return item && item->hasActiveFocus();
+    });
 }
 
 QQuickItem* GridCardScreen::field(grid::GridSystem system) const {

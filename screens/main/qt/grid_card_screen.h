@@ -31,6 +31,9 @@ class GridCardScreen final : public QObject, public GridCardView {
     QML_ELEMENT
     QML_SINGLETON
 
+    // Whether a reference field is being edited (the page then shows its Done bar).
+    Q_PROPERTY(bool editing READ editing NOTIFY editingChanged)
+
 public:
     // The screen shows the card's messages and knows the page; it must outlive this bridge.
     explicit GridCardScreen(MainScreen& screen);
@@ -52,12 +55,17 @@ public:
     // Return in a field, and MainScreen's Done: the reference field being edited is left.
     Q_INVOKABLE void done();
 
+    bool editing() const;
+
     // ---- GridCardView ----
     std::string text(grid::GridSystem system) const override;
     void setText(grid::GridSystem system, std::string_view text) override;
     void setReason(grid::GridSystem system, std::string_view reason) override;
     void setShown(grid::GridSystem system, bool shown) override;
     void showMessage(std::string_view message) override;
+
+signals:
+    void editingChanged();
 
 private:
     QQuickItem* field(grid::GridSystem system) const;
