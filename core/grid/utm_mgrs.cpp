@@ -34,6 +34,7 @@ constexpr double kBandTolerance = 1e-4; // degrees
 constexpr int kMgrsMetrePrecision = 5;  // GeographicLib's precision: 5 digits each, 1 m
 constexpr int kMaxMgrsDigits = 2 * kMgrsMetrePrecision;
 constexpr std::size_t kMgrsCompactCapacity = 32;
+constexpr std::size_t kSquareLetterCount = 2; // the 100 km square
 
 // Coordinate limits of the readers, in metres: GeographicLib's own (100 km beyond the MGRS
 // limits), so what it refuses is named before it is asked.
@@ -241,17 +242,21 @@ GridText writeMgrs(double latitude, double longitude) noexcept {
     }
     // "31UDQ4825011951" is written "31U DQ 48250 11951"; GeographicLib's leading zero of the
     // zones 1 to 9 is left out, as in the UTM reference.
+    // The pieces from the end: five northing digits, five easting digits, the square's two
+    // letters; the grid zone before them (zone digits, if any, and the band or UPS letter).
     const std::string_view s = mgrs;
-    const std::size_t zoneEnd = s.size() - (3 + kMaxMgrsDigits);
-    const std::size_t zoneStart = zoneEnd > 1 && s[0] == '0' ? 1 : 0;
+    const std::string_view northing = s.substr(s.size() - kMgrsMetrePrecision);
+    const std::string_view easting = s.substr(s.size() - kMaxMgrsDigits, kMgrsMetrePrecision);
+    const std::string_view square =
+        s.substr(s.size() - kMaxMgrsDigits - kSquareLetterCount, kSquareLetterCount);
+    std::string_view gridZone = s.substr(0, s.size() - kMaxMgrsDigits - kSquareLetterCount);
+    if (gridZone.size() == kMaxZoneDigits + 1 && gridZone.front() == '0') gridZone.remove_prefix(1);
     TextBuilder out;
-    out.put(s.substr(zoneStart, zoneEnd + 1 - zoneStart));
-    out.put(' ');
-    out.put(s.substr(zoneEnd + 1, 2));
-    out.put(' ');
-    out.put(s.substr(zoneEnd + 3, kMgrsMetrePrecision));
-    out.put(' ');
-    out.put(s.substr(zoneEnd + 3 + kMgrsMetrePrecision));
+    for (const std::string_view piece : {gridZone, square, easting}) {
+        out.put(piece);
+        out.put(' ');
+    }
+    out.put(northing);
     return out.done();
 }
 
@@ -295,7 +300,7 @@ GridReading readMgrs(std::string_view text) noexcept {
     }
     const std::size_t squareStart = ++i;
     if (i == k.size) return failMgrs(GridError::missingSquare, t);
-    for (; i < squareStart + 2; ++i) {
+    for (; i < squareStart + kSquareLetterCount; ++i) {
         if (i == k.size) return failMgrs(GridError::missingSquare, t);
         if (!isLetter(t[k.at[i]]) || kSquareLetters.find(k.chars[i]) == std::string_view::npos) {
             return failMgrs(GridError::badCharacter, bad(i));
