@@ -21,8 +21,8 @@ void GridChoice::restore(const SettingsStore& store) {
     }
 }
 
-void GridChoice::setShown(GridSystem system, bool shown, SettingsStore& store) {
-    shown_.set(static_cast<std::size_t>(system), shown);
+void GridChoice::setVisibility(GridSystem system, Visibility visibility, SettingsStore& store) {
+    shown_.set(static_cast<std::size_t>(system), visibility == Visibility::shown);
     store.setString(kGridReferencesKey, storedText());
 }
 

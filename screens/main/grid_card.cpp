@@ -119,7 +119,7 @@ void GridCard::fillForm(const grid::GridReading& reading) {
 
 void GridCard::applyChoice() {
     for (const grid::GridSystemInfo& system : grid::gridSystems())
-        platform_.view.setShown(system.id, choice_.isShown(system.id));
+        platform_.view.setVisibility(system.id, choice_.visibility(system.id));
 }
 
 void GridCard::copy(GridSystem system) {

@@ -32,7 +32,7 @@ public:
     // Why a field is empty, shown in its place ("" when it is not).
     virtual void setReason(grid::GridSystem system, std::string_view reason) = 0;
     // Whether the system's row shows; the card hides when no row does.
-    virtual void setShown(grid::GridSystem system, bool shown) = 0;
+    virtual void setVisibility(grid::GridSystem system, grid::Visibility visibility) = 0;
     // A reference that could not be read: what the reader says.
     virtual void showMessage(std::string_view message) = 0;
 };
@@ -47,18 +47,20 @@ public:
     void setReason(grid::GridSystem system, std::string_view reason) override {
         reasons_[at(system)] = reason;
     }
-    void setShown(grid::GridSystem system, bool shown) override { shown_[at(system)] = shown; }
+    void setVisibility(grid::GridSystem system, grid::Visibility visibility) override {
+        visibility_[at(system)] = visibility;
+    }
     void showMessage(std::string_view message) override { message_ = message; }
 
     const std::string& reason(grid::GridSystem system) const { return reasons_[at(system)]; }
-    bool shown(grid::GridSystem system) const { return shown_[at(system)]; }
+    grid::Visibility visibility(grid::GridSystem system) const { return visibility_[at(system)]; }
     const std::string& message() const { return message_; }
 
 private:
     static std::size_t at(grid::GridSystem system) { return static_cast<std::size_t>(system); }
     std::array<std::string, grid::kGridSystemCount> texts_;
     std::array<std::string, grid::kGridSystemCount> reasons_;
-    std::array<bool, grid::kGridSystemCount> shown_{true, true, true, true};
+    std::array<grid::Visibility, grid::kGridSystemCount> visibility_{};
     std::string message_;
 };
 

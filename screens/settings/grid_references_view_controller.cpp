@@ -20,7 +20,9 @@ TableCell GridReferencesViewController::cellForRow(std::size_t row) const {
 void GridReferencesViewController::didSelectRow(std::size_t row) {
     if (row >= titles_.size()) return;
     const grid::GridSystem system = grid::gridSystems()[row].id;
-    choice_.setShown(system, !choice_.isShown(system), store_);
+    const grid::Visibility toggled =
+        choice_.isShown(system) ? grid::Visibility::hidden : grid::Visibility::shown;
+    choice_.setVisibility(system, toggled, store_);
     if (choiceChanged_) choiceChanged_();
 }
 

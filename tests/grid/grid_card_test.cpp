@@ -139,9 +139,9 @@ TEST(GridCard, TheChoiceIsStoredAndShown) {
     s.choice.restore(s.settings);
     s.card.applyChoice();
     for (const auto& system : grid::gridSystems())
-        EXPECT_TRUE(s.cardView.shown(system.id));
-    s.choice.setShown(GridSystem::mgrs, false, s.settings);
-    s.choice.setShown(GridSystem::maidenhead, false, s.settings);
+        EXPECT_EQ(s.cardView.visibility(system.id), grid::Visibility::shown);
+    s.choice.setVisibility(GridSystem::mgrs, grid::Visibility::hidden, s.settings);
+    s.choice.setVisibility(GridSystem::maidenhead, grid::Visibility::hidden, s.settings);
     EXPECT_EQ(s.settings.stringForKey(grid::kGridReferencesKey), "utm,pluscode");
 
     grid::GridChoice restarted;

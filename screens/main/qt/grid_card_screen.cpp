@@ -151,10 +151,11 @@ void GridCardScreen::setReason(grid::GridSystem system, std::string_view reason)
                           qtText(reason.empty() ? grid::info(system).example : reason));
 }
 
-void GridCardScreen::setShown(grid::GridSystem system, bool shown) {
-    shown_[at(system)] = shown;
-    if (QQuickItem* row = rows_[at(system)]) row->setVisible(shown);
-    const bool any = std::any_of(shown_.begin(), shown_.end(), [](bool s) { return s; });
+void GridCardScreen::setVisibility(grid::GridSystem system, grid::Visibility visibility) {
+    visibility_[at(system)] = visibility;
+    if (QQuickItem* row = rows_[at(system)]) row->setVisible(visibility == grid::Visibility::shown);
+    const bool any = std::any_of(visibility_.begin(), visibility_.end(),
+                                 [](grid::Visibility v) { return v == grid::Visibility::shown; });
     if (cardItem_) cardItem_->setVisible(any);
 }
 

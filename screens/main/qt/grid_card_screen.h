@@ -61,7 +61,7 @@ public:
     std::string text(grid::GridSystem system) const override;
     void setText(grid::GridSystem system, std::string_view text) override;
     void setReason(grid::GridSystem system, std::string_view reason) override;
-    void setShown(grid::GridSystem system, bool shown) override;
+    void setVisibility(grid::GridSystem system, grid::Visibility visibility) override;
     void showMessage(std::string_view message) override;
 
 signals:
@@ -76,7 +76,7 @@ private:
     KeystrokeGate* gate_ = nullptr; // child of this
     std::array<QPointer<QQuickItem>, grid::kGridSystemCount> fields_{};
     std::array<QPointer<QQuickItem>, grid::kGridSystemCount> rows_{};
-    std::array<bool, grid::kGridSystemCount> shown_{true, true, true, true};
+    std::array<grid::Visibility, grid::kGridSystemCount> visibility_{};
     QPointer<QQuickItem> cardItem_;
     std::vector<QMetaObject::Connection> connections_;
 };
