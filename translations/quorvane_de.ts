@@ -218,6 +218,14 @@
         <extracomment>Name of a copy button: %1 the notation it copies</extracomment>
         <translation>%1 kopieren</translation>
     </message>
+    <message>
+        <source>Latitude %1° is out of range (0° to %2°).</source>
+        <translation>Breite %1° liegt außerhalb des Bereichs (0° bis %2°).</translation>
+    </message>
+    <message>
+        <source>Longitude %1° is out of range (0° to %2°).</source>
+        <translation>Länge %1° liegt außerhalb des Bereichs (0° bis %2°).</translation>
+    </message>
 </context>
 <context>
     <name>NavigationBar</name>

@@ -218,6 +218,14 @@
         <extracomment>Name of a copy button: %1 the notation it copies</extracomment>
         <translation>Copier en %1</translation>
     </message>
+    <message>
+        <source>Latitude %1° is out of range (0° to %2°).</source>
+        <translation>La latitude %1° est hors limites (de 0° à %2°).</translation>
+    </message>
+    <message>
+        <source>Longitude %1° is out of range (0° to %2°).</source>
+        <translation>La longitude %1° est hors limites (de 0° à %2°).</translation>
+    </message>
 </context>
 <context>
     <name>NavigationBar</name>

@@ -12,6 +12,9 @@ TextInput {
     property alias placeholderText: placeholder.text
     // What a screen reader says for the field; MainScreen sets it from the form's tables.
     property string accessibleName
+    // Why the field's half lies out of range; MainScreen sets it, "" when it is in range.
+    property string rangeWarning
+    readonly property bool outOfRange: rangeWarning !== ""
 
     width: weight * parent.unit
     height: Theme.fieldHeight
@@ -28,14 +31,17 @@ TextInput {
 
     Accessible.role: Accessible.EditableText
     Accessible.name: accessibleName
+    Accessible.description: rangeWarning
 
     Rectangle {
+        objectName: field.objectName + "_frame"
         z: -1
         anchors.fill: parent
         radius: Theme.controlRadius
-        color: Theme.fieldBackground
-        border.width: 1
-        border.color: field.activeFocus ? Theme.accent : Theme.fieldBorder
+        color: field.outOfRange ? Theme.destructiveTint : Theme.fieldBackground
+        border.width: field.outOfRange ? 2 : 1
+        border.color: field.activeFocus ? Theme.accent
+                                        : field.outOfRange ? Theme.destructive : Theme.fieldBorder
     }
 
     Text {
