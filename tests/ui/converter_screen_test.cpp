@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QSignalSpy>
+#include <QWindow>
 #include <QtTest>
 
 using namespace quorvane::uitest;
@@ -189,6 +190,33 @@ private slots:
         QCOMPARE(events,
                  (QStringList{"begin d5", "d5 ends: 45.5041667/", "begin d6",
                               "d6 ends: 45.5041667/2.5", "begin d8", "d8 ends: 45.5041667/2.5"}));
+    }
+
+    // Switching to another window and back neither ends nor begins the edit: no conversion
+    // runs, and nothing stops a current-location request.
+    void windowActivationLeavesTheEditAlone() {
+        QStringList events;
+        ScreenDriver screen(*settings_);
+        QVERIFY(screen.loaded());
+        auto& bridge = screen.session().screen();
+        connect(&bridge, &quorvane::qt::MainScreen::fieldEditingEnded, this,
+                [&](const QString& f) { events << "end " + f; });
+        connect(&bridge, &quorvane::qt::MainScreen::fieldEditingBegan, this,
+                [&](const QString& f) { events << "begin " + f; });
+        screen.typeInto("d1", "45");
+        QWindow other;
+        other.resize(100, 100);
+        other.show();
+        other.requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(!screen.window().isActive());
+        screen.window().requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(&screen.window()));
+        QCOMPARE(events, QStringList{"begin d1"});
+        QCOMPARE(screen.editingField(), QStringLiteral("d1"));
+        QCOMPARE(screen.text("d1"), QStringLiteral("45"));
+        screen.type("6");
+        QCOMPARE(screen.text("d1"), QStringLiteral("456")); // the keys still go to the field
     }
 
     // In a short window the form scrolls so that the field being edited stays above the
