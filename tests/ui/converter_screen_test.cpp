@@ -192,6 +192,30 @@ private slots:
                               "d6 ends: 45.5041667/2.5", "begin d8", "d8 ends: 45.5041667/2.5"}));
     }
 
+    // In a desktop window taller than the form, a click on the empty area below the cards or on
+    // the title bar ends the edit like a tap beside the fields.
+    void aClickBesideTheFormEndsTheEdit() {
+        ScreenDriver screen(*settings_, quorvane::WindowSize{1024, 768});
+        QVERIFY(screen.loaded());
+        screen.typeInto("d1", "45");
+        screen.settle();
+        const QQuickItem* bar = screen.item("navigationBar");
+        const QQuickItem* actions = screen.item("clearButton");
+        const qreal belowCards = bar->mapToScene({0, 0}).y() - 10;
+        QVERIFY(belowCards > actions->mapToScene({0, actions->height()}).y() + 20);
+        QTest::mouseClick(&screen.window(), Qt::LeftButton, {},
+                          QPoint(screen.window().width() / 2, int(belowCards)));
+        QCOMPARE(screen.editingField(), QString());
+        QCOMPARE(screen.text("d1"), QStringLiteral("45\u00b0"));
+
+        screen.typeInto("m1", "30");
+        screen.settle();
+        QTest::mouseClick(&screen.window(), Qt::LeftButton, {},
+                          QPoint(screen.window().width() / 2, 20)); // the title
+        QCOMPARE(screen.editingField(), QString());
+        QCOMPARE(screen.text("m1"), QStringLiteral("30'"));
+    }
+
     // Switching to another window and back neither ends nor begins the edit: no conversion
     // runs, and nothing stops a current-location request.
     void windowActivationLeavesTheEditAlone() {

@@ -57,6 +57,11 @@ Item {
             color: Theme.separator
         }
 
+        // A tap on the bar beside its buttons ends editing, as one beside the fields does.
+        TapHandler {
+            onTapped: MainScreen.doneButtonAction()
+        }
+
         TapButton {
             id: settingsButton
             objectName: "settingsButton"
@@ -123,6 +128,9 @@ Item {
         Item {
             id: content
             width: scrollView.width
+            // At least the height of the view, so that the area below the cards of a tall window
+            // is background too; the view scrolls over the form's own height only.
+            height: Math.max(implicitHeight, scrollView.height)
             implicitHeight: form.implicitHeight + 2 * Theme.margin
 
             // A tap on the background ends editing.
