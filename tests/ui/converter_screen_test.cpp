@@ -216,6 +216,40 @@ private slots:
         QCOMPARE(screen.text("m1"), QStringLiteral("30'"));
     }
 
+    // From 320 pixels wide, every converted text fits its field and every card title shows
+    // whole; a text wider than its field shows its start unless it is being edited.
+    void aNarrowPhoneShowsWholeTextsAndTitles() {
+        ScreenDriver screen(*settings_, quorvane::WindowSize{320, 700});
+        QVERIFY(screen.loaded());
+        QVERIFY(screen.session().openPosition("48.8583701, 179.2944813"));
+        screen.settle();
+        for (const quorvane::FieldInfo& f : quorvane::kFields) {
+            const QQuickItem* field = screen.item(qtName(f.name));
+            const qreal room = field->width() - field->property("leftPadding").toReal() -
+                               field->property("rightPadding").toReal();
+            QVERIFY2(field->property("contentWidth").toReal() <= room, f.name.data());
+        }
+        for (const quorvane::NotationInfo& n : quorvane::kNotations)
+            QVERIFY2(!screen.item("title_" + qtName(n.name))->property("truncated").toBool(),
+                     n.name.data());
+
+        screen.set({"d5=12.345678900000003000000000000000000\u00b0"});
+        QQuickItem* d5 = screen.item("d5");
+        // Whether the text's first character is in view.
+        const auto showsStart = [&] {
+            QRectF first;
+            QMetaObject::invokeMethod(d5, "positionToRectangle", Q_RETURN_ARG(QRectF, first),
+                                      Q_ARG(int, 0));
+            return first.x() > -0.5; // the text scrolled by as much as the x is negative
+        };
+        QVERIFY(showsStart());
+        screen.tap("d5");
+        screen.key(Qt::Key_End);
+        QVERIFY(!showsStart()); // while editing, the cursor stays in view
+        screen.tap("doneButton");
+        QVERIFY(showsStart());
+    }
+
     // Switching to another window and back neither ends nor begins the edit: no conversion
     // runs, and nothing stops a current-location request.
     void windowActivationLeavesTheEditAlone() {

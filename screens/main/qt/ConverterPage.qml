@@ -14,6 +14,10 @@ Item {
     signal settingsRequested()
 
     readonly property bool wide: width >= 720
+    // A phone narrower than the usual (320 to 359 pixels): slimmer margins leave the fields room
+    // for their longest texts.
+    readonly property bool narrow: width < 360
+    readonly property int pageMargin: narrow ? 10 : Theme.margin
     readonly property bool editing: MainScreen.editingField !== ""
     readonly property real keyboardHeight: Qt.inputMethod.visible
                                            ? Qt.inputMethod.keyboardRectangle.height : 0
@@ -131,7 +135,7 @@ Item {
             // At least the height of the view, so that the area below the cards of a tall window
             // is background too; the view scrolls over the form's own height only.
             height: Math.max(implicitHeight, scrollView.height)
-            implicitHeight: form.implicitHeight + 2 * Theme.margin
+            implicitHeight: form.implicitHeight + 2 * page.pageMargin
 
             // A tap on the background ends editing.
             TapHandler {
@@ -141,9 +145,9 @@ Item {
             Column {
                 id: form
                 readonly property real maxWidth: 980
-                width: Math.min(parent.width - 2 * Theme.margin, maxWidth)
+                width: Math.min(parent.width - 2 * page.pageMargin, maxWidth)
                 anchors.horizontalCenter: parent.horizontalCenter
-                y: Theme.margin
+                y: page.pageMargin
                 spacing: 12
 
                 // Made when there is first something to say.
@@ -164,20 +168,21 @@ Item {
                         width: notations.cellWidth
                         notation: "ddd_mm_sss"
                         title: qsTr("Degrees, minutes, seconds")
+                        compact: page.narrow
                         copyButtonName: "copy1"
                         latitude.totalWeight: 10
                         latitude.selector.objectName: "c1"
                         latitude.fields: [
                             CoordinateField { objectName: "d1"; placeholderText: "ddd\u00b0"; weight: 3 },
-                            CoordinateField { objectName: "m1"; placeholderText: "mm'"; weight: 3 },
-                            CoordinateField { objectName: "s1"; placeholderText: "ss.sss\""; weight: 4 }
+                            CoordinateField { objectName: "m1"; placeholderText: "mm'"; weight: 2.5 },
+                            CoordinateField { objectName: "s1"; placeholderText: "ss.sss\""; weight: 4.5 }
                         ]
                         longitude.totalWeight: 10
                         longitude.selector.objectName: "c2"
                         longitude.fields: [
                             CoordinateField { objectName: "d2"; placeholderText: "ddd\u00b0"; weight: 3 },
-                            CoordinateField { objectName: "m2"; placeholderText: "mm'"; weight: 3 },
-                            CoordinateField { objectName: "s2"; placeholderText: "ss.sss\""; weight: 4 }
+                            CoordinateField { objectName: "m2"; placeholderText: "mm'"; weight: 2.5 },
+                            CoordinateField { objectName: "s2"; placeholderText: "ss.sss\""; weight: 4.5 }
                         ]
                     }
 
@@ -185,6 +190,7 @@ Item {
                         width: notations.cellWidth
                         notation: "ddd_mmmmm"
                         title: qsTr("Degrees, decimal minutes")
+                        compact: page.narrow
                         copyButtonName: "copy2"
                         latitude.totalWeight: 10
                         latitude.selector.objectName: "c3"
@@ -204,6 +210,7 @@ Item {
                         width: notations.cellWidth
                         notation: "dddddddd1"
                         title: qsTr("Decimal degrees")
+                        compact: page.narrow
                         copyButtonName: "copy3"
                         latitude.totalWeight: 1
                         latitude.selector.objectName: "c5"
@@ -221,6 +228,7 @@ Item {
                         width: notations.cellWidth
                         notation: "dddddddd2"
                         title: qsTr("Signed decimal degrees")
+                        compact: page.narrow
                         copyButtonName: "copy4"
                         latitude.totalWeight: 1
                         latitude.selector.objectName: "c7"

@@ -18,8 +18,11 @@ TextInput {
 
     width: weight * parent.unit
     height: Theme.fieldHeight
-    leftPadding: 6
-    rightPadding: 4
+    leftPadding: parent.compact ? 4 : 6
+    rightPadding: parent.compact ? 2 : 4
+    // Only while editing does the text scroll to the cursor; otherwise a text wider than the
+    // field shows its start, where its degrees are.
+    autoScroll: activeFocus
     verticalAlignment: TextInput.AlignVCenter
     clip: true
     activeFocusOnTab: true
