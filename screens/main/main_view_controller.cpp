@@ -2,6 +2,8 @@
 
 #include "position_range.h"
 
+#include <algorithm>
+
 namespace quorvane {
 
 MainViewController::MainViewController(const MainScreenPlatform& platform, MapsChoice& mapsChoice)
@@ -62,6 +64,24 @@ std::optional<OutputOutcome> MainViewController::refusalAfterEditing() {
         refusal.message += outOfRangeMessage(o, platform_.translator);
     }
     return refusal;
+}
+
+namespace {
+
+// The digits a field of each kind holds, in FieldKind order.
+constexpr std::array<std::string_view, kFieldKinds.size()> kPlaceholderDigits{
+    "ddd", "mm", "ss.sss", "mm.mmmmm", "ddd.ddddddd"};
+
+} // namespace
+
+std::string MainViewController::placeholderText(FieldId field) const {
+    std::string text(kPlaceholderDigits[static_cast<std::size_t>(info(field).kind)]);
+    if (decimalModeOf(platform_.numberFormat.decimalSeparator()) == DecimalMode::comma)
+        std::replace(text.begin(), text.end(), '.', ',');
+    // The signed notation writes bare numbers, without a unit mark.
+    if (info(info(field).notation).markers == MarkerStyle::letters)
+        text += kindInfo(field).unitMark;
+    return text;
 }
 
 std::array<std::string, kFieldCount> MainViewController::rangeDescriptions() const {

@@ -67,6 +67,10 @@ public:
     OutputOutcome openMaps();
     OutputOutcome share();
 
+    // The placeholder of an empty field: its digits ("ddd.ddddddd") with the user's decimal
+    // separator, and the unit mark its notation writes.
+    std::string placeholderText(FieldId field) const;
+
     // What a screen reader says of each field's range, in FieldId order ("" for a field in
     // range); a front end marks the fields that have one.
     std::array<std::string, kFieldCount> rangeDescriptions() const;

@@ -116,6 +116,17 @@ TEST(MainScreen, OutputActionsUseTheDecimalDegreesRow) {
               std::vector<std::string>{"-45.5, 73.25|https://waze.com/ul?ll=-45.5,73.25"});
 }
 
+// Placeholders show the digits with the user's decimal separator and the notation's unit mark.
+TEST(MainScreen, PlaceholdersUseTheUsersSeparator) {
+    Screen s;
+    EXPECT_EQ(s.controller.placeholderText(F::s1), "ss.sss\"");
+    s.format.setMode(DecimalMode::comma);
+    EXPECT_EQ(s.controller.placeholderText(F::s1), "ss,sss\"");
+    EXPECT_EQ(s.controller.placeholderText(F::d4), "ddd\u00B0");
+    EXPECT_EQ(s.controller.placeholderText(F::d6), "ddd,ddddddd\u00B0");
+    EXPECT_EQ(s.controller.placeholderText(F::d8), "ddd,ddddddd");
+}
+
 // Each field in turn begins editing and gets its text, as typed; the last edit then ends.
 void enter(Screen& s, const std::vector<std::pair<FieldId, std::string>>& typed) {
     for (const auto& [field, text] : typed) {

@@ -173,16 +173,16 @@ Item {
                         latitude.totalWeight: 10
                         latitude.selector.objectName: "c1"
                         latitude.fields: [
-                            CoordinateField { objectName: "d1"; placeholderText: "ddd\u00b0"; weight: 3 },
-                            CoordinateField { objectName: "m1"; placeholderText: "mm'"; weight: 2.5 },
-                            CoordinateField { objectName: "s1"; placeholderText: "ss.sss\""; weight: 4.5 }
+                            CoordinateField { objectName: "d1"; weight: 3 },
+                            CoordinateField { objectName: "m1"; weight: 2.5 },
+                            CoordinateField { objectName: "s1"; weight: 4.5 }
                         ]
                         longitude.totalWeight: 10
                         longitude.selector.objectName: "c2"
                         longitude.fields: [
-                            CoordinateField { objectName: "d2"; placeholderText: "ddd\u00b0"; weight: 3 },
-                            CoordinateField { objectName: "m2"; placeholderText: "mm'"; weight: 2.5 },
-                            CoordinateField { objectName: "s2"; placeholderText: "ss.sss\""; weight: 4.5 }
+                            CoordinateField { objectName: "d2"; weight: 3 },
+                            CoordinateField { objectName: "m2"; weight: 2.5 },
+                            CoordinateField { objectName: "s2"; weight: 4.5 }
                         ]
                     }
 
@@ -195,14 +195,14 @@ Item {
                         latitude.totalWeight: 10
                         latitude.selector.objectName: "c3"
                         latitude.fields: [
-                            CoordinateField { objectName: "d3"; placeholderText: "ddd\u00b0"; weight: 3 },
-                            CoordinateField { objectName: "m3"; placeholderText: "mm.mmmmm'"; weight: 7 }
+                            CoordinateField { objectName: "d3"; weight: 3 },
+                            CoordinateField { objectName: "m3"; weight: 7 }
                         ]
                         longitude.totalWeight: 10
                         longitude.selector.objectName: "c4"
                         longitude.fields: [
-                            CoordinateField { objectName: "d4"; placeholderText: "ddd\u00b0"; weight: 3 },
-                            CoordinateField { objectName: "m4"; placeholderText: "mm.mmmmm'"; weight: 7 }
+                            CoordinateField { objectName: "d4"; weight: 3 },
+                            CoordinateField { objectName: "m4"; weight: 7 }
                         ]
                     }
 
@@ -215,12 +215,12 @@ Item {
                         latitude.totalWeight: 1
                         latitude.selector.objectName: "c5"
                         latitude.fields: [
-                            CoordinateField { objectName: "d5"; placeholderText: "ddd.ddddddd\u00b0"; weight: 1 }
+                            CoordinateField { objectName: "d5"; weight: 1 }
                         ]
                         longitude.totalWeight: 1
                         longitude.selector.objectName: "c6"
                         longitude.fields: [
-                            CoordinateField { objectName: "d6"; placeholderText: "ddd.ddddddd\u00b0"; weight: 1 }
+                            CoordinateField { objectName: "d6"; weight: 1 }
                         ]
                     }
 
@@ -233,12 +233,12 @@ Item {
                         latitude.totalWeight: 1
                         latitude.selector.objectName: "c7"
                         latitude.fields: [
-                            CoordinateField { objectName: "d7"; placeholderText: "ddd.ddddddd"; weight: 1 }
+                            CoordinateField { objectName: "d7"; weight: 1 }
                         ]
                         longitude.totalWeight: 1
                         longitude.selector.objectName: "c8"
                         longitude.fields: [
-                            CoordinateField { objectName: "d8"; placeholderText: "ddd.ddddddd"; weight: 1 }
+                            CoordinateField { objectName: "d8"; weight: 1 }
                         ]
                     }
                 }

@@ -118,6 +118,8 @@ void MainScreen::wireControls() {
         QQuickItem* item = outlets_.value(qtName(f.name));
         if (!item) continue;
         item->setProperty("inputMethodHints", QVariant::fromValue(inputHintsFor(f.id)));
+        item->setProperty("placeholderText",
+                          QString::fromStdString(controller_->placeholderText(f.id)));
         view_->attachField(f.id, *item);
         gate_->watch(*item);
     }
