@@ -226,6 +226,11 @@
         <source>Longitude %1° is out of range (0° to %2°).</source>
         <translation>Länge %1° liegt außerhalb des Bereichs (0° bis %2°).</translation>
     </message>
+    <message>
+        <source>The page could not be opened: %1 is missing.</source>
+        <extracomment>A page of the settings screen is a file that is not there: %1 its path</extracomment>
+        <translation>Die Seite konnte nicht geöffnet werden: %1 fehlt.</translation>
+    </message>
 </context>
 <context>
     <name>NavigationBar</name>

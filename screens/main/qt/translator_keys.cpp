@@ -30,6 +30,8 @@ constexpr std::array kKeys{
     QT_TRANSLATE_NOOP("MainViewController", "Default Maps App"),
     QT_TRANSLATE_NOOP("MainViewController", "License Agreement"),
     QT_TRANSLATE_NOOP("MainViewController", "Privacy Policy"),
+    //: A page of the settings screen is a file that is not there: %1 its path
+    QT_TRANSLATE_NOOP("MainViewController", "The page could not be opened: %1 is missing."),
 
     // The share sheet.
     QT_TRANSLATE_NOOP("MainViewController", "Share"),
