@@ -231,6 +231,11 @@
         <extracomment>A page of the settings screen is a file that is not there: %1 its path</extracomment>
         <translation>Die Seite konnte nicht geöffnet werden: %1 fehlt.</translation>
     </message>
+    <message>
+        <source>No position arrived in time.</source>
+        <extracomment>The current-location request waited for a position in vain</extracomment>
+        <translation>Keine Position rechtzeitig erhalten.</translation>
+    </message>
 </context>
 <context>
     <name>NavigationBar</name>

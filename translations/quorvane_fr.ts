@@ -231,6 +231,11 @@
         <extracomment>A page of the settings screen is a file that is not there: %1 its path</extracomment>
         <translation>Impossible d’ouvrir la page : %1 est introuvable.</translation>
     </message>
+    <message>
+        <source>No position arrived in time.</source>
+        <extracomment>The current-location request waited for a position in vain</extracomment>
+        <translation>Aucune position reçue à temps.</translation>
+    </message>
 </context>
 <context>
     <name>NavigationBar</name>

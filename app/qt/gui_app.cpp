@@ -26,8 +26,6 @@ namespace {
 
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
-// The installed desktop entry (packaging/), without ".desktop".
-constexpr const char* kDesktopFileName = "io.github.quorvane.Quorvane";
 
 // Reads the font database on another core while the screen is being built. The first text of
 // the screen would otherwise wait for it (fontconfig's set-up is a good part of the start-up
@@ -115,7 +113,7 @@ int runGuiApp(int argc, char** argv) {
     QGuiApplication::setOrganizationName(QString::fromLatin1(qt::kSettingsOrganization));
     QGuiApplication::setApplicationName(QString::fromLatin1(qt::kSettingsApplication));
     // Ties the windows to the installed desktop entry (icon and name in the shell).
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
     // One style everywhere, whatever the desktop's default.
     QQuickStyle::setStyle(QStringLiteral("Basic"));
 

@@ -21,6 +21,8 @@ constexpr std::array kKeys{
     QT_TRANSLATE_NOOP("MainViewController", "Cancel"),
     //: Unit after the accuracy of a position, in metres
     QT_TRANSLATE_NOOP("MainViewController", "m"),
+    //: The current-location request waited for a position in vain
+    QT_TRANSLATE_NOOP("MainViewController", "No position arrived in time."),
 
     // The maps applications and the settings rows.
     QT_TRANSLATE_NOOP("MainViewController", "Apple Maps"),
