@@ -13,9 +13,12 @@
 #include <QGuiApplication>
 #include <QQuickStyle>
 #include <QQuickWindow>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -83,6 +86,11 @@ void reportPositionProblems(QtLocationService& service) {
     QObject::connect(&service, &QtLocationService::problemOccurred, &service, report);
 }
 
+void keepSettingsIn(const QString& folder) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+}
+
 } // namespace
 
 const char* guiHelpText() {
@@ -134,6 +142,12 @@ int runGuiApp(int argc, char** argv) {
         std::fprintf(stderr, "quorvane: %s\n", positionSource.error.c_str());
         return kExitUsage;
     }
+
+    // A screenshot or self-test keeps its settings in a folder of its own, gone when it ends: a
+    // start position or --locate must not change the user's hemispheres or maps choice.
+    const std::optional<QTemporaryDir> ownSettings =
+        options.mode == GuiMode::run ? std::nullopt : std::make_optional<QTemporaryDir>();
+    if (ownSettings) keepSettingsIn(ownSettings->path());
 
     const FontDatabaseWarmUp fontWarmUp;
     qt::AppSession session(qt::LocationSetup{positionSourceFactory(*positionSource.choice)});
