@@ -33,8 +33,10 @@ bool hasFiniteCoordinate(const PositionFix& fix) {
 
 LocationTexts lookUpLocationTexts(const Translator& translator) {
     return {translator.translate(kLocationAlertTitleKey),
-            translator.translate(kLocationAlertMessageKey), translator.translate(kSettingsKey),
-            translator.translate(kCancelKey), translator.translate(kMetresKey),
+            translator.translate(kLocationAlertMessageKey),
+            translator.translate(kSettingsKey),
+            translator.translate(kCancelKey),
+            translator.translate(kMetresKey),
             translator.translate(kTimedOutKey)};
 }
 

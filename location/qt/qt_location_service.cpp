@@ -207,8 +207,8 @@ void QtLocationService::onErrorOccurred(QGeoPositionInfoSource::Error error) {
     setProblem(problemOf(error));
     // Errors outside a request (a source's own retries) concern nobody.
     if (request_ != Request::awaitingFix) return;
-    request_ = error == QGeoPositionInfoSource::UpdateTimeoutError ? Request::timedOut
-                                                                   : Request::idle;
+    request_ =
+        error == QGeoPositionInfoSource::UpdateTimeoutError ? Request::timedOut : Request::idle;
     postFailure(kindOf(error), problem_);
     if (error == QGeoPositionInfoSource::AccessError) {
         denial_ = Denial::reported;

@@ -6,6 +6,14 @@
 
 namespace quorvane {
 
+namespace {
+
+// The digits a field of each kind holds, in FieldKind order.
+constexpr std::array<std::string_view, kFieldKinds.size()> kPlaceholderDigits{
+    "ddd", "mm", "ss.sss", "mm.mmmmm", "ddd.ddddddd"};
+
+} // namespace
+
 MainViewController::MainViewController(const MainScreenPlatform& platform, MapsChoice& mapsChoice)
     : platform_(platform), mapsChoice_(mapsChoice),
       form_(platform.view, platform.settings, platform.numberFormat) {}
@@ -65,14 +73,6 @@ std::optional<OutputOutcome> MainViewController::refusalAfterEditing() {
     }
     return refusal;
 }
-
-namespace {
-
-// The digits a field of each kind holds, in FieldKind order.
-constexpr std::array<std::string_view, kFieldKinds.size()> kPlaceholderDigits{
-    "ddd", "mm", "ss.sss", "mm.mmmmm", "ddd.ddddddd"};
-
-} // namespace
 
 std::string MainViewController::placeholderText(FieldId field) const {
     std::string text(kPlaceholderDigits[static_cast<std::size_t>(info(field).kind)]);

@@ -41,8 +41,8 @@ std::vector<OutOfRange> outOfRangeHalves(const FormView& view) {
 
 std::string outOfRangeMessage(const OutOfRange& outOfRange, const Translator& translator) {
     const double limit = info(decimalDegreesField(outOfRange.half)).rangeLimit;
-    const std::array<std::string, 2> arguments{
-        outOfRange.shown, intText(truncToInteger(limit)).str()};
+    const std::array<std::string, 2> arguments{outOfRange.shown,
+                                               intText(truncToInteger(limit)).str()};
     return fillPlaceholders(translator.translate(kOutOfRangeKeys[indexOf(outOfRange.half)]),
                             arguments);
 }

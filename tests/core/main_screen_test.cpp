@@ -159,8 +159,7 @@ TEST(MainScreen, OutputActionsEndTheEditFirst) {
 // refuse the position, naming the value and its range. Up to the limit nothing is marked.
 TEST(MainScreen, PositionOutOfRangeIsMarkedAndNotHandedOut) {
     const std::string latitude = "Latitude 90.5\u00B0 is out of range (0\u00B0 to 90\u00B0).";
-    const std::string longitude =
-        "Longitude 180.25\u00B0 is out of range (0\u00B0 to 180\u00B0).";
+    const std::string longitude = "Longitude 180.25\u00B0 is out of range (0\u00B0 to 180\u00B0).";
     struct Case {
         std::vector<std::pair<FieldId, std::string>> typed;
         std::string latitudeMark, longitudeMark;
@@ -186,9 +185,9 @@ TEST(MainScreen, PositionOutOfRangeIsMarkedAndNotHandedOut) {
                 << f.name << " after " << info(c.typed.front().first).name;
 
         const std::string refusal =
-            c.latitudeMark.empty() ? c.longitudeMark
-                                   : c.latitudeMark + (c.longitudeMark.empty() ? "" : " ") +
-                                         c.longitudeMark;
+            c.latitudeMark.empty()
+                ? c.longitudeMark
+                : c.latitudeMark + (c.longitudeMark.empty() ? "" : " ") + c.longitudeMark;
         const OutputResult expected =
             refusal.empty() ? OutputResult::handedOut : OutputResult::refused;
         for (const OutputOutcome& outcome : {s.controller.copyNotation(Notation::dddddddd2),

@@ -54,7 +54,9 @@ struct FakeDevice final : LocationService,
         log.push_back("alert");
         alerts.push_back(std::move(alert));
     }
-    void presentNotice(std::string_view text) override { log.push_back("notice " + std::string(text)); }
+    void presentNotice(std::string_view text) override {
+        log.push_back("notice " + std::string(text));
+    }
     bool openLocationSettings() override { // as on a platform without such a page
         log.push_back("openLocationSettings");
         return false;

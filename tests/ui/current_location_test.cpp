@@ -158,7 +158,8 @@ private slots:
         QVERIFY(!screen.item("getcurrentlocationindicator")->isVisible());
         QCOMPARE(formState(screen, *settings_), before);
         QCOMPARE(screen.editingField(), QString());
-        QCOMPARE(screen.session().screen().notice(), QStringLiteral("No position arrived in time."));
+        QCOMPARE(screen.session().screen().notice(),
+                 QStringLiteral("No position arrived in time."));
     }
 
     // Without a position service the alert appears, modal, with Settings first and Cancel

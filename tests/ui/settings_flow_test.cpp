@@ -194,8 +194,9 @@ private slots:
     // the page says which file is missing.
     void aMissingPrivacyPageIsReported() {
         if (!configuredPrivacyPolicyUrl().empty()) QSKIP("the build opens a web address");
-        const QString page = QUrl(QString::fromStdString(qt::SettingsScreen::privacyPolicyUrlOfProgram()))
-                                 .toLocalFile();
+        const QString page =
+            QUrl(QString::fromStdString(qt::SettingsScreen::privacyPolicyUrlOfProgram()))
+                .toLocalFile();
         const QString away = page + QStringLiteral(".away");
         QVERIFY(QFile::rename(page, away));
         const auto restore = qScopeGuard([&] { QFile::rename(away, page); });

@@ -195,8 +195,7 @@ void MainScreen::showRangeMarks() {
     const auto descriptions = controller_->rangeDescriptions();
     for (const FieldInfo& f : kFields)
         if (QQuickItem* item = view_->fieldItem(f.id))
-            item->setProperty("rangeWarning",
-                              QString::fromStdString(descriptions[indexOf(f.id)]));
+            item->setProperty("rangeWarning", QString::fromStdString(descriptions[indexOf(f.id)]));
 }
 
 void MainScreen::getCurrentLocation() {

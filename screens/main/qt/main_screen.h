@@ -26,7 +26,7 @@ class QQmlEngine;
 namespace quorvane {
 class MainViewController;
 struct OutputOutcome;
-}
+} // namespace quorvane
 
 namespace quorvane::qt {
 

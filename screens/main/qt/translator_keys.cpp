@@ -70,8 +70,10 @@ constexpr std::array kKeys{
     QT_TRANSLATE_NOOP("MainViewController", "Copy %1"),
 
     // A position out of range: %1 the decimal degrees as shown, %2 the limit in degrees.
-    QT_TRANSLATE_NOOP("MainViewController", "Latitude %1\u00B0 is out of range (0\u00B0 to %2\u00B0)."),
-    QT_TRANSLATE_NOOP("MainViewController", "Longitude %1\u00B0 is out of range (0\u00B0 to %2\u00B0)."),
+    QT_TRANSLATE_NOOP("MainViewController",
+                      "Latitude %1\u00B0 is out of range (0\u00B0 to %2\u00B0)."),
+    QT_TRANSLATE_NOOP("MainViewController",
+                      "Longitude %1\u00B0 is out of range (0\u00B0 to %2\u00B0)."),
 };
 
 } // namespace
