@@ -229,19 +229,24 @@ private slots:
     }
 
     // 90° 30' N is no latitude: its fields are marked with the reason, and no action hands the
-    // position out; the notice names the value and its range.
+    // position out; the notice names the value and its range, brought into view.
     void positionOutOfRangeIsMarkedAndRefused() {
-        ScreenDriver screen(*settings_);
+        ScreenDriver screen(*settings_, WindowSize{390, 520});
         QVERIFY(screen.loaded());
         screen.typeInto("d1", "90");
         screen.typeInto("m1", "30");
         screen.typeInto("s1", "0");
         const QString reason = QStringLiteral("Latitude 90.5° is out of range (0° to 90°).");
-        for (const char* button : {"copy1", "openInMapsButton", "shareButton"}) {
+        QQuickItem* scrollView = screen.item("scrollView");
+        for (const QString button : {"copy1", "shareButton", "openInMapsButton"}) {
             screen.session().screen().dismissNotice();
+            if (button == "openInMapsButton") // at the foot of the form
+                scrollView->setProperty("contentY", scrollView->property("contentHeight").toReal() -
+                                                        scrollView->height());
             screen.tap(button);
             QCOMPARE(screen.session().screen().notice(), reason);
         }
+        QCOMPARE(scrollView->property("contentY").toReal(), 0.0);
         QCOMPARE(clipboardText(), kUntouched);
         QCOMPARE(catcher_->urls(), QStringList{});
         QVERIFY(!screen.shown("shareSheet"));

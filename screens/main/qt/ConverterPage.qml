@@ -264,6 +264,16 @@ Item {
         source: "NavigationBar.qml"
     }
 
+    // A new notice is brought into view, wherever the form was scrolled to: it answers what the
+    // user just did, perhaps with a button far below it.
+    Connections {
+        target: MainScreen
+        function onNoticeChanged() {
+            if (MainScreen.notice !== "")
+                scrollView.contentY = 0
+        }
+    }
+
     onEditingInsetChanged: ensureVisible(Window.activeFocusItem)
     Connections {
         target: page.Window.window
