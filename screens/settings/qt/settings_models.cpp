@@ -77,17 +77,13 @@ void SettingsTableModel::refresh() {
 void SettingsTableModel::select(int row) {
     const auto at = rowOf(row, controller_.numberOfRows(kSettingsSection));
     if (!at) return;
-    switch (controller_.didSelectRow({kSettingsSection, *at})) {
-    case SettingsOutcome::showDefaultMapsPicker:
-        emit defaultMapsPickerRequested();
-        break;
-    case SettingsOutcome::showGridReferences:
-        emit gridReferencesRequested();
-        break;
-    case SettingsOutcome::openedPage:
-    case SettingsOutcome::nothing:
-        break;
+    const SettingsOutcome outcome = controller_.didSelectRow({kSettingsSection, *at});
+    if (const QString said = qtText(controller_.message()); said != message_) {
+        message_ = said;
+        emit messageChanged();
     }
+    if (outcome == SettingsOutcome::showDefaultMapsPicker) emit defaultMapsPickerRequested();
+    if (outcome == SettingsOutcome::showGridReferences) emit gridReferencesRequested();
 }
 
 // ---- Default maps picker ------------------------------------------------------------------
