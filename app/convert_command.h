@@ -8,7 +8,7 @@
 #include "actions/action_platform.h"
 #include "actions/maps_choice.h"
 #include "actions/output_texts.h"
-#include "app/position_reader.h"
+#include "core/position_reader.h"
 #include "core/memory_platform.h"
 #include "screens/main/main_view_controller.h"
 

@@ -1,8 +1,7 @@
 #include "app_session.h"
 
 #include "app/position_entry.h"
-#include "app/position_reader.h"
-#include "app/qt/geo_uri.h"
+#include "core/position_reader.h"
 
 #include <QCoreApplication>
 #include <QQuickWindow>
@@ -104,16 +103,7 @@ QString unreadableMessage(std::string_view text, const std::string& why) {
 } // namespace
 
 bool AppSession::openPosition(std::string_view text) {
-    std::string positionText(text);
-    if (isGeoUri(text)) {
-        GeoUriReading geo = readGeoUri(text);
-        if (!geo.position) {
-            showNotice(unreadableMessage(text, geo.error), 0);
-            return false;
-        }
-        positionText = std::move(*geo.position);
-    }
-    const PositionReading reading = readPosition(positionText);
+    const PositionReading reading = readPosition(text);
     if (!reading.ok()) {
         showNotice(unreadableMessage(text, describeError(reading)), 0);
         return false;
