@@ -280,10 +280,12 @@ private:
                 !wordEquals(written.substr(0, markWord.size()), markWord))
                 continue;
             const Word* mark = findWord(markWord);
-            const Word* rest2 = findWord(written.substr(markWord.size()));
-            if (rest2 == nullptr || rest2->kind != TokenKind::hemisphere) continue;
+            const Word* letter = findWord(written.substr(markWord.size()));
+            if (letter == nullptr || letter->kind == TokenKind::degreeMark ||
+                letter->kind == TokenKind::minutesMark || letter->kind == TokenKind::secondsMark)
+                continue;
             pushWord(*mark, written.substr(0, markWord.size()));
-            if (!out_.failed()) pushWord(*rest2, written.substr(markWord.size()));
+            if (!out_.failed()) pushWord(*letter, written.substr(markWord.size()));
             return;
         }
         fail(PositionError::strayCharacter, written);
@@ -388,7 +390,9 @@ public:
         if (current().count > 0) {
             close();
         } else if (current().side != Side::none) {
-            return reading::failure(PositionError::emptyHalf, ErrorPart::text, current().marker);
+            // A letter after the last numbers where the letters stand before them.
+            return reading::failure(PositionError::misplacedLetter, ErrorPart::text,
+                                    current().marker);
         } else if (openSeparator_.data() != nullptr) {
             return reading::failure(PositionError::emptyHalf, ErrorPart::text, openSeparator_);
         }

@@ -43,14 +43,14 @@
 //
 //   refused:  ""                           no position
 //             "45.5"                       no longitude
-//             "45,5,73"                    45.5, 73 or 45, 5.73: both readings work
+//             "45,5,73,25"                 commas between digits: which one separates?
 //             "0045.5N, 00073.25W"         decimal degrees or packed DDMM.mm: both work
 //             "45.5 O, 73.25 E"            O is East or West, depending on the language
 //             "-45° 30' N, 73° 20' W"      a sign together with a letter
 //             "45° 30' E, 73° 20' W"       two longitudes
 //             "45 30 73"                   cannot tell where the latitude ends
 //             "45° 30' N, 73.5° W"         the halves in different notations
-//             "48.8583 2.2945 / 48.9 2.3"  the two positions disagree
+//             "48.8583 2.2945 / 48.7 2.3"  the two positions disagree
 //             "45.5 N 12, 73.2 W"          a stray number
 //             "91, 10"  "45° 61' N, 10 E"  out of range
 //             "geo:0,0?q=Paris"            a search, not a position

@@ -371,7 +371,9 @@ std::string describeError(const PositionReading& r) {
     case E::emptyHalf:
         return "no number before or after " + quoted(r.piece) + ": " + std::string(kHalvesHint);
     case E::strayCharacter:
-        return "unexpected " + quoted(r.piece) + in;
+        return "unexpected " + quoted(r.piece) +
+               ": a position is numbers with unit marks, and hemisphere letters (N, S, E, W) or "
+               "signs";
     case E::misplacedSign:
         return "misplaced sign " + quoted(r.piece) +
                ": a sign stands straight before the degrees, as in -45.5, 73.25";

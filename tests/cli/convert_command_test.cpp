@@ -149,7 +149,8 @@ TEST(ConvertCommand, QuotesWhatItCannotReadNamesTheProblemAndExitsWithTwo) {
     const std::pair<std::string, std::string> cases[] = {
         {"91, 10", "latitude \"91\" is out of range: latitude goes from 0 to 90 degrees"},
         {"   ", "no position given"},
-        {"45\x01, 10", "unexpected character \"\\x01\" in the latitude"},
+        {"45\x01, 10", "unexpected \"\\x01\": a position is numbers with unit marks, and "
+                       "hemisphere letters (N, S, E, W) or signs"},
     };
     for (const auto& [position, problem] : cases) {
         const CommandRun r = convert({"--decimal-point", position});
@@ -196,12 +197,12 @@ TEST(ConvertStream, OneOutputLinePerInputLineAndExitOneForBadLines) {
 
     // A bad line, an empty one, an overlong one, line ends with "\r", no end on the last line.
     const std::string input =
-        "45.5, 73.25\r\n45.5, 73.25 X\n\n" + std::string(100000, '5') + "\n-10, 20";
+        "45.5, 73.25\r\n91, 73.25\n\n" + std::string(100000, '5') + "\n-10, 20";
     const CommandRun r = convert({"--decimal-point", "-"}, input);
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, kLine1 + "\n\n\n" + kLine3);
-    EXPECT_EQ(r.err, "quorvane convert: line 2: cannot read \"45.5, 73.25 X\": unknown hemisphere "
-                     "\"X\" in the longitude: longitude takes E or W\n"
+    EXPECT_EQ(r.err, "quorvane convert: line 2: cannot read \"91, 73.25\": latitude \"91\" is out "
+                     "of range: latitude goes from 0 to 90 degrees\n"
                      "quorvane convert: line 3: cannot read \"\": no position given\n"
                      "quorvane convert: line 4: longer than 4096 bytes, not read\n");
 }
@@ -234,8 +235,8 @@ TEST(ConvertStream, ManyLinesStayAlignedWhateverTheNumberOfWorkers) {
         expected += bad ? "\n" : kLine3;
         if (bad)
             messages += "quorvane convert: line " + std::to_string(i) +
-                        ": cannot read \"bad\": no "
-                        "\",\" between latitude and longitude (write LATITUDE, LONGITUDE)\n";
+                        ": cannot read \"bad\": unexpected \"bad\": a position is "
+                        "numbers with unit marks, and hemisphere letters (N, S, E, W) or signs\n";
     }
     for (const std::size_t workers : {1, 3}) {
         File in = tempFile(input), out = tempFile(), err = tempFile();
