@@ -54,6 +54,8 @@ run_stage "normal build" build -DCMAKE_CXX_COMPILER=g++ -DQUORVANE_WITH_QT=ON
 run_stage "sanitizer build" build-asan -DCMAKE_CXX_COMPILER=clang++ -DQUORVANE_SANITIZE=ON \
   -DQUORVANE_FUZZ=ON -DQUORVANE_WITH_QT=OFF
 
+"$root/tools/count-lines" "$root"
+
 if ((${#failures[@]} > 0)); then
   echo "failed: ${failures[*]}"
   echo "test: $passed passed, $failed failed"
