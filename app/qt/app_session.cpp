@@ -23,6 +23,7 @@ AppSession::AppSession(const LocationSetup& location)
       location_(location, screen_, controller_, translator_) {
     screen_.connectController(controller_, view_);
     MainScreen::provideTo(engine_, screen_);
+    PasteBridge::provideTo(engine_, paste_);
     SettingsScreen::provideTo(engine_, settingsScreen_);
 }
 

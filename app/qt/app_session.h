@@ -11,6 +11,7 @@
 #include "screens/main/main_view_controller.h"
 #include "screens/main/qt/location_bridge.h"
 #include "screens/main/qt/main_screen.h"
+#include "screens/main/qt/paste_bridge.h"
 #include "screens/main/qt/qt_copy_confirmation.h"
 #include "screens/main/qt/qt_form_view.h"
 #include "screens/main/qt/qt_services.h"
@@ -55,6 +56,7 @@ public:
     QtSettingsStore& settings() { return settings_; }
     MapsChoice& mapsChoice() { return mapsChoice_; }
     LocationBridge& location() { return location_; }
+    PasteBridge& paste() { return paste_; }
     SettingsScreen& settingsScreen() { return settingsScreen_; }
 
     // Shows a page of the window without animation: the settings screen, or the default-maps
@@ -78,6 +80,7 @@ private:
     QtShareSheet shareSheet_{screen_, ShareServices{clipboard_, urlOpener_, translator_}};
     MapsChoice mapsChoice_;
     MainViewController controller_;
+    PasteBridge paste_{screen_, controller_.form()};
     // Shares mapsChoice_ with controller_: a pick takes effect at once for Open in Maps and Share.
     SettingsScreen settingsScreen_;
     LocationBridge location_;

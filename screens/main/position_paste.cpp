@@ -16,6 +16,10 @@ int selectorIndex(Hemisphere hemisphere) {
 
 } // namespace
 
+bool readsAsPosition(std::string_view text) {
+    return readPosition(text).ok();
+}
+
 PositionPaste::FormState PositionPaste::currentState() const {
     const FormView& view = form_.view();
     FormState state;

@@ -16,17 +16,15 @@
 
 namespace quorvane {
 
-// The notice texts (English keys, translated by the front end).
-inline constexpr std::string_view kPastedNoticeKey = "Position pasted";
-inline constexpr std::string_view kUndoPasteKey = "Undo";
-inline constexpr std::string_view kNotAPositionKey = "Not a position";
-
 enum class PasteResult : unsigned char { filled, refused };
 
 struct PasteOutcome {
     PasteResult result = PasteResult::refused;
     std::string message; // for a refusal: what the reader could not read, and why
 };
+
+// Whether the text reads as one whole position.
+bool readsAsPosition(std::string_view text);
 
 class PositionPaste {
 public:

@@ -125,6 +125,8 @@ signals:
     // After the controller handled the event (the end of editing has converted the form).
     void fieldEditingBegan(const QString& fieldName);
     void fieldEditingEnded(const QString& fieldName);
+    // A paste (more than one character) that the keystroke filter refused for the field.
+    void refusedPaste(const QString& text);
 
 private:
     void wireControls();
