@@ -54,7 +54,8 @@ usually write a position; a text with two possible readings is refused, never gu
   48°51′30″N 2°17′40″E / 48.85833°N 2.29444°E   one position written twice: both must agree
 Letters: N S E W and the words of the hemispheres in English, German and French, before or
 after the numbers of each half. Signs: - + −. Ranges: latitude up to 90, longitude up to 180
-degrees; minutes and seconds up to 60 (the form itself may write a rounded 60). A comma
+degrees; minutes and seconds up to 60, whole minutes and their seconds at most 60 minutes
+(60' 0" and 59' 60" are taken, 60' 1" is not: the form itself may write a rounded 60). A comma
 between digits is read as decimal comma and as separator; the text is taken only when one of
 the two readings works (45,5 ,73,25 is read; 45,5,73,25 is refused).
 

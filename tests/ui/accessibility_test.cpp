@@ -66,15 +66,15 @@ private slots:
         QCOMPARE(editing[QAccessible::EditableText], 14);
         QCOMPARE(editing[QAccessible::ComboBox], 8);
         QCOMPARE(editing[QAccessible::RadioButton], 16);
-        // Settings, share, four copies, location, maps, clear; Done and Next (the first field
-        // has no Previous).
-        QCOMPARE(editing[QAccessible::Button], 11);
+        // Settings, paste, share, four copies, location, maps, clear; Done and Next (the first
+        // field has no Previous).
+        QCOMPARE(editing[QAccessible::Button], 12);
 
         screen.tap("shareButton");
         QTRY_VERIFY(screen.shown("shareSheet"));
         screen.settle();
-        // The nine of the form, five entries of the sheet and its Cancel.
-        QCOMPARE(namedControls(screen)[QAccessible::Button], 15);
+        // The ten of the form, five entries of the sheet and its Cancel.
+        QCOMPARE(namedControls(screen)[QAccessible::Button], 16);
     }
 
     // The settings page and the maps picker: each row says its title, the back control what
