@@ -941,6 +941,24 @@ struct TextReader {
     PositionReading (*read)(std::string_view text) noexcept;
 };
 
+// The commonest text, two signed decimal numbers and a comma ("-45.5, 73.25", also the form's
+// own line), read without tokens. Anything else, even a blank before the comma, takes the
+// general road, which reads these texts the same way.
+bool isPlainPair(std::string_view text) noexcept {
+    const std::size_t first = reading::signedDecimalLength(text);
+    if (first == 0 || first >= text.size() || text[first] != ',') return false;
+    std::size_t second = first + 1;
+    while (second < text.size() && text[second] == ' ')
+        ++second;
+    return reading::signedDecimalLength(text.substr(second)) == text.size() - second;
+}
+
+PositionReading readPlainPair(std::string_view text) noexcept {
+    const std::size_t comma = text.find(',');
+    const std::size_t second = text.find_first_not_of(' ', comma + 1);
+    return reading::signedDecimalPosition(text.substr(0, comma), text.substr(second));
+}
+
 bool isWholeLink(std::string_view text) noexcept {
     return reading::startsWithLink(text) && text.find_first_of(" \t\r\n") == std::string_view::npos;
 }
@@ -948,7 +966,8 @@ bool anyText(std::string_view) noexcept {
     return true;
 }
 
-constexpr std::array<TextReader, 2> kTextReaders{{
+constexpr std::array<TextReader, 3> kTextReaders{{
+    {"signed decimal pair", isPlainPair, readPlainPair},
     {"link", isWholeLink, reading::readLink},
     {"written coordinates", anyText, readWritten},
 }};

@@ -15,8 +15,10 @@ constexpr std::size_t kSecondsIndex = 2;
 constexpr double kMinutesPerDegree = 60;
 constexpr double kSecondsPerMinute = 60;
 constexpr double kSecondsPerDegree = 3600;
-constexpr double kHalfUnit = 0.5;
-constexpr double kDecimalBase = 10;
+// Half a unit of the last of so many decimals; more decimals than listed count as the last.
+constexpr std::array<double, 13> kHalfUnitOfDecimals{0.5,   0.05,   5e-3,  5e-4,  5e-5,
+                                                     5e-6,  5e-7,   5e-8,  5e-9,  5e-10,
+                                                     5e-11, 5e-12,  5e-13};
 // The precision of a number with an exponent: the form writes those only for tiny values.
 constexpr double kExponentPrecision = 1e-12;
 // Binary arithmetic on top of the written precision when readings are compared.
@@ -159,7 +161,9 @@ HalfValue valueOfHalf(const reading::HalfInput& h, Half half, Notation notation)
         out.degrees += v[k].value * kLastUnitInDegrees[k];
     const NumberValue& last = v[h.count - 1];
     out.precision = last.exponent ? kExponentPrecision
-                                  : kHalfUnit * std::pow(kDecimalBase, -last.decimals) *
+                                  : kHalfUnitOfDecimals[std::min<std::size_t>(
+                                        static_cast<std::size_t>(last.decimals),
+                                        kHalfUnitOfDecimals.size() - 1)] *
                                         kLastUnitInDegrees[h.count - 1];
     if (out.degrees > maxDegrees) {
         const std::string_view piece = h.count == 1 ? h.numbers[kDegreesIndex] : h.whole;
