@@ -52,7 +52,7 @@ Token makeToken(TokenKind kind, std::string_view text) {
 }
 
 // More tokens than the longest sensible text (three notations of one position) needs.
-constexpr std::size_t kMaxTokens = 96;
+constexpr std::size_t kMaxTokens = 64;
 
 struct Spelling {
     std::string_view text;
@@ -185,12 +185,12 @@ std::string_view characterAt(std::string_view s) {
 template <std::size_t N>
 std::size_t prefixLength(std::string_view s, const std::array<std::string_view, N>& options) {
     for (const std::string_view o : options)
-        if (s.substr(0, o.size()) == o) return o.size();
+        if (o.front() == s.front() && s.substr(0, o.size()) == o) return o.size();
     return 0;
 }
 
 struct Tokens {
-    std::array<Token, kMaxTokens> items{};
+    std::array<Token, kMaxTokens> items;
     std::size_t count = 0;
     PositionReading fault; // error empty: no fault
     bool hasTightComma = false;
@@ -200,9 +200,9 @@ struct Tokens {
 
 class Tokenizer {
 public:
-    explicit Tokenizer(std::string_view text) : s_(text) {}
+    Tokenizer(std::string_view text, Tokens& out) : s_(text), out_(out) {}
 
-    Tokens run() {
+    void run() {
         while (i_ < s_.size() && !out_.failed()) {
             const std::string_view rest = s_.substr(i_);
             if (const std::size_t blank = prefixLength(rest, kBlanks); blank > 0) {
@@ -224,7 +224,6 @@ public:
                 symbol(rest);
             }
         }
-        return out_;
     }
 
 private:
@@ -306,7 +305,8 @@ private:
 
     void symbol(std::string_view rest) {
         for (const Spelling& sp : kSymbols) {
-            if (rest.substr(0, sp.text.size()) != sp.text) continue;
+            if (sp.text.front() != rest.front() || rest.substr(0, sp.text.size()) != sp.text)
+                continue;
             Token t = makeToken(sp.kind, rest.substr(0, sp.text.size()));
             t.tight = sp.kind == TokenKind::comma && i_ > 0 && isDigit(s_[i_ - 1]) &&
                       !blankBefore_ && rest.size() > 1 && isDigit(rest[1]);
@@ -321,7 +321,7 @@ private:
     std::string_view s_;
     std::size_t i_ = 0;
     bool blankBefore_ = false;
-    Tokens out_;
+    Tokens& out_;
 };
 
 // ---- Halves -------------------------------------------------------------------------------
@@ -633,10 +633,13 @@ constexpr std::array<PackedForm, 4> kPackedForms{{
 constexpr std::size_t kMinutesDigits = 2;
 
 struct HalfShape {
-    PositionReading fault; // error empty: none
+    PositionError error = PositionError::none;
+    ErrorPart part = ErrorPart::text;
+    std::string_view piece;
     HalfInput input;
     Notation notation = Notation::dddddddd2;
-    bool failed() const { return fault.error != PositionError::empty; }
+    bool failed() const { return error != PositionError::none; }
+    PositionReading fault() const { return reading::failure(error, part, piece); }
 };
 
 // "27.15.45" -> 27, 15, 45; "27.15.45.5" -> 27, 15, 45.5.
@@ -652,11 +655,11 @@ void expandDotted(const NumberDraft& n, HalfInput& h) {
 }
 
 // A packed number of a half with its hemisphere letter, when its digits fix the form.
-HalfShape unpack(const HalfDraft& d, HalfShape shape) {
+void unpack(const HalfDraft& d, HalfShape& shape) {
     const NumberDraft& n = d.numbers[0];
     if (d.side != Side::letter || d.count != 1 || n.mark != Mark::none || n.exponent ||
         n.dots >= 2)
-        return shape;
+        return;
     const std::size_t whole = std::min(n.text.find_first_of(".,"), n.text.size());
     for (const PackedForm& form : kPackedForms) {
         if (form.axis != d.axis || form.wholeDigits != whole) continue;
@@ -665,11 +668,10 @@ HalfShape unpack(const HalfDraft& d, HalfShape shape) {
                                               ? reading::signedDecimalPosition(n.text, "0")
                                               : reading::signedDecimalPosition("0", n.text);
         if (asDecimal.ok()) {
-            shape.fault = reading::failure(PositionError::ambiguousPacked,
-                                           d.axis == Half::latitude ? ErrorPart::latitude
-                                                                    : ErrorPart::longitude,
-                                           n.text);
-            return shape;
+            shape.error = PositionError::ambiguousPacked;
+            shape.part = d.axis == Half::latitude ? ErrorPart::latitude : ErrorPart::longitude;
+            shape.piece = n.text;
+            return;
         }
         HalfInput& h = shape.input;
         h.numbers[0] = n.text.substr(0, form.degreeDigits);
@@ -682,23 +684,22 @@ HalfShape unpack(const HalfDraft& d, HalfShape shape) {
             h.count = 3;
         }
         shape.notation = form.notation;
-        return shape;
+        return;
     }
-    return shape;
 }
 
 constexpr std::array<Notation, kMaxNumbersPerHalf> kNotationByCount{
     Notation::dddddddd2, Notation::ddd_mmmmm, Notation::ddd_mm_sss};
 
-HalfShape shapeOf(const HalfDraft& d) {
-    HalfShape shape;
+void shapeOf(const HalfDraft& d, HalfShape& shape) {
     HalfInput& h = shape.input;
     h.hemisphere = d.hemisphere;
     h.whole = d.text();
     if (d.count == 1 && d.numbers[0].dots >= 2) {
         if (d.numbers[0].dots > kMaxNumbersPerHalf) {
-            shape.fault = reading::failure(PositionError::badNumber, ErrorPart::text, d.numbers[0].text);
-            return shape;
+            shape.error = PositionError::badNumber;
+            shape.piece = d.numbers[0].text;
+            return;
         }
         expandDotted(d.numbers[0], h);
     } else {
@@ -708,7 +709,7 @@ HalfShape shapeOf(const HalfDraft& d) {
     }
     shape.notation = kNotationByCount[h.count - 1];
     if (h.count == 1 && d.side == Side::letter) shape.notation = Notation::dddddddd1;
-    return unpack(d, shape);
+    unpack(d, shape);
 }
 
 // Splits a draft of unmarked numbers that holds both halves in the middle: 40 26 46 79 58 56.
@@ -835,10 +836,12 @@ private:
                                         b.marker);
             if (a.axis == Half::longitude) std::swap(latitude, longitude);
         }
-        const HalfShape lat = shapeOf(*latitude);
-        if (lat.failed()) return lat.fault;
-        const HalfShape lon = shapeOf(*longitude);
-        if (lon.failed()) return lon.fault;
+        HalfShape lat;
+        shapeOf(*latitude, lat);
+        if (lat.failed()) return lat.fault();
+        HalfShape lon;
+        shapeOf(*longitude, lon);
+        if (lon.failed()) return lon.fault();
         if (lat.notation != lon.notation) {
             PositionReading r = reading::failure(PositionError::mixedNotations, ErrorPart::text,
                                                  {a.begin, static_cast<std::size_t>(b.end - a.begin)});
@@ -907,7 +910,8 @@ std::string_view trimBlanks(std::string_view s) {
 }
 
 PositionReading readWritten(std::string_view text) noexcept {
-    const Tokens tokens = Tokenizer(unwrapped(text)).run();
+    Tokens tokens;
+    Tokenizer(unwrapped(text), tokens).run();
     if (tokens.failed()) return tokens.fault;
     const PositionReading asDecimal = readWith(tokens, CommaReading::decimal);
     if (!tokens.hasTightComma) return asDecimal;
