@@ -46,10 +46,12 @@ void enterPosition(MainViewController& controller, FormView& view,
         typed.notation = Notation::dddddddd2;
         typed.latitude = {position.point.latitude < 0 ? Hemisphere::southOrWest
                                                       : Hemisphere::northOrEast,
-                          {latitude.view()}, 1};
+                          {latitude.view()},
+                          1};
         typed.longitude = {position.point.longitude < 0 ? Hemisphere::southOrWest
                                                         : Hemisphere::northOrEast,
-                           {longitude.view()}, 1};
+                           {longitude.view()},
+                           1};
         enterPosition(controller, view, typed);
         return;
     }

@@ -15,9 +15,9 @@ constexpr std::array<std::string_view, 2> kWebSchemes{"https://", "http://"};
 
 // The hosts of the maps sites whose links are read.
 constexpr std::array<std::string_view, 9> kMapsHosts{
-    "maps.apple.com",  "maps.google.com",      "www.google.com",
-    "google.com",      "www.openstreetmap.org", "openstreetmap.org",
-    "osm.org",         "waze.com",             "www.waze.com",
+    "maps.apple.com",        "maps.google.com",   "www.google.com", "google.com",
+    "www.openstreetmap.org", "openstreetmap.org", "osm.org",        "waze.com",
+    "www.waze.com",
 };
 
 // Query parameters whose value is "LAT,LON".
@@ -67,7 +67,8 @@ PositionReading readGeoUri(std::string_view uri) {
     for (Split rest{{}, parameters.head, true}; rest.found;) {
         rest = splitAt(rest.rest, ',');
         if (count == numbers.size() || !isRfcNumber(rest.head))
-            return failure(PositionError::badLink, ErrorPart::text, rest.head.empty() ? uri : rest.head);
+            return failure(PositionError::badLink, ErrorPart::text,
+                           rest.head.empty() ? uri : rest.head);
         numbers[count++] = rest.head;
     }
     if (count < 2) return failure(PositionError::badLink, ErrorPart::text, uri);
@@ -179,7 +180,7 @@ void readQuery(std::string_view query, LinkPositions& positions) {
         if (name == "route") {
             // "FROM;TO" with ";" escaped: the destination is the position.
             const auto to = value.rfind("%3B") != std::string_view::npos ? value.rfind("%3B") + 3
-                                                                           : value.rfind(';') + 1;
+                                                                         : value.rfind(';') + 1;
             value = value.substr(to);
         } else if (std::find(kPointParameters.begin(), kPointParameters.end(), name) ==
                    kPointParameters.end()) {
@@ -207,9 +208,8 @@ void readFragment(std::string_view fragment, LinkPositions& positions) {
 PositionReading readMapsLink(std::string_view link, std::string_view afterScheme) {
     const auto hostEnd = afterScheme.find_first_of("/?#");
     const std::string_view host = afterScheme.substr(0, hostEnd);
-    const bool known = std::any_of(kMapsHosts.begin(), kMapsHosts.end(), [&](std::string_view h) {
-        return equalsIgnoringCase(host, h);
-    });
+    const bool known = std::any_of(kMapsHosts.begin(), kMapsHosts.end(),
+                                   [&](std::string_view h) { return equalsIgnoringCase(host, h); });
     if (!known) return failure(PositionError::unsupportedLink, ErrorPart::text, link);
 
     const std::string_view rest =

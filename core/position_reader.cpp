@@ -210,8 +210,8 @@ public:
                 blankBefore_ = true;
                 continue;
             }
-            if (isDigit(rest.front()) || (rest.front() == '.' && rest.size() > 1 &&
-                                          isDigit(rest[1]))) {
+            if (isDigit(rest.front()) ||
+                (rest.front() == '.' && rest.size() > 1 && isDigit(rest[1]))) {
                 number();
             } else if (const std::size_t sign = prefixLength(rest, kSigns); sign > 0) {
                 push(makeToken(TokenKind::sign, rest.substr(0, sign)));
@@ -354,9 +354,7 @@ struct HalfDraft {
     const char* begin = nullptr;
     const char* end = nullptr;
 
-    std::string_view text() const {
-        return {begin, static_cast<std::size_t>(end - begin)};
-    }
+    std::string_view text() const { return {begin, static_cast<std::size_t>(end - begin)}; }
     bool bare() const {
         if (colons || side == Side::letter) return false;
         return std::all_of(numbers.begin(), numbers.begin() + static_cast<std::ptrdiff_t>(count),
@@ -424,7 +422,8 @@ private:
         case TokenKind::number:
             return number(t);
         case TokenKind::comma:
-            if (t.tight && commas_ == CommaReading::decimal) return fail(PositionError::badNumber, t.text);
+            if (t.tight && commas_ == CommaReading::decimal)
+                return fail(PositionError::badNumber, t.text);
             return separator(t);
         case TokenKind::semicolon:
         case TokenKind::slash:
@@ -481,8 +480,8 @@ private:
                t_.items[i_ + 1].kind == TokenKind::comma && t_.items[i_ + 1].tight &&
                t_.items[i_ + 2].kind == TokenKind::number && !n.decimalComma) {
             const Token& more = t_.items[i_ + 2];
-            n.text = {n.text.data(),
-                      static_cast<std::size_t>(more.text.data() + more.text.size() - n.text.data())};
+            n.text = {n.text.data(), static_cast<std::size_t>(more.text.data() + more.text.size() -
+                                                              n.text.data())};
             n.dots = static_cast<std::uint8_t>(n.dots + more.dots);
             n.exponent = more.exponent;
             n.decimalComma = true;
@@ -494,7 +493,8 @@ private:
         if (startsNewHalf(t)) close();
         if (failed()) return;
         HalfDraft& h = current();
-        if (h.count == kMaxDraftNumbers || (h.count > 0 && !h.bare() && h.count == kMaxNumbersPerHalf))
+        if (h.count == kMaxDraftNumbers ||
+            (h.count > 0 && !h.bare() && h.count == kMaxNumbersPerHalf))
             return fail(PositionError::tooManyNumbers, n.text);
         if (n.dots >= 2 && h.count > 0) return fail(PositionError::badNumber, n.text);
         h.numbers[h.count++] = n;
@@ -555,8 +555,8 @@ private:
         if (n.dots >= 2 || place != h.count) {
             // Quote the number with its mark: 30° in the place of the minutes.
             return fail(PositionError::misplacedMark,
-                        {n.text.data(), static_cast<std::size_t>(t.text.data() + t.text.size() -
-                                                                 n.text.data())});
+                        {n.text.data(),
+                         static_cast<std::size_t>(t.text.data() + t.text.size() - n.text.data())});
         }
         n.mark = m;
         if (m == Mark::seconds) h.complete = true;
@@ -657,8 +657,7 @@ void expandDotted(const NumberDraft& n, HalfInput& h) {
 // A packed number of a half with its hemisphere letter, when its digits fix the form.
 void unpack(const HalfDraft& d, HalfShape& shape) {
     const NumberDraft& n = d.numbers[0];
-    if (d.side != Side::letter || d.count != 1 || n.mark != Mark::none || n.exponent ||
-        n.dots >= 2)
+    if (d.side != Side::letter || d.count != 1 || n.mark != Mark::none || n.exponent || n.dots >= 2)
         return;
     const std::size_t whole = std::min(n.text.find_first_of(".,"), n.text.size());
     for (const PackedForm& form : kPackedForms) {
@@ -806,7 +805,8 @@ private:
 
     void insertItemAfter(std::size_t draft) {
         for (std::size_t j = 0; j < g_.itemCount; ++j)
-            if (g_.items[j].kind == ItemKind::half && g_.items[j].index > draft) ++g_.items[j].index;
+            if (g_.items[j].kind == ItemKind::half && g_.items[j].index > draft)
+                ++g_.items[j].index;
         std::size_t at = 0;
         while (at < g_.itemCount &&
                !(g_.items[at].kind == ItemKind::half && g_.items[at].index == draft))
@@ -843,8 +843,9 @@ private:
         shapeOf(*longitude, lon);
         if (lon.failed()) return lon.fault();
         if (lat.notation != lon.notation) {
-            PositionReading r = reading::failure(PositionError::mixedNotations, ErrorPart::text,
-                                                 {a.begin, static_cast<std::size_t>(b.end - a.begin)});
+            PositionReading r =
+                reading::failure(PositionError::mixedNotations, ErrorPart::text,
+                                 {a.begin, static_cast<std::size_t>(b.end - a.begin)});
             r.notation = lat.notation;
             r.otherNotation = lon.notation;
             return r;
@@ -857,7 +858,8 @@ private:
         if (count_++ == 0) {
             first_ = p;
         } else if (!reading::agree(first_, p)) {
-            PositionReading r = reading::failure(PositionError::readingsDisagree, ErrorPart::text, {});
+            PositionReading r =
+                reading::failure(PositionError::readingsDisagree, ErrorPart::text, {});
             r.competing = {first_.point, p.point};
             return r;
         }
@@ -920,7 +922,8 @@ PositionReading readWritten(std::string_view text) noexcept {
     const PositionReading asSeparator = readWith(tokens, CommaReading::separator);
     if (asDecimal.ok() && asSeparator.ok()) {
         if (reading::agree(asDecimal, asSeparator)) return asDecimal;
-        PositionReading r = reading::failure(PositionError::ambiguousReadings, ErrorPart::text, text);
+        PositionReading r =
+            reading::failure(PositionError::ambiguousReadings, ErrorPart::text, text);
         r.competing = {asDecimal.point, asSeparator.point};
         return r;
     }

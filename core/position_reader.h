@@ -143,8 +143,8 @@ struct PositionReading {
     Notation notation = Notation::dddddddd2;
     HalfReading latitude;
     HalfReading longitude;
-    GeoPoint point;         // the position read
-    double precision = 0;   // degrees: half a unit of the last digit written
+    GeoPoint point;       // the position read
+    double precision = 0; // degrees: half a unit of the last digit written
 
     // Where the error is: the half or value it concerns, and the piece of text it is about.
     ErrorPart part = ErrorPart::text;

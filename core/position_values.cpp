@@ -16,9 +16,8 @@ constexpr double kMinutesPerDegree = 60;
 constexpr double kSecondsPerMinute = 60;
 constexpr double kSecondsPerDegree = 3600;
 // Half a unit of the last of so many decimals; more decimals than listed count as the last.
-constexpr std::array<double, 13> kHalfUnitOfDecimals{0.5,   0.05,   5e-3,  5e-4,  5e-5,
-                                                     5e-6,  5e-7,   5e-8,  5e-9,  5e-10,
-                                                     5e-11, 5e-12,  5e-13};
+constexpr std::array<double, 13> kHalfUnitOfDecimals{0.5,  0.05, 5e-3,  5e-4,  5e-5,  5e-6, 5e-7,
+                                                     5e-8, 5e-9, 5e-10, 5e-11, 5e-12, 5e-13};
 // The precision of a number with an exponent: the form writes those only for tiny values.
 constexpr double kExponentPrecision = 1e-12;
 // Binary arithmetic on top of the written precision when readings are compared.
@@ -38,7 +37,7 @@ constexpr std::array<std::array<ErrorPart, kMaxNumbersPerHalf>, 2> kValueParts{{
 
 // What one unit of the last number is worth in degrees, by how many numbers the half has.
 constexpr std::array<double, kMaxNumbersPerHalf> kLastUnitInDegrees{1, 1 / kMinutesPerDegree,
-                                                                     1 / kSecondsPerDegree};
+                                                                    1 / kSecondsPerDegree};
 
 struct NumberValue {
     double value = 0;
@@ -58,9 +57,8 @@ NumberValue valueOf(std::string_view text) {
         // are, by parts (no allocation), so a long text is still judged rightly.
         const auto separator = text.find_first_of(".,");
         const std::string_view whole = text.substr(0, separator);
-        const bool digitsOnly = std::all_of(text.begin(), text.end(), [](char c) {
-            return isDigit(c) || c == '.' || c == ',';
-        });
+        const bool digitsOnly = std::all_of(
+            text.begin(), text.end(), [](char c) { return isDigit(c) || c == '.' || c == ','; });
         if (!digitsOnly || whole.find_first_not_of('0') < whole.size()) {
             v.error = digitsOnly ? ParseError::outOfRange : ParseError::notANumber;
             return v;
@@ -160,11 +158,12 @@ HalfValue valueOfHalf(const reading::HalfInput& h, Half half, Notation notation)
     for (std::size_t k = 0; k < h.count; ++k)
         out.degrees += v[k].value * kLastUnitInDegrees[k];
     const NumberValue& last = v[h.count - 1];
-    out.precision = last.exponent ? kExponentPrecision
-                                  : kHalfUnitOfDecimals[std::min<std::size_t>(
-                                        static_cast<std::size_t>(last.decimals),
-                                        kHalfUnitOfDecimals.size() - 1)] *
-                                        kLastUnitInDegrees[h.count - 1];
+    out.precision =
+        last.exponent
+            ? kExponentPrecision
+            : kHalfUnitOfDecimals[std::min<std::size_t>(static_cast<std::size_t>(last.decimals),
+                                                        kHalfUnitOfDecimals.size() - 1)] *
+                  kLastUnitInDegrees[h.count - 1];
     if (out.degrees > maxDegrees) {
         const std::string_view piece = h.count == 1 ? h.numbers[kDegreesIndex] : h.whole;
         out.fault = {PositionError::outOfRange, halfPart, piece};
@@ -199,8 +198,8 @@ PositionReading failure(PositionError error, ErrorPart part, std::string_view pi
 PositionReading finish(Notation notation, const HalfInput& latitude,
                        const HalfInput& longitude) noexcept {
     const HalfValue lat = valueOfHalf(latitude, Half::latitude, notation);
-    const HalfValue lon = lat.fault.failed() ? HalfValue{}
-                                             : valueOfHalf(longitude, Half::longitude, notation);
+    const HalfValue lon =
+        lat.fault.failed() ? HalfValue{} : valueOfHalf(longitude, Half::longitude, notation);
     for (const Fault& f : {lat.fault, lon.fault}) {
         if (f.failed()) {
             PositionReading r = failure(f.error, f.part, f.piece);
@@ -413,8 +412,8 @@ std::string describeError(const PositionReading& r) {
                " but the longitude in " + std::string(notationDescription(r.otherNotation)) +
                ": write both halves in one notation";
     case E::readingsDisagree:
-        return "the text holds two different positions, " + pointText(r.competing[0]) +
-               " and " + pointText(r.competing[1]);
+        return "the text holds two different positions, " + pointText(r.competing[0]) + " and " +
+               pointText(r.competing[1]);
     case E::unsupportedLink:
         return quoted(r.piece) +
                " is no geo: link and no link of Apple Maps, Google Maps, OpenStreetMap or Waze";

@@ -4,9 +4,9 @@
 // share text and maps link back to the place it shows.
 #include "actions/output_texts.h"
 #include "actions/share_actions.h"
-#include "core/position_reader.h"
 #include "core/field_reading.h"
 #include "core/number_text.h"
+#include "core/position_reader.h"
 #include "form_harness.h"
 
 #include <array>

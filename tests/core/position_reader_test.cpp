@@ -12,8 +12,8 @@ constexpr double kSameDegrees = 5e-8;
 
 struct ReadCase {
     const char* text;
-    double latitude;  // degrees, South negative
-    double longitude; // degrees, West negative
+    double latitude;     // degrees, South negative
+    double longitude;    // degrees, West negative
     const char* entered; // notation, then each half's hemisphere and numbers as the form gets them
 };
 

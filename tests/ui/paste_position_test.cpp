@@ -46,14 +46,19 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("filled");
-        const QStringList lakeUnion{"d7=47.4725", "c7=0", "d8=122.2420833", "c8=1",
-                                    "d3=47\u00b0", "m3=28.35'", "c3=0", "c4=1"};
-        QTest::newRow("Paste button") << "button" << "N 47° 28.350 W 122° 14.525" << lakeUnion;
-        QTest::newRow("paste key") << "key" << "47.4725, -122.2420833" << lakeUnion;
-        QTest::newRow("paste into a field") << "field" << "47.4725 N 122.2420833 W" << lakeUnion;
-        QTest::newRow("dropped text") << "drop text" << "N 47° 28.350 W 122° 14.525" << lakeUnion;
+        const QStringList lakeUnion{"d7=47.4725",  "c7=0",      "d8=122.2420833", "c8=1",
+                                    "d3=47\u00b0", "m3=28.35'", "c3=0",           "c4=1"};
+        QTest::newRow("Paste button") << "button"
+                                      << "N 47° 28.350 W 122° 14.525" << lakeUnion;
+        QTest::newRow("paste key") << "key"
+                                   << "47.4725, -122.2420833" << lakeUnion;
+        QTest::newRow("paste into a field") << "field"
+                                            << "47.4725 N 122.2420833 W" << lakeUnion;
+        QTest::newRow("dropped text") << "drop text"
+                                      << "N 47° 28.350 W 122° 14.525" << lakeUnion;
         QTest::newRow("dropped link")
-            << "drop link" << "geo:-33.8688197,151.2092955"
+            << "drop link"
+            << "geo:-33.8688197,151.2092955"
             << QStringList{"d7=33.8688197", "c7=1", "d8=151.2092955", "c8=0", "s1=7.751\""};
     }
     void fillsTheFormAndUndoPutsItBack() {

@@ -82,7 +82,8 @@ void MainScreen::connectController(MainViewController& controller, QtFormView& v
             const bool accepted = controller_->shouldChangeCharacters(
                                       utf16View(state.text), range,
                                       utf16View(proposal.replacement)) == FilterDecision::accept;
-            if (!accepted && proposal.replacement.size() > 1) emit refusedPaste(proposal.replacement);
+            if (!accepted && proposal.replacement.size() > 1)
+                emit refusedPaste(proposal.replacement);
             return accepted ? GateVerdict::pass : GateVerdict::block;
         },
         this);
