@@ -957,7 +957,8 @@ bool isPlainPair(std::string_view text) noexcept {
     std::size_t second = first + 1;
     while (second < text.size() && text[second] == ' ')
         ++second;
-    return reading::signedDecimalLength(text.substr(second)) == text.size() - second;
+    return second < text.size() &&
+           reading::signedDecimalLength(text.substr(second)) == text.size() - second;
 }
 
 PositionReading readPlainPair(std::string_view text) noexcept {

@@ -139,6 +139,7 @@ const RefusedCase kRefused[] = {
     {"45° 30' N, 73.5° W", E::mixedNotations, "the latitude is written in degrees and decimal minutes but the longitude in decimal degrees"},
     {"45.5 N, -73.5", E::missingHemisphere, "\"-73.5\" in the longitude has no hemisphere letter"},
     {"45.5, , 73.5", E::emptyHalf, "no number before or after \",\""},
+    {"4895,", E::emptyHalf, "no number before or after \",\""},
     // Ranges.
     {"-90.0000001, 10", E::outOfRange, "latitude \"90.0000001\" is out of range: latitude goes from 0 to 90 degrees"},
     {"10, 180.5", E::outOfRange, "longitude \"180.5\" is out of range"},
