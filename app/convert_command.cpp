@@ -2,6 +2,7 @@
 
 #include "actions/output_texts.h"
 #include "convert_stream.h"
+#include "core/message_text.h"
 #include "position_entry.h"
 
 #include <algorithm>
@@ -22,9 +23,6 @@ constexpr int kExitUsage = 2;
 
 constexpr std::string_view kProgram = "quorvane convert: ";
 constexpr std::string_view kUsageHint = "Try \"quorvane convert --help\".\n";
-
-// Messages quote at most this much of a bad input.
-constexpr std::size_t kMaxQuotedLength = 200;
 
 constexpr std::string_view kHelp =
     R"(Usage: quorvane convert [OPTIONS] POSITION
@@ -68,6 +66,14 @@ Options:
                    for the fields d1 .. d8 in form order, then 8 lines cN<TAB>INDEX for the
                    hemisphere selectors c1 .. c8 (0 North or East, 1 South or West).
                    Not with "-".
+  --edit FIELD=TEXT
+                   after POSITION is entered, edit FIELD (d1 .. d8, m1 .. m4, s1, s2) as a
+                   user would: tap it, select its whole text, type TEXT character by
+                   character through the keyboard's filter (characters it refuses are left
+                   out, as on the screen) and tap Done, which converts the form from it.
+                   FIELD= erases the field. Repeatable: the edits are made in order, and
+                   what is printed is the form after the last. Not with "-".
+  --edit FIELD     only enter FIELD and leave it again (the form converts from it)
   --decimal-comma  the form writes "," as its decimal separator
   --decimal-point  the form writes "." as its decimal separator
                    Without either, the user's locale decides: the first of LC_ALL,
@@ -85,6 +91,7 @@ Examples:
   quorvane convert "45° 30' 15\" N, 73° 20' 30\" W"
   quorvane convert -45.5041667, 73.3416667
   quorvane convert --fields --decimal-comma "48.8583701, 2.2944813"
+  quorvane convert --fields --edit d5=45.9999999 --edit m3 "0, 0"
   quorvane convert - < positions.txt > converted.tsv
 )";
 
@@ -175,6 +182,11 @@ void ConversionForm::enter(const PositionReading& position) {
     enterPosition(controller_, view_, position);
 }
 
+void ConversionForm::edit(const FieldEdit& edit) {
+    editField(controller_, view_, edit.field,
+              edit.typed ? std::optional<std::string_view>(*edit.typed) : std::nullopt);
+}
+
 void ConversionForm::appendCopyLines(std::string& out, char separator) const {
     // The texts of each notation are gathered as notationTexts does, but straight from the
     // in-memory view into one reused set of strings, which the stream does once per line.
@@ -218,8 +230,20 @@ struct ConvertOptions {
     OutputKind output = OutputKind::copyLines;
     std::optional<DecimalMode> decimalMode;
     std::string position;
+    std::vector<FieldEdit> edits; // made in order after the position is entered
     bool help = false;
 };
+
+constexpr std::string_view kEditOption = "--edit";
+
+// "FIELD=TEXT" or "FIELD" of --edit; nothing when FIELD names no field.
+std::optional<FieldEdit> parseEdit(std::string_view value) {
+    const std::size_t equals = value.find('=');
+    const auto field = fieldFromName(value.substr(0, equals));
+    if (!field) return std::nullopt;
+    if (equals == std::string_view::npos) return FieldEdit{*field, std::nullopt};
+    return FieldEdit{*field, std::string(value.substr(equals + 1))};
+}
 
 struct ParsedArguments {
     std::optional<ConvertOptions> options;
@@ -245,6 +269,17 @@ ParsedArguments parseArguments(int argc, const char* const* argv) {
                 optionsEnded = true;
             } else if (word == "--help" || word == "-h") {
                 o.help = true;
+            } else if (word == kEditOption || word.starts_with("--edit=")) {
+                const bool joined = word != kEditOption;
+                if (!joined && i + 1 == argc)
+                    return {std::nullopt, "--edit needs FIELD=TEXT or FIELD"};
+                const std::string_view value =
+                    joined ? word.substr(kEditOption.size() + 1) : (argv[++i] ? argv[i] : "");
+                const std::optional<FieldEdit> edit = parseEdit(value);
+                if (!edit)
+                    return {std::nullopt, "--edit " + quotedForMessage(value) +
+                                              " names no field (d1 .. d8, m1 .. m4, s1, s2)"};
+                o.edits.push_back(*edit);
             } else if (word == "--fields") {
                 o.output = OutputKind::fields;
             } else if (word == "--decimal-comma" || word == "--decimal-point") {
@@ -254,7 +289,7 @@ ParsedArguments parseArguments(int argc, const char* const* argv) {
                     return {std::nullopt, "--decimal-comma and --decimal-point exclude each other"};
                 o.decimalMode = mode;
             } else {
-                return {std::nullopt, "unknown option \"" + std::string(word) + "\""};
+                return {std::nullopt, "unknown option " + quotedForMessage(word)};
             }
             continue;
         }
@@ -272,6 +307,8 @@ ParsedArguments parseArguments(int argc, const char* const* argv) {
         return {std::nullopt, "give either a POSITION or \"-\", not both"};
     if (o.source == InputSource::standardInput && o.output == OutputKind::fields)
         return {std::nullopt, "--fields shows one form: give a POSITION, not \"-\""};
+    if (o.source == InputSource::standardInput && !o.edits.empty())
+        return {std::nullopt, "--edit works on one form: give a POSITION, not \"-\""};
     if (o.source == InputSource::argument && !sawPosition)
         return {std::nullopt, "no POSITION given"};
     return {o, {}};
@@ -290,40 +327,6 @@ DecimalMode decimalModeFor(const ConvertOptions& o) {
 
 void write(std::FILE* f, std::string_view s) {
     std::fwrite(s.data(), 1, s.size(), f);
-}
-
-// Control characters written visibly, so a message stays on one line whatever it quotes.
-std::string escapeControls(std::string_view text) {
-    constexpr std::string_view kHex = "0123456789abcdef";
-    constexpr unsigned char kFirstPrintable = 0x20;
-    constexpr unsigned char kDelete = 0x7f;
-    std::string out;
-    out.reserve(text.size());
-    for (const char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c == '\t') {
-            out += "\\t";
-        } else if (c < kFirstPrintable || c == kDelete) {
-            out += "\\x";
-            out += kHex[c >> 4];
-            out += kHex[c & 0xF];
-        } else {
-            out += ch;
-        }
-    }
-    return out;
-}
-
-// The input as it is quoted in a message: escaped, and a long one shortened (never inside a
-// UTF-8 character).
-std::string quotable(std::string_view text) {
-    constexpr unsigned char kContinuationMask = 0xC0;
-    constexpr unsigned char kContinuation = 0x80;
-    if (text.size() <= kMaxQuotedLength) return escapeControls(text);
-    std::size_t end = kMaxQuotedLength;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & kContinuationMask) == kContinuation)
-        --end;
-    return escapeControls(text.substr(0, end)) + "...";
 }
 
 void reportUnread(std::FILE* err, std::string_view text, const PositionReading& r) {
@@ -349,6 +352,8 @@ int convertOne(const ConvertOptions& o, std::FILE* out, std::FILE* err) {
     }
     ConversionForm form(decimalModeFor(o));
     form.enter(reading);
+    for (const FieldEdit& edit : o.edits)
+        form.edit(edit);
     std::string text;
     if (o.output == OutputKind::fields) {
         form.appendFields(text);
@@ -379,8 +384,8 @@ std::string unreadPositionMessage(std::string_view text, const PositionReading& 
                                   std::optional<std::size_t> line) {
     std::string message(kProgram);
     if (line) message += "line " + std::to_string(*line) + ": ";
-    message +=
-        "cannot read \"" + quotable(text) + "\": " + escapeControls(describeError(reading)) + "\n";
+    // The description quotes its pieces of the text the same way.
+    message += "cannot read " + quotedForMessage(text) + ": " + describeError(reading) + "\n";
     return message;
 }
 

@@ -27,7 +27,8 @@ int runConvertCommand(int argc, const char* const* argv, std::FILE* in, std::FIL
 
 // The message for a position that cannot be read, ending in "\n":
 //   quorvane convert: [line N: ]cannot read "TEXT": WHAT COULD NOT BE READ
-// The quoted text is shortened when long; control characters are shown escaped (\x01).
+// Every quoted piece is shortened when long and shows control characters escaped (\x01), see
+// core/message_text.h.
 std::string unreadPositionMessage(std::string_view text, const PositionReading& reading,
                                   std::optional<std::size_t> line);
 // The message for a line of the stream that is too long to be a position.
@@ -46,6 +47,12 @@ DecimalMode decimalModeOfLocaleName(std::string_view name);
 DecimalMode decimalModeOfLocale(std::string_view lcAll, std::string_view lcNumeric,
                                 std::string_view lang);
 
+// One --edit: the field, and the text typed into it (none: the field is only entered and left).
+struct FieldEdit {
+    FieldId field = FieldId::d1;
+    std::optional<std::string> typed;
+};
+
 // A form on which positions are entered one after the other, each on an empty form. It is made
 // once and reused, so a stream of positions builds no controller per line.
 class ConversionForm {
@@ -56,6 +63,8 @@ public:
 
     // Empties the form (texts, stored values, selectors) and enters the position.
     void enter(const PositionReading& position);
+    // Edits one field as a user does (see editField in position_entry.h).
+    void edit(const FieldEdit& edit);
 
     // The four copy lines in notation order, joined by `separator` (no separator at the end).
     void appendCopyLines(std::string& out, char separator) const;

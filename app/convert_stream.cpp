@@ -12,6 +12,13 @@
 #include <thread>
 #include <vector>
 
+#if __has_include(<poll.h>) && __has_include(<unistd.h>)
+#include <cerrno>
+#include <poll.h>
+#include <unistd.h>
+#define QUORVANE_STREAM_POLLS 1
+#endif
+
 namespace quorvane {
 
 namespace {
@@ -34,10 +41,14 @@ struct Block {
 };
 
 // Reads the input in large chunks and hands out whole lines, never storing more than
-// kMaxPositionLineLength + 1 bytes of one.
+// kMaxPositionLineLength + 1 bytes of one. Where the system can tell, it reads from the file
+// descriptor whatever is there (a pipe or terminal gives a line as soon as it is written) and
+// says when the next read would wait for more; a stream without a descriptor (one in memory)
+// is read through the C library and never waits.
 class ChunkedInput {
 public:
-    explicit ChunkedInput(std::FILE* in) : in_(in), chunk_(kChunkSize) {}
+    ChunkedInput(std::FILE* in, std::size_t chunkSize)
+        : in_(in), fd_(descriptorOf(in)), chunk_(chunkSize) {}
 
     // Appends the next line and "\n" to `out`. An overlong line is appended empty and flagged.
     // False at the end of the input.
@@ -70,24 +81,78 @@ public:
         return true;
     }
 
-    bool failed() const { return std::ferror(in_) != 0; }
+    // True when every byte read so far is used up and the input has no more ready, so the next
+    // line would keep the caller waiting.
+    bool wouldWait() const {
+        if (begin_ != end_ || ended_) return false;
+#ifdef QUORVANE_STREAM_POLLS
+        if (fd_ < 0) return false;
+        pollfd request{fd_, POLLIN, 0};
+        // A failed poll counts as waiting: answering early costs only a flush.
+        return ::poll(&request, 1, 0) <= 0;
+#else
+        return false;
+#endif
+    }
+
+    bool failed() const { return failed_; }
 
 private:
+    static int descriptorOf([[maybe_unused]] std::FILE* in) {
+#ifdef QUORVANE_STREAM_POLLS
+        return ::fileno(in);
+#else
+        return -1;
+#endif
+    }
+
     bool refill() {
-        if (std::feof(in_) || std::ferror(in_)) return false;
+        if (ended_) return false;
         begin_ = 0;
-        end_ = std::fread(chunk_.data(), 1, chunk_.size(), in_);
+        end_ = fd_ >= 0 ? readDescriptor() : readStream();
+        if (end_ == 0) ended_ = true;
         return end_ > 0;
     }
 
+    std::size_t readStream() {
+        const std::size_t got = std::fread(chunk_.data(), 1, chunk_.size(), in_);
+        if (std::ferror(in_)) failed_ = true;
+        return got;
+    }
+
+    std::size_t readDescriptor() {
+#ifdef QUORVANE_STREAM_POLLS
+        for (;;) {
+            const ssize_t got = ::read(fd_, chunk_.data(), chunk_.size());
+            if (got >= 0) return static_cast<std::size_t>(got);
+            if (errno != EINTR) break;
+        }
+        failed_ = true;
+#endif
+        return 0;
+    }
+
     std::FILE* in_;
+    int fd_;
     std::vector<char> chunk_;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
+    bool ended_ = false;
+    bool failed_ = false;
 };
 
-// Fills a block with the next lines; how many (0 when the input had no more).
-std::size_t fillBlock(ChunkedInput& input, Block& block, std::size_t firstLine) {
+enum class FillEnd : unsigned char { blockFull, inputEnded, inputWaits };
+
+struct Fill {
+    std::size_t lines = 0;
+    FillEnd end = FillEnd::blockFull;
+};
+
+// Fills a block with the next lines, up to about `blockBytes` bytes. When the input has no more
+// bytes ready and something is waiting to be answered (lines of this block, or `answersPending`),
+// it stops there, so those answers go out before the input is waited for.
+Fill fillBlock(ChunkedInput& input, Block& block, std::size_t blockBytes, std::size_t firstLine,
+               bool answersPending) {
     block.input.clear();
     block.overlong.clear();
     block.output.clear();
@@ -95,13 +160,21 @@ std::size_t fillBlock(ChunkedInput& input, Block& block, std::size_t firstLine) 
     block.allRead = true;
     block.converted = false;
     block.firstLine = firstLine;
-    std::size_t lines = 0;
+    Fill fill;
     bool overlong = false;
-    while (block.input.size() < kChunkSize && input.appendLine(block.input, overlong)) {
-        if (overlong) block.overlong.push_back(lines);
-        ++lines;
+    while (block.input.size() < blockBytes) {
+        if ((fill.lines > 0 || answersPending) && input.wouldWait()) {
+            fill.end = FillEnd::inputWaits;
+            return fill;
+        }
+        if (!input.appendLine(block.input, overlong)) {
+            fill.end = FillEnd::inputEnded;
+            return fill;
+        }
+        if (overlong) block.overlong.push_back(fill.lines);
+        ++fill.lines;
     }
-    return lines;
+    return fill;
 }
 
 void convertBlock(Block& block, ConversionForm& form) {
@@ -127,8 +200,9 @@ void convertBlock(Block& block, ConversionForm& form) {
     }
 }
 
-void write(std::FILE* f, std::string_view s) {
-    if (!s.empty()) std::fwrite(s.data(), 1, s.size(), f);
+// False when the text could not be written (the output is full, closed or gone).
+bool write(std::FILE* f, std::string_view s) {
+    return s.empty() || std::fwrite(s.data(), 1, s.size(), f) == s.size();
 }
 
 // The blocks waiting for a worker and the signal that one was converted.
@@ -165,10 +239,12 @@ public:
         converted_.wait(lock, [block] { return block->converted; });
     }
 
+    // Blocks still waiting are dropped: after a failed output nobody wants them.
     void close() {
         {
             const std::lock_guard lock(mutex_);
             closed_ = true;
+            waiting_.clear();
         }
         work_.notify_all();
     }
@@ -209,7 +285,8 @@ std::vector<std::thread> startWorkers(std::size_t count, WorkQueue& queue, Decim
 } // namespace
 
 StreamOutcome convertPositionStream(std::FILE* in, std::FILE* out, std::FILE* err, DecimalMode mode,
-                                    std::size_t workers) {
+                                    std::size_t workers, std::size_t blockBytes) {
+    if (blockBytes == 0) blockBytes = kChunkSize;
     WorkQueue queue;
     std::vector<std::thread> threads = startWorkers(workerCount(workers), queue, mode);
     // Without any worker thread, this thread converts each block itself.
@@ -224,21 +301,32 @@ StreamOutcome convertPositionStream(std::FILE* in, std::FILE* out, std::FILE* er
         free.push_back(b.get());
     }
 
-    ChunkedInput input(in);
+    ChunkedInput input(in, blockBytes);
     std::deque<Block*> inOrder; // submitted, oldest first
     std::size_t nextLine = 1;
     bool inputLeft = true;
     bool allRead = true;
-    for (;;) {
-        while (inputLeft && !free.empty()) {
+    bool outputFailed = false;
+    // Writes the oldest submitted block once it is converted; false when the output failed.
+    const auto writeOldest = [&] {
+        Block* oldest = inOrder.front();
+        inOrder.pop_front();
+        if (!ownForm) queue.waitConverted(oldest);
+        write(err, oldest->messages);
+        allRead = allRead && oldest->allRead;
+        free.push_back(oldest);
+        return write(out, oldest->output);
+    };
+    while (!outputFailed) {
+        bool inputWaits = false;
+        while (inputLeft && !free.empty() && !inputWaits) {
             Block* block = free.back();
-            const std::size_t lines = fillBlock(input, *block, nextLine);
-            if (lines == 0) {
-                inputLeft = false;
-                break;
-            }
+            const Fill fill = fillBlock(input, *block, blockBytes, nextLine, !inOrder.empty());
+            inputLeft = fill.end != FillEnd::inputEnded;
+            inputWaits = fill.end == FillEnd::inputWaits;
+            if (fill.lines == 0) break;
             free.pop_back();
-            nextLine += lines;
+            nextLine += fill.lines;
             inOrder.push_back(block);
             if (ownForm) {
                 convertBlock(*block, *ownForm);
@@ -248,23 +336,25 @@ StreamOutcome convertPositionStream(std::FILE* in, std::FILE* out, std::FILE* er
             }
         }
         if (inOrder.empty()) break;
-        Block* oldest = inOrder.front();
-        inOrder.pop_front();
-        if (!ownForm) queue.waitConverted(oldest);
-        write(err, oldest->messages);
-        write(out, oldest->output);
-        allRead = allRead && oldest->allRead;
-        free.push_back(oldest);
+        if (!inputWaits) {
+            outputFailed = !writeOldest();
+            continue;
+        }
+        // The input is slow: answer every line read so far before waiting for more.
+        while (!inOrder.empty() && !outputFailed)
+            outputFailed = !writeOldest();
+        outputFailed = outputFailed || std::fflush(out) != 0;
     }
     queue.close();
     for (std::thread& t : threads)
         t.join();
 
+    if (outputFailed || std::fflush(out) != 0 || std::ferror(out))
+        return StreamOutcome::outputFailed;
     if (input.failed()) {
         write(err, "quorvane convert: cannot read the standard input\n");
         allRead = false;
     }
-    if (std::fflush(out) != 0 || std::ferror(out)) return StreamOutcome::outputFailed;
     return allRead ? StreamOutcome::allConverted : StreamOutcome::someLinesUnread;
 }
 

@@ -4,6 +4,10 @@
 // the blocks; the calling thread reads ahead and writes the finished blocks in input order, so
 // the output has one line per input line, in order, whatever the number of workers. A fixed
 // number of blocks circulates, so memory stays constant however long the input is.
+//
+// When the input has no more bytes ready (a program writing one line and waiting for its
+// answer, a user at a terminal), the lines read so far are answered and the output flushed
+// before the input is waited for. The first write that fails stops the stream.
 #pragma once
 
 #include "core/form_platform.h"
@@ -19,13 +23,15 @@ inline constexpr std::size_t kMaxPositionLineLength = 4096;
 enum class StreamOutcome : unsigned char {
     allConverted,
     someLinesUnread, // bad lines (an empty output line each), or the input failed
-    outputFailed,
+    outputFailed, // a write failed; nothing more was read or written after it
 };
 
 // Converts every line of `in` and writes one line to `out` for each: the four copy lines
 // separated by tabs, or nothing for a line that cannot be read (its message goes to `err`,
 // with its line number). workers: how many converting threads; 0 picks one per core.
+// blockBytes: about how much input makes a block (and one read); 0 picks 64 KiB. Tests and the
+// fuzzer use tiny blocks, so that a small input crosses many blocks and reads.
 StreamOutcome convertPositionStream(std::FILE* in, std::FILE* out, std::FILE* err, DecimalMode mode,
-                                    std::size_t workers = 0);
+                                    std::size_t workers = 0, std::size_t blockBytes = 0);
 
 } // namespace quorvane

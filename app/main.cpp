@@ -22,7 +22,7 @@ void printHelp() {
                "  convert -      the same for every line of the standard input, one output\n"
                "                 line each with the four notations separated by tabs\n"
                "                 (see `quorvane convert --help` for the accepted texts,\n"
-               "                 --fields, --decimal-comma and --decimal-point)\n"
+               "                 --fields, --edit, --decimal-comma and --decimal-point)\n"
                "\n"
                "Options:\n"
                "  -h, --help     show this text\n"
@@ -32,14 +32,22 @@ void printHelp() {
     std::fputs(quorvane::guiHelpText(), stdout);
 }
 
+// What the program printed must have reached its output; a full disk or a closed pipe is said.
+int withOutputChecked(int status) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+    std::fputs("quorvane: cannot write the output\n", stderr);
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const std::string_view first = argc > 1 ? argv[1] : "";
+    // convert checks its own output and says so with its own name.
     if (first == "convert") return quorvane::runConvertCommand(argc - 2, argv + 2, stdin, stdout, stderr);
     if (first == "--help" || first == "-h") {
         printHelp();
-        return 0;
+        return withOutputChecked(0);
     }
-    return quorvane::runGuiApp(argc, argv);
+    return withOutputChecked(quorvane::runGuiApp(argc, argv));
 }

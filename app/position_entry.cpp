@@ -1,8 +1,11 @@
 #include "position_entry.h"
 
 #include "core/number_text.h"
+#include "core/utf.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace quorvane {
 
@@ -34,7 +37,48 @@ void typeInto(MainViewController& controller, FormView& view, FieldId field, std
     view.setText(field, text);
 }
 
+// The bytes of the UTF-8 character that starts `text` (one for a byte that starts none).
+std::size_t characterLength(std::string_view text) {
+    constexpr unsigned char kFourByteLead = 0xF0;
+    constexpr unsigned char kThreeByteLead = 0xE0;
+    constexpr unsigned char kTwoByteLead = 0xC0;
+    const auto lead = static_cast<unsigned char>(text.front());
+    const std::size_t length = lead >= kFourByteLead    ? 4
+                               : lead >= kThreeByteLead ? 3
+                               : lead >= kTwoByteLead   ? 2
+                                                        : 1;
+    return std::min(length, text.size());
+}
+
+// One proposed change of the field's text, applied only if the filter accepts it; the caret
+// then stands after the replacement.
+void propose(MainViewController& controller, FormView& view, FieldId field, Utf16Range& selection,
+             std::u16string_view replacement) {
+    std::u16string current = toUtf16(view.text(field));
+    if (controller.shouldChangeCharacters(current, selection, replacement) !=
+        FilterDecision::accept)
+        return;
+    current.replace(selection.location, selection.length, replacement);
+    view.setText(field, toUtf8(current));
+    selection = {selection.location + replacement.size(), 0};
+}
+
 } // namespace
+
+void editField(MainViewController& controller, FormView& view, FieldId field,
+               std::optional<std::string_view> typed) {
+    view.beginEditing(field);
+    if (typed) {
+        Utf16Range selection{0, utf16Length(view.text(field))};
+        if (typed->empty()) propose(controller, view, field, selection, u"");
+        for (std::string_view rest = *typed; !rest.empty();) {
+            const std::size_t length = characterLength(rest);
+            propose(controller, view, field, selection, toUtf16(rest.substr(0, length)));
+            rest.remove_prefix(length);
+        }
+    }
+    controller.doneButtonAction();
+}
 
 void enterPosition(MainViewController& controller, FormView& view,
                    const PositionReading& position) {

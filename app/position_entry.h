@@ -7,6 +7,9 @@
 #include "core/form_platform.h"
 #include "screens/main/main_view_controller.h"
 
+#include <optional>
+#include <string_view>
+
 namespace quorvane {
 
 // The hemisphere selectors of the position's notation are tapped where they show the other
@@ -15,5 +18,12 @@ namespace quorvane {
 // ordinary end-of-editing conversions fill the other notations. The form is not emptied first.
 // A reading without written numbers is typed as signed decimal degrees.
 void enterPosition(MainViewController& controller, FormView& view, const PositionReading& position);
+
+// One edit as the user makes it: the field is tapped, its whole text selected, `typed` typed
+// character by character through the keystroke filter (refused characters are left out, as on
+// the screen), and Done ends the edit, which converts from the field. An empty `typed` deletes
+// the selected text (Backspace); without `typed` the field is only entered and left.
+void editField(MainViewController& controller, FormView& view, FieldId field,
+               std::optional<std::string_view> typed);
 
 } // namespace quorvane

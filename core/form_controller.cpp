@@ -121,6 +121,18 @@ std::string FormController::finishWholeField(FieldId field) {
     return finished;
 }
 
+// The two rows can hold different whole degrees after a carry (46° 0' 0.0" beside
+// 45° 59.99999'). A step that writes a row's minutes therefore writes its degrees too, from the
+// degrees it converts with (those of `source`); otherwise the row would join its new minutes to
+// the other row's degrees. A readable text is copied as the whole-degrees step copies it (045°).
+void FormController::copyWholeDegrees(FieldId source, FieldId target) {
+    const std::string text = view_.text(source);
+    if (!text.empty() && !unread_[indexOf(source)] && holdsUnitMark(text))
+        view_.setText(target, text);
+    else
+        view_.setText(target, withMark(intText(truncToInteger(values_[source])), kDegreeMark));
+}
+
 // Whole degrees of either row: finish the text, copy it to the other row's degrees, hand over
 // to the next field of the row.
 void FormController::convertWholeDegrees(FieldId source, FieldId copy, FieldId next) {
@@ -142,6 +154,7 @@ void FormController::convertSeconds(const HalfFields& h) {
     const double m = values_[h.M];
     const double s = values_[h.S];
     const double n = m + roundTo(s / kSecondsPerMinute, kMinutesScale);
+    copyWholeDegrees(h.D, h.E);
     view_.setText(h.N, withMark(localDoubleText(n, mode), kMinutesMark));
 
     const double dd = decimalDegrees(d, m, s);
@@ -158,6 +171,7 @@ void FormController::convertDecimalMinutes(const HalfFields& h) {
     const double d = values_[h.E];
     const auto wholeMinutes = truncToInteger(v);
     const auto i = static_cast<double>(wholeMinutes);
+    copyWholeDegrees(h.E, h.D);
     view_.setText(h.M, withMark(intText(wholeMinutes), kMinutesMark));
 
     const double s = roundTo((v - i) * kSecondsPerMinute, kSecondsScale);

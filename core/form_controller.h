@@ -56,6 +56,7 @@ public:
 
 private:
     std::string finishWholeField(FieldId field);
+    void copyWholeDegrees(FieldId source, FieldId target);
     void convertWholeDegrees(FieldId source, FieldId copy, FieldId next);
     void convertWholeMinutes(const HalfFields& h);
     void convertSeconds(const HalfFields& h);

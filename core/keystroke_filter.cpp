@@ -39,6 +39,9 @@ FilterDecision filterKeystroke(std::optional<int> activeTag, std::u16string_view
     // The platform never proposes a range outside the text; a binding bug must not crash us.
     if (range.location > current.size() || range.length > current.size() - range.location)
         return FilterDecision::refuse;
+    // Removing characters never makes a text worse, and a text longer than the limit (one the
+    // program wrote, such as 12.345678900000003°) must still be shortened key by key.
+    if (replacement.empty()) return FilterDecision::accept;
     const std::size_t resultLength = current.size() - range.length + replacement.size();
 
     const bool currentHasSeparator = holdsSeparator(current);

@@ -6,7 +6,7 @@
 // 10 (11) for decimal degrees, 2 for an unknown tag or when no field is active.
 //
 //   accepted:  "4" into an empty d1;  "." into "12" in s1;  "345" pasted into an empty m3;
-//              a deletion that leaves the text within its limit
+//              any deletion, even from a text longer than its limit
 //   refused:   "." into d1;  "," into "12.3";  "a";  "-";  "12.5" pasted (refused whole);
 //              a fourth digit in d1;  a range that lies outside the text
 //

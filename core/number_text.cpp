@@ -107,7 +107,10 @@ ParseResult parseWithC(std::string_view text) noexcept {
     if (consumed == 0) return {0, 0, ParseError::notANumber};
     // An embedded NUL ends strtod early; that is trailing text like any other.
     if (consumed != text.size()) return {0, consumed, ParseError::trailingCharacters};
-    if (error == ERANGE) return {0, consumed, ParseError::outOfRange};
+    // Overflow gives HUGE_VAL, underflow a value no larger than the smallest normal double.
+    if (error == ERANGE)
+        return {0, consumed,
+                std::fabs(value) > 1 ? ParseError::outOfRange : ParseError::underflow};
     return {value, consumed, ParseError::none};
 }
 

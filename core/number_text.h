@@ -5,7 +5,7 @@
 //
 //   accepted:  "45"  "045"  "12."  ".5"  "12.5"  "-3"  "+3"  "5e-05"  "1E3"  "0x1p4"  "inf"  "nan"
 //   refused:   ""  " 5" (leading white space)  "12,5" (a comma is no separator here)  "1.2.3"
-//              "5°" (trailing characters)  "1e999" (too large)  "1e-999" (underflows to zero)
+//              "5°" (trailing characters)  "1e999" (too large)  "1e-999" (underflows)
 //
 // A "," is never a decimal separator for parseDouble; callers normalise before they call it.
 // Nothing here reads or changes the process locale: a German LC_NUMERIC changes no answer.
@@ -31,7 +31,8 @@ enum class ParseError : std::uint8_t {
     leadingWhitespace,  // the first character is a blank or a control character strtod skips
     notANumber,         // nothing at the start of the text reads as a number
     trailingCharacters, // a number, followed by characters that are not part of it
-    outOfRange,         // too large for a double, or a non-zero value that underflows to zero
+    outOfRange,         // too large for a double
+    underflow,          // a non-zero value too small for a double (1e-999, 0.000...1)
 };
 
 struct ParseResult {

@@ -1,4 +1,5 @@
 // The values of a reading: whole numbers, ranges, the point and its precision; and the messages.
+#include "core/message_text.h"
 #include "core/number_text.h"
 #include "core/position_parts.h"
 
@@ -47,36 +48,52 @@ struct NumberValue {
     int decimals = 0;
 };
 
-// A number's value, "," read as "."; no allocation for numbers of usual length.
-NumberValue valueOf(std::string_view text) {
-    constexpr std::size_t kShortNumber = 64;
-    std::array<char, kShortNumber> buffer{};
+// A long number (digits and at most one separator) in scientific form, "1.2345e-301", with
+// enough significant digits for a double: a long text is judged rightly without allocating.
+NumberValue longValueOf(std::string_view text) {
+    constexpr std::size_t kSignificantDigits = 20;
+    constexpr std::size_t kBufferSize = 48;
     NumberValue v;
-    if (text.size() > buffer.size()) {
-        // Longer than any number people write: read as many leading zeros or digits as there
-        // are, by parts (no allocation), so a long text is still judged rightly.
-        const auto separator = text.find_first_of(".,");
-        const std::string_view whole = text.substr(0, separator);
-        const bool digitsOnly = std::all_of(
-            text.begin(), text.end(), [](char c) { return isDigit(c) || c == '.' || c == ','; });
-        if (!digitsOnly || whole.find_first_not_of('0') < whole.size()) {
-            v.error = digitsOnly ? ParseError::outOfRange : ParseError::notANumber;
-            return v;
-        }
-        v.separator = separator != std::string_view::npos;
-        v.decimals = v.separator ? static_cast<int>(text.size() - separator - 1) : 0;
-        const std::string_view fraction =
-            v.separator ? text.substr(separator + 1) : std::string_view{};
-        std::size_t k = 0;
-        buffer[k++] = '0';
-        buffer[k++] = '.';
-        for (std::size_t i = 0; i < fraction.size() && k < buffer.size(); ++i)
-            buffer[k++] = fraction[i];
-        const ParseResult r = parseDouble(std::string_view(buffer.data(), k));
-        v.value = r.value;
-        v.error = r.error;
+    const bool digitsOnly = std::all_of(text.begin(), text.end(), [](char c) {
+        return isDigit(c) || c == '.' || c == ',';
+    });
+    const auto separator = text.find_first_of(".,");
+    if (!digitsOnly || (separator != std::string_view::npos &&
+                        text.find_first_of(".,", separator + 1) != std::string_view::npos)) {
+        v.error = ParseError::notANumber;
         return v;
     }
+    const std::size_t wholeDigits = separator == std::string_view::npos ? text.size() : separator;
+    v.separator = separator != std::string_view::npos;
+    v.decimals = v.separator ? static_cast<int>(text.size() - separator - 1) : 0;
+    const auto first = text.find_first_not_of("0.,");
+    if (first == std::string_view::npos) return v; // zero
+    // The power of ten of the first significant digit.
+    const long long power = first < wholeDigits ? static_cast<long long>(wholeDigits - first) - 1
+                                                : -static_cast<long long>(first - wholeDigits);
+    std::array<char, kBufferSize> buffer{};
+    std::size_t k = 0;
+    for (std::size_t i = first; i < text.size() && k <= kSignificantDigits; ++i) {
+        if (!isDigit(text[i])) continue;
+        buffer[k++] = text[i];
+        if (k == 1) buffer[k++] = '.';
+    }
+    buffer[k++] = 'e';
+    const NumberText exponent = intText(power);
+    for (const char c : exponent.view())
+        buffer[k++] = c;
+    const ParseResult r = parseDouble(std::string_view(buffer.data(), k));
+    v.value = r.value;
+    v.error = r.error;
+    return v;
+}
+
+// A number's value, "," read as "."; no allocation.
+NumberValue valueOf(std::string_view text) {
+    constexpr std::size_t kShortNumber = 64;
+    if (text.size() > kShortNumber) return longValueOf(text);
+    std::array<char, kShortNumber> buffer{};
+    NumberValue v;
     bool inExponent = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -99,14 +116,12 @@ struct Fault {
 };
 
 // A value read from a number, or the failure to read it. A value too large for a double is out
-// of range like any other large value; one too small to be told from zero is no number.
+// of range like any other large value; one too small to be told from zero (1e-400, or
+// 0.000...1 written out) is no number.
 Fault readValue(std::string_view text, ErrorPart part, NumberValue& v) {
     v = valueOf(text);
     if (v.error == ParseError::none) return {};
-    const bool tooSmall =
-        text.find("e-") != std::string_view::npos || text.find("E-") != std::string_view::npos;
-    if (v.error == ParseError::outOfRange && !tooSmall)
-        return {PositionError::outOfRange, part, text};
+    if (v.error == ParseError::outOfRange) return {PositionError::outOfRange, part, text};
     return {PositionError::badNumber, part, text};
 }
 
@@ -286,10 +301,7 @@ const PartInfo& partInfo(ErrorPart p) {
 }
 
 std::string quoted(std::string_view s) {
-    std::string out = "\"";
-    out += s;
-    out += '"';
-    return out;
+    return quotedForMessage(s);
 }
 
 std::string pointText(const GeoPoint& p) {

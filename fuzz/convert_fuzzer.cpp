@@ -1,7 +1,8 @@
 // `quorvane convert` under arbitrary text: the reader either refuses with a one-line message or
 // accepts a position in range, which is then converted on the form in both decimal modes. Every accepted
 // position prints four copy lines, and each of those lines reads back as a position in its own
-// notation (what the program writes, it must be able to read).
+// notation (what the program writes, it must be able to read); a refusal is one short line that
+// shows control characters escaped.
 #include "app/convert_command.h"
 
 #include <algorithm>
@@ -23,6 +24,21 @@ void require(bool condition, const char* invariant) {
 
 std::size_t count(std::string_view s, char c) {
     return static_cast<std::size_t>(std::count(s.begin(), s.end(), c));
+}
+
+// Two quoted pieces of at most 80 bytes, each byte escaped at worst as 4, and the sentence.
+constexpr std::size_t kLongestMessage = 1000;
+
+// A C0 or C1 control or DEL, written raw (C1 as UTF-8 or as a stray byte).
+bool holdsControl(std::string_view s) {
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const bool c1 = c >= 0x80 && c <= 0x9F &&
+                        (i == 0 || static_cast<unsigned char>(s[i - 1]) == 0xC2 ||
+                         static_cast<unsigned char>(s[i - 1]) < 0x80);
+        if (c < 0x20 || c == 0x7F || c1) return true;
+    }
+    return false;
 }
 
 void checkConversion(ConversionForm& form, const PositionReading& reading) {
@@ -58,6 +74,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(!describeError(reading).empty() && count(message, '\n') == 1 &&
                     message.back() == '\n',
                 "a refusal says why, in one line");
+        require(message.size() < kLongestMessage, "a refusal quotes short pieces");
+        require(!holdsControl(std::string_view(message).substr(0, message.size() - 1)),
+                "a refusal shows control characters escaped");
         return 0;
     }
     require(std::fabs(reading.point.latitude) <= kMaxLatitudeDegrees &&

@@ -1,6 +1,7 @@
 // The keystroke filter under arbitrary tags, texts, ranges and replacements. An accepted change
-// keeps the field within its limits: a range inside the text, never longer than the limit, only
-// ASCII digits typed or one separator into a text without one (none in whole-number fields).
+// keeps the field within its limits: a range inside the text, never longer than the limit
+// unless it only deletes, only ASCII digits typed or one separator into a text without one (none
+// in whole-number fields).
 #include "core/form_model.h"
 #include "core/keystroke_filter.h"
 
@@ -66,9 +67,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         std::u16string(current).replace(range.location, range.length, replacement);
     const auto field = tag ? fieldFromTag(*tag) : std::nullopt;
     const LengthLimits limits = field ? kindInfo(*field).limits : kUnknownFieldLimits;
-    require(result.size() <=
-                (separators(current) > 0 ? limits.withSeparator : limits.withoutSeparator),
-            "an accepted change stays within the length limit");
+    const std::size_t limit =
+        separators(current) > 0 ? limits.withSeparator : limits.withoutSeparator;
+    require(replacement.empty() || result.size() <= limit,
+            "an accepted change that types something stays within the length limit");
     const bool loneSeparator = replacement.size() == 1 && isSeparator(replacement.front());
     require(isClean(replacement, 0) || (loneSeparator && separators(current) == 0),
             "only digits, or one separator into a text without one, are typed");

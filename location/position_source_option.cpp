@@ -1,5 +1,7 @@
 #include "position_source_option.h"
 
+#include "core/message_text.h"
+
 namespace quorvane {
 
 namespace {
@@ -9,10 +11,7 @@ constexpr std::string_view kNoneName = "none";
 constexpr std::string_view kNmeaPrefix = "nmea:";
 
 std::string quoted(std::string_view text) {
-    std::string q = "\"";
-    q += text;
-    q += '"';
-    return q;
+    return quotedForMessage(text);
 }
 
 } // namespace

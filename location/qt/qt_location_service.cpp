@@ -1,5 +1,7 @@
 #include "qt_location_service.h"
 
+#include "location/nmea_sentence_check.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
@@ -57,6 +59,22 @@ LocationErrorKind kindOf(QGeoPositionInfoSource::Error error) {
 
 const QString kServiceNotRunning = QStringLiteral("the system position service is not running");
 
+// Qt's NMEA source, shown only the sentences a receiver could have written: Qt's parser takes
+// minutes of 75 as 1° 15' and a signed latitude with S as North.
+class CheckedNmeaSource final : public QNmeaPositionInfoSource {
+public:
+    using QNmeaPositionInfoSource::QNmeaPositionInfoSource;
+
+protected:
+    bool parsePosInfoFromNmeaData(const char* data, int size, QGeoPositionInfo* posInfo,
+                                  bool* hasFix) override {
+        if (size < 0 || checkNmeaSentence(std::string_view(data, static_cast<std::size_t>(size))) ==
+                            NmeaVerdict::refuse)
+            return false;
+        return QNmeaPositionInfoSource::parsePosInfoFromNmeaData(data, size, posInfo, hasFix);
+    }
+};
+
 } // namespace
 
 // ---- Sources ------------------------------------------------------------------------------------
@@ -77,7 +95,7 @@ PositionSourceResult createNmeaFilePositionSource(const QString& path) {
         return {nullptr, QStringLiteral("position source is not a file: %1").arg(path)};
 
     auto source =
-        std::make_unique<QNmeaPositionInfoSource>(QNmeaPositionInfoSource::SimulationMode);
+        std::make_unique<CheckedNmeaSource>(QNmeaPositionInfoSource::SimulationMode);
     // The source's Qt child: deleted with it, after the source has let go of it.
     auto* device = new QFile(path, source.get());
     if (!device->open(QIODevice::ReadOnly)) {

@@ -8,9 +8,12 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
+#include <poll.h>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <tuple>
+#include <unistd.h>
 #include <vector>
 
 namespace quorvane {
@@ -112,6 +115,29 @@ TEST(ConvertCommand, FieldsShowWhatTheFormShows) {
     }
 }
 
+// Edits replay what a user does on the form: tap, select all, type through the filter, Done.
+TEST(ConvertCommand, EditsAreMadeInOrderAfterThePositionIsEntered) {
+    // clang-format off
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--decimal-point", "--edit", "d5=45.9999999", "--edit", "m3", "0, 0"},
+         "45° 59' 59.999\" 0° 0' 0.0\" 45° 59.99999' 0° 0.0' 45.9999997° 0.0° 45.9999997 0.0 0 0 0 0 0 0 0 0"},
+        // Refused characters are left out: a letter, a second separator.
+        {{"--decimal-comma", "--edit", "d1=4a5", "--edit=s1=12.3,4", "0, 0"},
+         "45° 0' 12,34\" 0° 0' 0,0\" 45° 0,20567' 0° 0,0' 45,0034278° 0,0° 45,0034278 0,0 0 0 0 0 0 0 0 0"},
+        // FIELD= erases the field, which then ends empty.
+        {{"--decimal-point", "--edit", "m1=", "45 30 15 N, 0 0 0 E"},
+         "45° 0' 15.0\" 0° 0' 0.0\" 45° 0.25' 0° 0.0' 45.0041667° 0.0° 45.0041667 0.0 0 0 0 0 0 0 0 0"},
+    };
+    // clang-format on
+    for (const auto& [args, texts] : cases) {
+        std::vector<std::string> withFields{"--fields"};
+        withFields.insert(withFields.end(), args.begin(), args.end());
+        const CommandRun r = convert(withFields);
+        EXPECT_EQ(r.out + r.err + std::to_string(r.status), fieldsOutput(texts) + "0")
+            << args[2];
+    }
+}
+
 TEST(ConvertCommand, WithoutAnOptionTheLocaleChoosesTheFormsSeparator) {
     const char* saved = std::getenv("LC_ALL");
     const std::string restore = saved ? saved : "";
@@ -146,15 +172,26 @@ TEST(ConvertCommand, TheFirstSetLocaleVariableChoosesTheSeparator) {
 }
 
 TEST(ConvertCommand, QuotesWhatItCannotReadNamesTheProblemAndExitsWithTwo) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"91, 10", "latitude \"91\" is out of range: latitude goes from 0 to 90 degrees"},
-        {"   ", "no position given"},
-        {"45\x01, 10", "unexpected \"\\x01\": a position is numbers with unit marks, and "
-                       "hemisphere letters (N, S, E, W) or signs"},
+    // Quoted pieces are cut to 80 bytes and show every control character escaped: C0, C1
+    // (U+0080 .. U+009F) and bytes that are no part of a UTF-8 character.
+    const std::string huge = "1" + std::string(120000, '0');
+    const std::string cut = "1" + std::string(79, '0') + "...";
+    const std::string tiny = "0." + std::string(400, '0') + "1";
+    const std::string kStray =
+        ": a position is numbers with unit marks, and hemisphere letters (N, S, E, W) or signs";
+    const std::string tinyCut = "0." + std::string(78, '0') + "...";
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {"91, 10", "91, 10", "latitude \"91\" is out of range: latitude goes from 0 to 90 degrees"},
+        {"   ", "   ", "no position given"},
+        {"45\x01, 10", "45\\x01, 10", "unexpected \"\\x01\"" + kStray},
+        {"45\xC2\x9B, 10", "45\\u009b, 10", "unexpected \"\\u009b\"" + kStray},
+        {"45\x9B\x1B[2J, 10", "45\\x9b\\x1b[2J, 10", "unexpected \"\\x9b\"" + kStray},
+        {huge + ", 1", cut, "latitude \"" + cut + "\" is out of range: latitude goes from 0 to 90 degrees"},
+        {"1e-400, 1", "1e-400, 1", "\"1e-400\" in the latitude is not a number"},
+        {tiny + ", 1", tinyCut, "\"" + tinyCut + "\" in the latitude is not a number"},
     };
-    for (const auto& [position, problem] : cases) {
+    for (const auto& [position, quoted, problem] : cases) {
         const CommandRun r = convert({"--decimal-point", position});
-        const std::string quoted = position == "45\x01, 10" ? "45\\x01, 10" : position;
         EXPECT_EQ(r.out + std::to_string(r.status), "2");
         EXPECT_EQ(r.err, "quorvane convert: cannot read \"" + quoted + "\": " + problem + "\n");
     }
@@ -171,6 +208,9 @@ TEST(ConvertCommand, MisuseIsExplainedWithAPointerToTheHelp) {
         {{"-", "45, 10"}, "give either a POSITION or \"-\", not both"},
         {{"-", "-"}, "\"-\" given twice"},
         {{"--fields", "-"}, "--fields shows one form: give a POSITION, not \"-\""},
+        {{"--edit", "d1", "-"}, "--edit works on one form: give a POSITION, not \"-\""},
+        {{"--edit", "x1=5", "0, 0"}, "--edit \"x1=5\" names no field (d1 .. d8, m1 .. m4, s1, s2)"},
+        {{"0, 0", "--edit"}, "--edit needs FIELD=TEXT or FIELD"},
     };
     for (const auto& [args, problem] : cases) {
         const CommandRun r = convert(args);
@@ -179,7 +219,7 @@ TEST(ConvertCommand, MisuseIsExplainedWithAPointerToTheHelp) {
     }
     const CommandRun help = convert({"--help"});
     EXPECT_EQ(help.out + std::to_string(help.status), std::string(convertHelpText()) + "0");
-    for (const char* word : {"Usage: quorvane convert", "--fields", "--decimal-comma",
+    for (const char* word : {"Usage: quorvane convert", "--fields", "--edit FIELD=TEXT", "--decimal-comma",
                              "--decimal-point", "LC_NUMERIC", "60' 1\"", "Exit status"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
 }
@@ -246,6 +286,55 @@ TEST(ConvertStream, ManyLinesStayAlignedWhateverTheNumberOfWorkers) {
         EXPECT_EQ(contents(out.get()), expected) << workers;
         EXPECT_EQ(contents(err.get()), messages) << workers;
     }
+}
+
+// A reader that stops reading: nothing more is read or converted after the first failed write.
+TEST(ConvertStream, StopsAtTheFirstFailedWrite) {
+    std::string input;
+    for (int i = 0; i < 200000; ++i)
+        input += "1.5, 2.5\n";
+    File in = tempFile(input), err = tempFile();
+    File full(std::fopen("/dev/full", "w"), &std::fclose);
+    ASSERT_TRUE(full);
+    const char* args[] = {"-"};
+    EXPECT_EQ(runConvertCommand(1, args, in.get(), full.get(), err.get()), 1);
+    EXPECT_EQ(contents(err.get()), "quorvane convert: cannot write the output\n");
+    EXPECT_LT(::lseek(::fileno(in.get()), 0, SEEK_CUR), static_cast<off_t>(input.size() / 4));
+}
+
+// A program that writes one line and waits for its answer gets it; it does not wait for more
+// input or its end.
+TEST(ConvertStream, AnswersEachLineWhileTheInputWaits) {
+    int toConverter[2], fromConverter[2];
+    ASSERT_EQ(::pipe(toConverter), 0);
+    ASSERT_EQ(::pipe(fromConverter), 0);
+    std::FILE* in = ::fdopen(toConverter[0], "r");
+    std::FILE* out = ::fdopen(fromConverter[1], "w");
+    File err = tempFile();
+    std::thread converter([&] {
+        convertPositionStream(in, out, err.get(), DecimalMode::point, 2);
+        std::fclose(out);
+    });
+    // The next output line, or "" when none comes within a generous time.
+    const auto answer = [&] {
+        std::string line;
+        for (char c = 0; c != '\n';) {
+            pollfd ready{fromConverter[0], POLLIN, 0};
+            if (::poll(&ready, 1, 10000) != 1 || ::read(fromConverter[0], &c, 1) != 1) return line;
+            line += c;
+        }
+        return line;
+    };
+    EXPECT_EQ(::write(toConverter[1], "45.5, 73.25\n", 12), 12);
+    EXPECT_EQ(answer(), kLine1);
+    EXPECT_EQ(::write(toConverter[1], "-10, 20\nbad\n", 12), 12);
+    EXPECT_EQ(answer(), kLine3);
+    EXPECT_EQ(answer(), "\n");
+    ::close(toConverter[1]);
+    converter.join();
+    std::fclose(in);
+    ::close(fromConverter[0]);
+    EXPECT_NE(contents(err.get()).find("line 3: cannot read \"bad\""), std::string::npos);
 }
 
 } // namespace

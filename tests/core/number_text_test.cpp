@@ -47,7 +47,7 @@ TEST(ParseDouble, RefusesWithTheReason) {
         {"-", E::notANumber}, {"°", E::notANumber}, {"12,5", E::trailingCharacters},
         {"1.2.3", E::trailingCharacters}, {"5°", E::trailingCharacters}, {"12 ", E::trailingCharacters},
         {"1e", E::trailingCharacters}, {"5" + nul + "1", E::trailingCharacters},
-        {"1e999", E::outOfRange}, {"-1e999", E::outOfRange}, {"1e-999", E::outOfRange}};
+        {"1e999", E::outOfRange}, {"-1e999", E::outOfRange}, {"1e-999", E::underflow}, {"0." + std::string(400, '0') + "1", E::underflow}};
     // clang-format on
     for (const auto& [text, error] : cases) {
         EXPECT_EQ(parseDouble(text).error, error) << '"' << text << '"';

@@ -4,6 +4,8 @@
 sydney.nmea: a fix at latitude -33.8688197, longitude 151.2092955 with HDOP 1.5, in two epochs
 one second apart (a replay never delivers the last epoch of a file, so the fix is repeated).
 nofix.nmea: a receiver that reports no fix (GGA quality 0, RMC status V), three epochs.
+impossible.nmea: an epoch no receiver writes (minutes of 75 in GGA, a signed latitude with S in
+RMC), then the Sydney fix in two epochs.
 """
 from functools import reduce
 
@@ -37,3 +39,8 @@ with open("sydney.nmea", "w", newline="") as f:
     f.write("".join(fix_epoch(t, -33.8688197, 151.2092955, 1.5) for t in TIMES[:2]))
 with open("nofix.nmea", "w", newline="") as f:
     f.write("".join(no_fix_epoch(t) for t in TIMES))
+with open("impossible.nmea", "w", newline="") as f:
+    la, lo = ddmm(-33.8688197, 2), ddmm(151.2092955, 3)
+    f.write(sentence("GPGGA,%s,3375.000000,S,%s,E,1,08,1.5,58.0,M,22.0,M,," % (TIMES[0], lo)) +
+            sentence("GPRMC,%s,A,-%s,S,%s,E,0.0,0.0,%s,,,A" % (TIMES[0], la, lo, DATE)))
+    f.write("".join(fix_epoch(t, -33.8688197, 151.2092955, 1.5) for t in TIMES[1:]))

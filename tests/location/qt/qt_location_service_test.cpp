@@ -149,6 +149,17 @@ private slots:
         QCOMPARE(delegate.names, Names{"update"});
     }
 
+    // The log's first epoch holds minutes of 75 and a signed latitude; Qt would take either.
+    void impossibleSentencesOfAReplayAreRefused() {
+        QtLocationService service(nmea("impossible.nmea"), 5s);
+        RecordingDelegate delegate;
+        service.setDelegate(&delegate);
+        service.requestLocation();
+        QTRY_COMPARE_WITH_TIMEOUT(delegate.names, Names{"update"}, 5000);
+        QCOMPARE(QString::fromStdString(doubleText(service.location()->latitudeDegrees).str()),
+                 "-33.8688197");
+    }
+
     void stopAbandonsTheRequest() {
         QtLocationService service(nmea("sydney.nmea"), 5s);
         RecordingDelegate delegate;
