@@ -41,7 +41,7 @@ usually write a position; a text with two possible readings is refused, never gu
   45° 30' 15" N, 73° 20' 30" W      45 30 15 N 73 20 30 W        the form's own lines, marks
   45.5041667, -73.3416667           45.5041667° N, 73.34° W      optional, blanks as you like
   N 47° 28.350 W 122° 14.525        E 44.4 N 33.3                letters before the numbers
-  51° 28′ 40.1″ N, 0° 0′ 5.3″ W     40d 26m 46s N, 79d 58m 56s W typographic or letter marks
+  51° 28′ 40.1″ N, 0° 0′ 5.3″ W     40d26m46sN 79d58m56sW        typographic or letter marks
   28:55:19N 77:23:14W               27.15.45S 153.2.10E          colons, dotted groups
   4025.0999N 07438.4668W            402505.994N 0743828.008W     packed (DDMM.m, DDMMSS.s)
   40° 26.7717, -79° 56.93172        -0° 32.77', 10° 5'           signs on any notation

@@ -337,5 +337,30 @@ TEST(ConvertStream, AnswersEachLineWhileTheInputWaits) {
     EXPECT_NE(contents(err.get()).find("line 3: cannot read \"bad\""), std::string::npos);
 }
 
+// Every example of the help's list of accepted texts (the pieces with digits, set apart by two or
+// more blanks) is read.
+TEST(ConvertCommand, TheHelpsExamplesAreRead) {
+    const std::string_view help = convertHelpText();
+    const std::size_t start = help.find("POSITION is one argument");
+    const std::string_view list = help.substr(start, help.find("\nLetters:") - start);
+    std::size_t examples = 0;
+    for (std::size_t at = list.find("\n  "); at != std::string_view::npos;
+         at = list.find("\n  ", at + 1)) {
+        std::string_view line = list.substr(at + 1, list.find('\n', at + 1) - at - 1);
+        while (!line.empty()) {
+            const std::size_t begin = line.find_first_not_of(' ');
+            if (begin == std::string_view::npos) break;
+            line.remove_prefix(begin);
+            const std::string_view piece = line.substr(0, line.find("  "));
+            line.remove_prefix(piece.size());
+            if (piece.find_first_of("0123456789") == std::string_view::npos) continue;
+            ++examples;
+            const PositionReading r = readPosition(piece);
+            EXPECT_TRUE(r.ok()) << piece << ": " << describeError(r);
+        }
+    }
+    EXPECT_GE(examples, 20u);
+}
+
 } // namespace
 } // namespace quorvane
