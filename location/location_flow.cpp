@@ -33,8 +33,11 @@ bool hasFiniteCoordinate(const PositionFix& fix) {
 
 LocationTexts lookUpLocationTexts(const Translator& translator) {
     return {translator.translate(kLocationAlertTitleKey),
-            translator.translate(kLocationAlertMessageKey), translator.translate(kSettingsKey),
-            translator.translate(kCancelKey), translator.translate(kMetresKey)};
+            translator.translate(kLocationAlertMessageKey),
+            translator.translate(kSettingsKey),
+            translator.translate(kCancelKey),
+            translator.translate(kMetresKey),
+            translator.translate(kTimedOutKey)};
 }
 
 std::string accuracyText(double horizontalAccuracyMetres, std::string_view unit) {
@@ -103,8 +106,11 @@ void LocationFlow::didUpdateLocations(LocationService& manager) {
     fillForm(*fix);
 }
 
-void LocationFlow::didFailWithError(LocationService&, const LocationError&) {
+void LocationFlow::didFailWithError(LocationService&, const LocationError& error) {
     platform_.indicator.stopAnimating();
+    // Waiting in vain is worth a word, but no alert: nothing is wrong with the permission, and
+    // the next tap may well succeed.
+    if (error.kind == LocationErrorKind::timedOut) platform_.alerts.presentNotice(texts_.timedOut);
 }
 
 void LocationFlow::fillForm(const PositionFix& fix) {

@@ -36,6 +36,7 @@ struct LocationTexts {
     std::string settings;
     std::string cancel;
     std::string metres;
+    std::string timedOut;
 };
 
 // English keys of the location texts (the translation table is keyed by the English text).
@@ -46,6 +47,7 @@ inline constexpr std::string_view kLocationAlertMessageKey =
 inline constexpr std::string_view kSettingsKey = "Settings";
 inline constexpr std::string_view kCancelKey = "Cancel";
 inline constexpr std::string_view kMetresKey = "m";
+inline constexpr std::string_view kTimedOutKey = "No position arrived in time.";
 
 LocationTexts lookUpLocationTexts(const Translator& translator);
 

@@ -34,8 +34,8 @@ struct PositionFix {
     double horizontalAccuracyMetres = 0;
 };
 
-// Why a requested fix cannot be had. The flow does not examine it (a failure only stops the
-// busy indicator); it is for logs and for the front end's messages.
+// Why a requested fix cannot be had. A failure stops the busy indicator; a timeout is also told
+// in a short notice. The rest is for logs and for the front end's messages.
 enum class LocationErrorKind : unsigned char {
     accessDenied, // the position service refused access
     unavailable,  // there is no position service, or it went away
@@ -109,6 +109,8 @@ public:
     virtual ~LocationAlertPresenter() = default;
     // Shows the alert modally, over the screen.
     virtual void presentLocationDisabledAlert(LocationDisabledAlert alert) = 0;
+    // Shows a short notice that is not modal and goes away by itself.
+    virtual void presentNotice(std::string_view text) = 0;
 };
 
 // Opens the platform's settings page where the user can allow the application to use the

@@ -222,6 +222,24 @@
         <extracomment>Name of a copy button: %1 the notation it copies</extracomment>
         <translation>%1 kopieren</translation>
     </message>
+    <message>
+        <source>Latitude %1° is out of range (0° to %2°).</source>
+        <translation>Breite %1° liegt außerhalb des Bereichs (0° bis %2°).</translation>
+    </message>
+    <message>
+        <source>Longitude %1° is out of range (0° to %2°).</source>
+        <translation>Länge %1° liegt außerhalb des Bereichs (0° bis %2°).</translation>
+    </message>
+    <message>
+        <source>The page could not be opened: %1 is missing.</source>
+        <extracomment>A page of the settings screen is a file that is not there: %1 its path</extracomment>
+        <translation>Die Seite konnte nicht geöffnet werden: %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>No position arrived in time.</source>
+        <extracomment>The current-location request waited for a position in vain</extracomment>
+        <translation>Keine Position rechtzeitig erhalten.</translation>
+    </message>
 </context>
 <context>
     <name>NavigationBar</name>

@@ -222,6 +222,24 @@
         <extracomment>Name of a copy button: %1 the notation it copies</extracomment>
         <translation>Copier en %1</translation>
     </message>
+    <message>
+        <source>Latitude %1° is out of range (0° to %2°).</source>
+        <translation>La latitude %1° est hors limites (de 0° à %2°).</translation>
+    </message>
+    <message>
+        <source>Longitude %1° is out of range (0° to %2°).</source>
+        <translation>La longitude %1° est hors limites (de 0° à %2°).</translation>
+    </message>
+    <message>
+        <source>The page could not be opened: %1 is missing.</source>
+        <extracomment>A page of the settings screen is a file that is not there: %1 its path</extracomment>
+        <translation>Impossible d’ouvrir la page : %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>No position arrived in time.</source>
+        <extracomment>The current-location request waited for a position in vain</extracomment>
+        <translation>Aucune position reçue à temps.</translation>
+    </message>
 </context>
 <context>
     <name>NavigationBar</name>

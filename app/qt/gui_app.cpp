@@ -13,9 +13,12 @@
 #include <QGuiApplication>
 #include <QQuickStyle>
 #include <QQuickWindow>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -26,8 +29,6 @@ namespace {
 
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
-// The installed desktop entry (packaging/), without ".desktop".
-constexpr const char* kDesktopFileName = "io.github.quorvane.Quorvane";
 
 // Reads the font database on another core while the screen is being built. The first text of
 // the screen would otherwise wait for it (fontconfig's set-up is a good part of the start-up
@@ -85,6 +86,11 @@ void reportPositionProblems(QtLocationService& service) {
     QObject::connect(&service, &QtLocationService::problemOccurred, &service, report);
 }
 
+void keepSettingsIn(const QString& folder) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+}
+
 } // namespace
 
 const char* guiHelpText() {
@@ -115,7 +121,7 @@ int runGuiApp(int argc, char** argv) {
     QGuiApplication::setOrganizationName(QString::fromLatin1(qt::kSettingsOrganization));
     QGuiApplication::setApplicationName(QString::fromLatin1(qt::kSettingsApplication));
     // Ties the windows to the installed desktop entry (icon and name in the shell).
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
     // One style everywhere, whatever the desktop's default.
     QQuickStyle::setStyle(QStringLiteral("Basic"));
 
@@ -136,6 +142,12 @@ int runGuiApp(int argc, char** argv) {
         std::fprintf(stderr, "quorvane: %s\n", positionSource.error.c_str());
         return kExitUsage;
     }
+
+    // A screenshot or self-test keeps its settings in a folder of its own, gone when it ends: a
+    // start position or --locate must not change the user's hemispheres or maps choice.
+    const std::optional<QTemporaryDir> ownSettings =
+        options.mode == GuiMode::run ? std::nullopt : std::make_optional<QTemporaryDir>();
+    if (ownSettings) keepSettingsIn(ownSettings->path());
 
     const FontDatabaseWarmUp fontWarmUp;
     qt::AppSession session(qt::LocationSetup{positionSourceFactory(*positionSource.choice)});

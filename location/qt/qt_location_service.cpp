@@ -79,9 +79,13 @@ protected:
 
 // ---- Sources ------------------------------------------------------------------------------------
 
+QVariantMap systemPositionSourceParameters() {
+    return {{QStringLiteral("desktopId"), QString::fromLatin1(kDesktopId)}};
+}
+
 PositionSourceResult createSystemPositionSource() {
     std::unique_ptr<QGeoPositionInfoSource> source(
-        QGeoPositionInfoSource::createDefaultSource(nullptr));
+        QGeoPositionInfoSource::createDefaultSource(systemPositionSourceParameters(), nullptr));
     if (!source)
         return {nullptr, QStringLiteral("no position service is available on this system")};
     return {std::move(source), {}};
@@ -215,19 +219,32 @@ void QtLocationService::onPositionUpdated(const QGeoPositionInfo& update) {
 
 void QtLocationService::onErrorOccurred(QGeoPositionInfoSource::Error error) {
     if (error == QGeoPositionInfoSource::NoError) return;
-    // Without a positioning method the source has no service behind it (GeoClue's plugin then
-    // reports AccessError for the missing daemon); say so rather than "refused".
-    setProblem(sourceOffersPositions()
-                   ? describe(error)
-                   : kServiceNotRunning + QStringLiteral(" (%1)").arg(describe(error)));
+    // After a timeout the source may report more while it winds the request down (GeoClue's
+    // plugin stops its client); the log keeps the timeout rather than a refusal that never was.
+    if (request_ == Request::timedOut) return;
+    setProblem(problemOf(error));
     // Errors outside a request (a source's own retries) concern nobody.
     if (request_ != Request::awaitingFix) return;
-    request_ = Request::idle;
+    request_ =
+        error == QGeoPositionInfoSource::UpdateTimeoutError ? Request::timedOut : Request::idle;
     postFailure(kindOf(error), problem_);
     if (error == QGeoPositionInfoSource::AccessError) {
         denial_ = Denial::reported;
         postAuthorizationChange();
     }
+}
+
+QString QtLocationService::problemOf(QGeoPositionInfoSource::Error error) const {
+    if (error == QGeoPositionInfoSource::UpdateTimeoutError) {
+        constexpr double kMillisecondsPerSecond = 1000;
+        return QStringLiteral("no position arrived within %1 s")
+            .arg(static_cast<double>(fixTimeout_.count()) / kMillisecondsPerSecond);
+    }
+    // Without a positioning method the source has no service behind it (GeoClue's plugin then
+    // reports AccessError for the missing daemon); say so rather than "refused".
+    return sourceOffersPositions()
+               ? describe(error)
+               : kServiceNotRunning + QStringLiteral(" (%1)").arg(describe(error));
 }
 
 void QtLocationService::setProblem(const QString& message) {

@@ -27,6 +27,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QVariantMap>
 #include <QtPositioning/QGeoPositionInfo>
 #include <QtPositioning/QGeoPositionInfoSource>
 #include <chrono>
@@ -49,6 +50,14 @@ using PositionSourceFactory = std::function<PositionSourceResult()>;
 // horizontal accuracy with this user equivalent range error (accuracy = 2 x HDOP x UERE), a
 // typical figure for a consumer GPS receiver.
 inline constexpr double kNmeaUserEquivalentRangeErrorMetres = 5.0;
+
+// The id of the application's desktop entry (packaging/), by which the system's position service
+// knows who asks, and applies the user's per-application permission.
+inline constexpr const char* kDesktopId = "io.github.quorvane.Quorvane";
+
+// What the system's default source is made with: GeoClue 2's plugin takes the desktop id as
+// "desktopId" (without it, it would send the application name); other plugins ignore it.
+QVariantMap systemPositionSourceParameters();
 
 // The system's default source (GeoClue 2 on Linux desktops).
 PositionSourceResult createSystemPositionSource();
@@ -91,6 +100,8 @@ private:
     void openSource();
     bool sourceOffersPositions() const;
     void setProblem(const QString& message);
+    // What an error of the source means, for the log.
+    QString problemOf(QGeoPositionInfoSource::Error error) const;
     // Delivers the outcome of the current request later, unless stopUpdatingLocation() or a new
     // request comes first.
     void postRequestOutcome(std::function<void(LocationServiceDelegate&)> callback);
@@ -108,7 +119,8 @@ private:
     LocationServiceDelegate* delegate_ = nullptr;
     std::optional<PositionFix> lastFix_;
     QString problem_;
-    enum class Request : unsigned char { idle, awaitingFix };
+    // timedOut: the last request waited in vain; the source may still be winding it down.
+    enum class Request : unsigned char { idle, awaitingFix, timedOut };
     Request request_ = Request::idle;
     std::uint64_t requestGeneration_ = 0;
     enum class Denial : unsigned char { none, reported };

@@ -1,6 +1,18 @@
 #include "main_view_controller.h"
 
+#include "position_range.h"
+
+#include <algorithm>
+
 namespace quorvane {
+
+namespace {
+
+// The digits a field of each kind holds, in FieldKind order.
+constexpr std::array<std::string_view, kFieldKinds.size()> kPlaceholderDigits{
+    "ddd", "mm", "ss.sss", "mm.mmmmm", "ddd.ddddddd"};
+
+} // namespace
 
 MainViewController::MainViewController(const MainScreenPlatform& platform, MapsChoice& mapsChoice)
     : platform_(platform), mapsChoice_(mapsChoice),
@@ -50,12 +62,40 @@ void MainViewController::doneButtonAction() {
     if (const auto field = fieldBeingEdited()) platform_.view.endEditing(*field);
 }
 
-void MainViewController::copyNotation(Notation notation) {
+std::optional<OutputOutcome> MainViewController::refusalAfterEditing() {
+    doneButtonAction();
+    const std::vector<OutOfRange> outOfRange = outOfRangeHalves(platform_.view);
+    if (outOfRange.empty()) return std::nullopt;
+    OutputOutcome refusal{OutputResult::refused, {}};
+    for (const OutOfRange& o : outOfRange) {
+        if (!refusal.message.empty()) refusal.message += ' ';
+        refusal.message += outOfRangeMessage(o, platform_.translator);
+    }
+    return refusal;
+}
+
+std::string MainViewController::placeholderText(FieldId field) const {
+    std::string text(kPlaceholderDigits[static_cast<std::size_t>(info(field).kind)]);
+    if (decimalModeOf(platform_.numberFormat.decimalSeparator()) == DecimalMode::comma)
+        std::replace(text.begin(), text.end(), '.', ',');
+    // The signed notation writes bare numbers, without a unit mark.
+    if (info(info(field).notation).markers == MarkerStyle::letters)
+        text += kindInfo(field).unitMark;
+    return text;
+}
+
+std::array<std::string, kFieldCount> MainViewController::rangeDescriptions() const {
+    return quorvane::rangeDescriptions(platform_.view, platform_.translator);
+}
+
+OutputOutcome MainViewController::copyNotation(Notation notation) {
+    if (auto refusal = refusalAfterEditing()) return *refusal;
     CopyLine copy = copyText(platform_.view, notation);
     markers_ = copy.markers;
     platform_.clipboard.setText(copy.line);
     platform_.copyConfirmation.showCopied(platform_.translator.translate("Copied to Clipboard"),
                                           copy.line);
+    return {};
 }
 
 std::string MainViewController::currentMapsURL() {
@@ -64,18 +104,21 @@ std::string MainViewController::currentMapsURL() {
     return mapsURL(mapsChoice_.app(), position);
 }
 
-void MainViewController::openMaps() {
+OutputOutcome MainViewController::openMaps() {
+    if (auto refusal = refusalAfterEditing()) return *refusal;
     const std::string url = currentMapsURL();
-    if (!isValidUrlText(url)) return; // a text no URL parser takes ends the action silently
-    platform_.urlOpener.openUrl(url);
+    // A text no URL parser takes ends the action silently.
+    if (isValidUrlText(url)) platform_.urlOpener.openUrl(url);
+    return {};
 }
 
-void MainViewController::share() {
+OutputOutcome MainViewController::share() {
+    if (auto refusal = refusalAfterEditing()) return *refusal;
     const MapsPosition position = mapsPosition(platform_.view);
     markers_ = position.markers;
     const std::string url = mapsURL(mapsChoice_.app(), position);
-    if (!isValidUrlText(url)) return;
-    platform_.shareSheet.share(shareText(position), url);
+    if (isValidUrlText(url)) platform_.shareSheet.share(shareText(position), url);
+    return {};
 }
 
 } // namespace quorvane

@@ -7,7 +7,9 @@
 #include "actions/maps_choice.h"
 #include "core/form_controller.h"
 
+#include <array>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace quorvane {
@@ -22,6 +24,17 @@ struct MainScreenPlatform {
     UrlOpener& urlOpener;
     CopyConfirmation& copyConfirmation;
     ShareSheet& shareSheet;
+};
+
+// What an output action (Copy, Share, Open in Maps) did with the position.
+enum class OutputResult : unsigned char {
+    handedOut, // or, with a text no URL parser takes, ended silently
+    refused,   // the position lies out of range: nothing was handed out
+};
+
+struct OutputOutcome {
+    OutputResult result = OutputResult::handedOut;
+    std::string message; // why it was refused, for the user
 };
 
 class MainViewController : public FieldEditingDelegate {
@@ -48,9 +61,19 @@ public:
     void changeNS(SelectorId sender) { form_.changeNS(sender); }
     void changeEW(SelectorId sender) { form_.changeEW(sender); }
     void clearButtonAction() { form_.clearButtonAction(); }
-    void copyNotation(Notation notation);
-    void openMaps();
-    void share();
+    // The output actions first end the edit in progress, so that they act on the converted form
+    // the user sees, and refuse a position out of range.
+    OutputOutcome copyNotation(Notation notation);
+    OutputOutcome openMaps();
+    OutputOutcome share();
+
+    // The placeholder of an empty field: its digits ("ddd.ddddddd") with the user's decimal
+    // separator, and the unit mark its notation writes.
+    std::string placeholderText(FieldId field) const;
+
+    // What a screen reader says of each field's range, in FieldId order ("" for a field in
+    // range); a front end marks the fields that have one.
+    std::array<std::string, kFieldCount> rangeDescriptions() const;
 
     FormController& form() { return form_; }
     const FormController& form() const { return form_; }
@@ -63,6 +86,8 @@ public:
 
 private:
     std::optional<FieldId> fieldBeingEdited() const;
+    // Ends the edit in progress; then the refusal when the form's position is out of range.
+    std::optional<OutputOutcome> refusalAfterEditing();
 
     MainScreenPlatform platform_;
     MapsChoice& mapsChoice_;

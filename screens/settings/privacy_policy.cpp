@@ -2,6 +2,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 
 namespace quorvane {
 
@@ -16,7 +17,38 @@ bool isPathCharacter(unsigned char c) {
     return alphanumeric || kPathMarks.find(static_cast<char>(c)) != std::string_view::npos;
 }
 
+constexpr std::string_view kFileScheme = "file://";
+
+// The value of a hexadecimal digit, or none.
+std::optional<unsigned> hexValue(char c) {
+    constexpr unsigned kDecimalDigits = 10;
+    if (c >= '0' && c <= '9') return static_cast<unsigned>(c - '0');
+    if (c >= 'a' && c <= 'f') return static_cast<unsigned>(c - 'a') + kDecimalDigits;
+    if (c >= 'A' && c <= 'F') return static_cast<unsigned>(c - 'A') + kDecimalDigits;
+    return std::nullopt;
+}
+
 } // namespace
+
+std::string localPathOfFileUrl(std::string_view url) {
+    constexpr unsigned kNibbleBits = 4;
+    if (!url.starts_with(kFileScheme)) return {};
+    const std::string_view escaped = url.substr(kFileScheme.size());
+    std::string path;
+    for (std::size_t i = 0; i < escaped.size(); ++i) {
+        if (escaped[i] == '%' && i + 2 < escaped.size()) {
+            const auto upper = hexValue(escaped[i + 1]);
+            const auto lower = hexValue(escaped[i + 2]);
+            if (upper && lower) {
+                path += static_cast<char>((*upper << kNibbleBits) | *lower);
+                i += 2;
+                continue;
+            }
+        }
+        path += escaped[i];
+    }
+    return path;
+}
 
 std::string installedDataDir(std::string_view executableDir) {
     const std::filesystem::path path =

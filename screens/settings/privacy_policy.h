@@ -23,6 +23,9 @@ std::string installedDataDir(std::string_view executableDir);
 // A file:// URL of an absolute local path; bytes that a URL path may not hold are %-escaped.
 std::string fileUrl(std::string_view absolutePath);
 
+// The local path of a file:// URL, %-escapes decoded; "" for any other address.
+std::string localPathOfFileUrl(std::string_view url);
+
 // The page the privacy row opens: `configuredUrl` when it is not empty, otherwise the file URL of
 // the shipped page in `dataDir`.
 std::string privacyPolicyUrl(std::string_view configuredUrl, std::string_view dataDir);

@@ -1,14 +1,33 @@
 #include "settings_view_controller.h"
 
 #include "actions/output_texts.h"
+#include "privacy_policy.h"
+
+#include <filesystem>
+#include <system_error>
 
 namespace quorvane {
+
+namespace {
+
+constexpr std::string_view kPageMissingKey = "The page could not be opened: %1 is missing.";
+constexpr std::string_view kPathPlaceholder = "%1";
+
+// A file:// address whose file is not there; web addresses are the browser's to judge.
+bool isMissingLocalPage(std::string_view url) {
+    const std::string path = localPathOfFileUrl(url);
+    std::error_code error;
+    return !path.empty() && !std::filesystem::is_regular_file(path, error);
+}
+
+} // namespace
 
 SettingsViewController::SettingsViewController(const Translator& translator, UrlOpener& urlOpener,
                                                const MapsChoice& mapsChoice,
                                                std::string privacyPolicyUrl)
     : translator_(translator), urlOpener_(urlOpener), mapsChoice_(mapsChoice),
-      privacyPolicyUrl_(std::move(privacyPolicyUrl)) {
+      privacyPolicyUrl_(std::move(privacyPolicyUrl)),
+      pageMissingPattern_(translator.translate(kPageMissingKey)) {
     std::vector<std::string> section;
     for (const SettingsRowInfo& row : kSettingsRows)
         section.push_back(localized(row.id));
@@ -36,6 +55,7 @@ TableCell SettingsViewController::cellForRow(IndexPath index) const {
 }
 
 SettingsOutcome SettingsViewController::didSelectRow(IndexPath index) {
+    message_.clear();
     const std::string* title = titleAt(index);
     if (title == nullptr) return SettingsOutcome::nothing;
     for (const SettingsRowInfo& row : kSettingsRows) {
@@ -65,6 +85,13 @@ std::string SettingsViewController::localized(SettingsRow row) const {
 SettingsOutcome SettingsViewController::openPage(std::string_view url) {
     // An address no URL parser would take opens nothing, without a message.
     if (!isValidUrlText(url)) return SettingsOutcome::nothing;
+    // The system would open a missing file without a word (or with one in a browser tab).
+    if (isMissingLocalPage(url)) {
+        message_ = pageMissingPattern_;
+        if (const auto at = message_.find(kPathPlaceholder); at != std::string::npos)
+            message_.replace(at, kPathPlaceholder.size(), localPathOfFileUrl(url));
+        return SettingsOutcome::pageMissing;
+    }
     urlOpener_.openUrl(url);
     return SettingsOutcome::openedPage;
 }

@@ -34,6 +34,7 @@ inline constexpr std::string_view kLicenseAgreementUrl =
 enum class SettingsOutcome : unsigned char {
     showDefaultMapsPicker, // push the picker page
     openedPage,            // a page was handed to the UrlOpener
+    pageMissing,           // the page is a local file that does not exist: see message()
     nothing,               // e.g. a page address that is no valid URL
 };
 
@@ -55,6 +56,8 @@ public:
     SettingsOutcome didSelectRow(IndexPath index);
 
     const std::string& privacyPolicyUrl() const { return privacyPolicyUrl_; }
+    // What the user is told after the last selection ("" when there is nothing to tell).
+    const std::string& message() const { return message_; }
 
 private:
     const std::string* titleAt(IndexPath index) const;
@@ -66,6 +69,8 @@ private:
     const MapsChoice& mapsChoice_;
     std::string privacyPolicyUrl_;
     std::vector<std::vector<std::string>> settingsList_;
+    std::string pageMissingPattern_; // %1: the missing file
+    std::string message_;
 };
 
 } // namespace quorvane

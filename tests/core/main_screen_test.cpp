@@ -116,5 +116,90 @@ TEST(MainScreen, OutputActionsUseTheDecimalDegreesRow) {
               std::vector<std::string>{"-45.5, 73.25|https://waze.com/ul?ll=-45.5,73.25"});
 }
 
+// Placeholders show the digits with the user's decimal separator and the notation's unit mark.
+TEST(MainScreen, PlaceholdersUseTheUsersSeparator) {
+    Screen s;
+    EXPECT_EQ(s.controller.placeholderText(F::s1), "ss.sss\"");
+    s.format.setMode(DecimalMode::comma);
+    EXPECT_EQ(s.controller.placeholderText(F::s1), "ss,sss\"");
+    EXPECT_EQ(s.controller.placeholderText(F::d4), "ddd\u00B0");
+    EXPECT_EQ(s.controller.placeholderText(F::d6), "ddd,ddddddd\u00B0");
+    EXPECT_EQ(s.controller.placeholderText(F::d8), "ddd,ddddddd");
+}
+
+// Each field in turn begins editing and gets its text, as typed; the last edit then ends.
+void enter(Screen& s, const std::vector<std::pair<FieldId, std::string>>& typed) {
+    for (const auto& [field, text] : typed) {
+        s.view.beginEditing(field);
+        s.view.setText(field, text);
+    }
+    s.controller.doneButtonAction();
+}
+
+// Copy, Open in Maps and Share end the edit in progress first: they act on the converted form.
+TEST(MainScreen, OutputActionsEndTheEditFirst) {
+    Screen s;
+    s.view.beginEditing(F::d5);
+    s.view.setText(F::d5, "45.5");
+    s.controller.copyNotation(Notation::ddd_mmmmm);
+    EXPECT_EQ(s.view.editingField(), std::nullopt);
+    EXPECT_EQ(s.clipboard, "45\u00B0 30.0' N,   E");
+    s.view.beginEditing(F::d8);
+    s.view.setText(F::d8, "7.25");
+    s.controller.openMaps();
+    s.view.beginEditing(F::d7);
+    s.view.setText(F::d7, "1.5");
+    s.controller.share();
+    EXPECT_EQ(s.opened, std::vector<std::string>{"https://maps.apple.com/maps?daddr=45.5,7.25"});
+    EXPECT_EQ(s.shared,
+              std::vector<std::string>{"1.5, 7.25|https://maps.apple.com/maps?daddr=1.5,7.25"});
+}
+
+// Decimal degrees beyond 90 or 180 mark every field of their half, and the output actions
+// refuse the position, naming the value and its range. Up to the limit nothing is marked.
+TEST(MainScreen, PositionOutOfRangeIsMarkedAndNotHandedOut) {
+    const std::string latitude = "Latitude 90.5\u00B0 is out of range (0\u00B0 to 90\u00B0).";
+    const std::string longitude = "Longitude 180.25\u00B0 is out of range (0\u00B0 to 180\u00B0).";
+    struct Case {
+        std::vector<std::pair<FieldId, std::string>> typed;
+        std::string latitudeMark, longitudeMark;
+    };
+    const std::vector<Case> cases{
+        {{{F::d1, "90"}, {F::m1, "30"}, {F::s1, ""}}, latitude, ""},
+        {{{F::d2, "179"}, {F::m2, "75"}, {F::s2, ""}}, "", longitude},
+        {{{F::d1, "90"}, {F::m1, "30"}, {F::s1, ""}, {F::d2, "179"}, {F::m2, "75"}, {F::s2, ""}},
+         latitude,
+         longitude},
+        {{{F::d7, "90"}, {F::d8, "180"}}, "", ""},
+        {{{F::d3, "89"}, {F::m3, "59.99999"}, {F::d2, "179"}, {F::m2, "59"}, {F::s2, "59.999"}},
+         "",
+         ""},
+    };
+    for (const Case& c : cases) {
+        Screen s;
+        enter(s, c.typed);
+        const auto marks = s.controller.rangeDescriptions();
+        for (const FieldInfo& f : kFields)
+            EXPECT_EQ(marks[indexOf(f.id)],
+                      f.half == Half::latitude ? c.latitudeMark : c.longitudeMark)
+                << f.name << " after " << info(c.typed.front().first).name;
+
+        const std::string refusal =
+            c.latitudeMark.empty()
+                ? c.longitudeMark
+                : c.latitudeMark + (c.longitudeMark.empty() ? "" : " ") + c.longitudeMark;
+        const OutputResult expected =
+            refusal.empty() ? OutputResult::handedOut : OutputResult::refused;
+        for (const OutputOutcome& outcome : {s.controller.copyNotation(Notation::dddddddd2),
+                                             s.controller.openMaps(), s.controller.share()}) {
+            EXPECT_EQ(outcome.result, expected);
+            EXPECT_EQ(outcome.message, refusal);
+        }
+        EXPECT_EQ(s.clipboard.empty(), !refusal.empty());
+        EXPECT_EQ(s.opened.empty(), !refusal.empty());
+        EXPECT_EQ(s.shared.empty(), !refusal.empty());
+    }
+}
+
 } // namespace
 } // namespace quorvane

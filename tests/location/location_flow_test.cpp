@@ -54,6 +54,9 @@ struct FakeDevice final : LocationService,
         log.push_back("alert");
         alerts.push_back(std::move(alert));
     }
+    void presentNotice(std::string_view text) override {
+        log.push_back("notice " + std::string(text));
+    }
     bool openLocationSettings() override { // as on a platform without such a page
         log.push_back("openLocationSettings");
         return false;
@@ -80,7 +83,7 @@ struct FakeDevice final : LocationService,
         fix = f;
         delegate->didUpdateLocations(*this);
     }
-    void fail() { delegate->didFailWithError(*this, {LocationErrorKind::timedOut, "no fix"}); }
+    void fail(LocationErrorKind kind) { delegate->didFailWithError(*this, {kind, "no fix"}); }
 
     EventLog& log;
     LocationServiceDelegate* delegate = nullptr;
@@ -404,8 +407,17 @@ TEST_F(LocationFlowTest, FailureOrAFixWithoutUsableCoordinatesChangesNothingElse
         EXPECT_EQ(log, EventLog{});
         EXPECT_TRUE(device.animating); // still awaiting a fix
     }
-    device.fail();
-    EXPECT_EQ(log, (EventLog{"indicator stop"}));
+    // A refusal or a broken source stops the indicator; waiting in vain also says so, briefly.
+    for (const auto kind : {LocationErrorKind::failed, LocationErrorKind::accessDenied,
+                            LocationErrorKind::timedOut}) {
+        device.fail(kind);
+        const EventLog expected =
+            kind == LocationErrorKind::timedOut
+                ? EventLog{"indicator stop", "notice No position arrived in time."}
+                : EventLog{"indicator stop"};
+        EXPECT_EQ(log, expected);
+        log.clear();
+    }
     EXPECT_EQ(formState(), before);
 }
 

@@ -98,6 +98,7 @@ TEST_P(SettingsRows, LeadToTheirPageAtOnce) {
 
     EXPECT_EQ(settings.didSelectRow(c.row), c.outcome);
     EXPECT_EQ(settings.didSelectRow(c.row), c.outcome) << "and again";
+    EXPECT_EQ(settings.message().empty(), c.outcome != SettingsOutcome::pageMissing);
     EXPECT_EQ(opener.opened.size(), 2 * c.opened.size());
     opener.opened.resize(c.opened.size());
     EXPECT_EQ(opener.opened, c.opened);
@@ -109,9 +110,15 @@ const RowCase kRows[] = {
     {"privacyOnTheWeb", {0, 2}, kWebPrivacyPage, {kWebPrivacyPage}, SettingsOutcome::openedPage},
     {"privacyShipped",
      {0, 2},
-     privacyPolicyUrl("", "/usr/share/quorvane"),
-     {"file:///usr/share/quorvane/privacy-policy.html"},
+     privacyPolicyUrl("", QUORVANE_SOURCE_DIR "/packaging"),
+     {privacyPolicyUrl("", QUORVANE_SOURCE_DIR "/packaging")},
      SettingsOutcome::openedPage},
+    // A shipped page that is not there opens nothing and says so (see message()).
+    {"privacyMissing",
+     {0, 2},
+     privacyPolicyUrl("", "/nowhere/share/quorvane"),
+     {},
+     SettingsOutcome::pageMissing},
     // An address that is no URL opens nothing and shows nothing.
     {"privacyNotAnAddress", {0, 2}, "privacy policy", {}, SettingsOutcome::nothing},
     {"privacyEmpty", {0, 2}, "", {}, SettingsOutcome::nothing},
@@ -137,6 +144,9 @@ TEST_P(PrivacyAddress, ConfiguredAddressWinsElseTheShippedPage) {
     const std::string url = privacyPolicyUrl(c.configured, c.dataDir);
     EXPECT_EQ(url, c.expected);
     EXPECT_TRUE(isValidUrlText(url)) << url;
+    if (std::string_view(c.configured).empty()) {
+        EXPECT_EQ(fileUrl(localPathOfFileUrl(url)), url);
+    }
 }
 
 const PrivacyAddressCase kAddresses[] = {

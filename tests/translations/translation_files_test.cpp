@@ -182,6 +182,9 @@ std::set<std::string> keysAskedByTheCode() {
     controller.viewDidLoad();
     for (const NotationInfo& n : kNotations)
         controller.copyNotation(n.id);
+    view.setText(FieldId::d7, "90.5"); // out of range: the refusal names both halves
+    view.setText(FieldId::d8, "180.5");
+    controller.copyNotation(Notation::dddddddd2);
     accessibleNames(keys);
 
     shareSheetEntries(keys);

@@ -46,6 +46,15 @@ private slots:
         QCOMPARE(background.lightness() < 128, dark);
         const QColor text = screen.item("d1")->property("color").value<QColor>();
         QCOMPARE(text.lightness() > 128, dark);
+
+        // A latitude out of range tints its fields, in the scheme's own lightness.
+        screen.set({"d7=90.5"});
+        screen.tap("copy4");
+        const auto fill = [&](const char* frame) {
+            return screen.item(frame)->property("color").value<QColor>();
+        };
+        QVERIFY(fill("d1_frame") != fill("d2_frame"));
+        QCOMPARE(fill("d1_frame").lightness() < 128, dark);
     }
 
     // A palette change while the screen is up (the desktop switched themes) is followed.

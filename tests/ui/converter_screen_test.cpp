@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QSignalSpy>
+#include <QWindow>
 #include <QtTest>
 
 using namespace quorvane::uitest;
@@ -189,6 +190,91 @@ private slots:
         QCOMPARE(events,
                  (QStringList{"begin d5", "d5 ends: 45.5041667/", "begin d6",
                               "d6 ends: 45.5041667/2.5", "begin d8", "d8 ends: 45.5041667/2.5"}));
+    }
+
+    // In a desktop window taller than the form, a click on the empty area below the cards or on
+    // the title bar ends the edit like a tap beside the fields.
+    void aClickBesideTheFormEndsTheEdit() {
+        ScreenDriver screen(*settings_, quorvane::WindowSize{1024, 768});
+        QVERIFY(screen.loaded());
+        screen.typeInto("d1", "45");
+        screen.settle();
+        const QQuickItem* bar = screen.item("navigationBar");
+        const QQuickItem* actions = screen.item("clearButton");
+        const qreal belowCards = bar->mapToScene({0, 0}).y() - 10;
+        QVERIFY(belowCards > actions->mapToScene({0, actions->height()}).y() + 20);
+        QTest::mouseClick(&screen.window(), Qt::LeftButton, {},
+                          QPoint(screen.window().width() / 2, int(belowCards)));
+        QCOMPARE(screen.editingField(), QString());
+        QCOMPARE(screen.text("d1"), QStringLiteral("45\u00b0"));
+
+        screen.typeInto("m1", "30");
+        screen.settle();
+        QTest::mouseClick(&screen.window(), Qt::LeftButton, {},
+                          QPoint(screen.window().width() / 2, 20)); // the title
+        QCOMPARE(screen.editingField(), QString());
+        QCOMPARE(screen.text("m1"), QStringLiteral("30'"));
+    }
+
+    // From 320 pixels wide, every converted text fits its field and every card title shows
+    // whole; a text wider than its field shows its start unless it is being edited.
+    void aNarrowPhoneShowsWholeTextsAndTitles() {
+        ScreenDriver screen(*settings_, quorvane::WindowSize{320, 700});
+        QVERIFY(screen.loaded());
+        QVERIFY(screen.session().openPosition("48.8583701, 179.2944813"));
+        screen.settle();
+        for (const quorvane::FieldInfo& f : quorvane::kFields) {
+            const QQuickItem* field = screen.item(qtName(f.name));
+            const qreal room = field->width() - field->property("leftPadding").toReal() -
+                               field->property("rightPadding").toReal();
+            QVERIFY2(field->property("contentWidth").toReal() <= room, f.name.data());
+        }
+        for (const quorvane::NotationInfo& n : quorvane::kNotations)
+            QVERIFY2(!screen.item("title_" + qtName(n.name))->property("truncated").toBool(),
+                     n.name.data());
+
+        screen.set({"d5=12.345678900000003000000000000000000\u00b0"});
+        QQuickItem* d5 = screen.item("d5");
+        // Whether the text's first character is in view.
+        const auto showsStart = [&] {
+            QRectF first;
+            QMetaObject::invokeMethod(d5, "positionToRectangle", Q_RETURN_ARG(QRectF, first),
+                                      Q_ARG(int, 0));
+            return first.x() > -0.5; // the text scrolled by as much as the x is negative
+        };
+        QVERIFY(showsStart());
+        screen.tap("d5");
+        screen.key(Qt::Key_End);
+        QVERIFY(!showsStart()); // while editing, the cursor stays in view
+        screen.tap("doneButton");
+        QVERIFY(showsStart());
+    }
+
+    // Switching to another window and back neither ends nor begins the edit: no conversion
+    // runs, and nothing stops a current-location request.
+    void windowActivationLeavesTheEditAlone() {
+        QStringList events;
+        ScreenDriver screen(*settings_);
+        QVERIFY(screen.loaded());
+        auto& bridge = screen.session().screen();
+        connect(&bridge, &quorvane::qt::MainScreen::fieldEditingEnded, this,
+                [&](const QString& f) { events << "end " + f; });
+        connect(&bridge, &quorvane::qt::MainScreen::fieldEditingBegan, this,
+                [&](const QString& f) { events << "begin " + f; });
+        screen.typeInto("d1", "45");
+        QWindow other;
+        other.resize(100, 100);
+        other.show();
+        other.requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(!screen.window().isActive());
+        screen.window().requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(&screen.window()));
+        QCOMPARE(events, QStringList{"begin d1"});
+        QCOMPARE(screen.editingField(), QStringLiteral("d1"));
+        QCOMPARE(screen.text("d1"), QStringLiteral("45"));
+        screen.type("6");
+        QCOMPARE(screen.text("d1"), QStringLiteral("456")); // the keys still go to the field
     }
 
     // In a short window the form scrolls so that the field being edited stays above the

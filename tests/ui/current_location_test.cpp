@@ -140,7 +140,8 @@ private slots:
     }
 
     // A request that fails (here an NMEA log without a fix, timed out) stops the indicator and
-    // changes nothing else, also after an earlier fill (its accuracy stays).
+    // changes nothing else, also after an earlier fill (its accuracy stays); the notice line
+    // tells that no position came.
     void aFailureOnlyStopsTheIndicator() {
         ScreenDriver screen(*settings_, kPhoneWindowSize, nmeaReplay("nofix.nmea", 300ms));
         QVERIFY(screen.loaded());
@@ -157,6 +158,8 @@ private slots:
         QVERIFY(!screen.item("getcurrentlocationindicator")->isVisible());
         QCOMPARE(formState(screen, *settings_), before);
         QCOMPARE(screen.editingField(), QString());
+        QCOMPARE(screen.session().screen().notice(),
+                 QStringLiteral("No position arrived in time."));
     }
 
     // Without a position service the alert appears, modal, with Settings first and Cancel

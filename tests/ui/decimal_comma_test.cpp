@@ -41,6 +41,11 @@ private slots:
         QLocale::setDefault(locale);
         ScreenDriver screen(*settings_);
         QVERIFY(screen.loaded());
+        const QString separator = locale.decimalPoint();
+        QCOMPARE(
+            screen.mismatches({"m3=mm" + separator + "mmmmm'", "d7=ddd" + separator + "ddddddd"},
+                              "placeholderText"),
+            QString());
         for (qsizetype i = 0; i + 1 < typed.size(); i += 2)
             screen.typeInto(typed[i], typed[i + 1]);
         if (typed[0] == "d1") screen.tap("s1");

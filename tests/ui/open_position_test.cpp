@@ -8,6 +8,7 @@
 #include "screen_driver.h"
 #include "ui_test.h"
 
+#include <QDir>
 #include <QImage>
 #include <QLocale>
 #include <QtTest>
@@ -107,14 +108,18 @@ private slots:
         QTest::newRow("phone default") << QStringList{} << QSize(390, 844);
         QTest::newRow("desktop") << QStringList{"--size", "1024x768"} << QSize(1024, 768);
     }
+    // The southern and western start position leaves the user's settings as they were.
     void screenshotsAtTheRequestedSize() {
         QFETCH(QStringList, size);
         QFETCH(QSize, expected);
-        QTemporaryDir dir;
+        QTemporaryDir dir, home;
         const QString file = dir.filePath("screen.png");
         const Run run = runQuorvane(QStringList{"--screenshot", file} + size +
-                                    QStringList{"48.8583701,", "2.2944813"});
+                                        QStringList{"-48.8583701,", "-2.2944813"},
+                                    {"XDG_CONFIG_HOME=" + home.path()});
         QVERIFY2(run.exitCode == 0, qPrintable(run.output));
+        QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{});
         const QImage picture(file);
         QCOMPARE(picture.size(), expected);
         // Not a blank picture: the form and its texts are drawn.

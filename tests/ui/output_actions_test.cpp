@@ -3,6 +3,7 @@
 #include "screen_driver.h"
 #include "ui_test.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -211,6 +212,50 @@ private slots:
         QTRY_VERIFY(screen.shown("shareSheet"));
         QCOMPARE(screen.item("shareSheetText")->property("text").toString(),
                  QStringLiteral("45.5, 73.25"));
+    }
+
+    // A tap on an output button leaves the field in editing: the action ends the edit first
+    // and acts on the converted form.
+    void actionsEndTheEditFirst() {
+        ScreenDriver screen(*settings_);
+        QVERIFY(screen.loaded());
+        screen.typeInto("d5", "45.5");
+        screen.tap("copy3");
+        QCOMPARE(screen.editingField(), QString());
+        QCOMPARE(clipboardText(), QStringLiteral("45.5° N,  E"));
+        screen.typeInto("d8", "7.25");
+        screen.tap("openInMapsButton");
+        QCOMPARE(catcher_->urls(), QStringList{"https://maps.apple.com/maps?daddr=45.5,7.25"});
+    }
+
+    // 90° 30' N is no latitude: its fields are marked with the reason, and no action hands the
+    // position out; the notice names the value and its range, brought into view.
+    void positionOutOfRangeIsMarkedAndRefused() {
+        ScreenDriver screen(*settings_, WindowSize{390, 520});
+        QVERIFY(screen.loaded());
+        screen.typeInto("d1", "90");
+        screen.typeInto("m1", "30");
+        screen.typeInto("s1", "0");
+        const QString reason = QStringLiteral("Latitude 90.5° is out of range (0° to 90°).");
+        QQuickItem* scrollView = screen.item("scrollView");
+        for (const QString button : {"copy1", "shareButton", "openInMapsButton"}) {
+            screen.session().screen().dismissNotice();
+            if (button == "openInMapsButton") // at the foot of the form
+                scrollView->setProperty("contentY", scrollView->property("contentHeight").toReal() -
+                                                        scrollView->height());
+            screen.tap(button);
+            QCOMPARE(screen.session().screen().notice(), reason);
+        }
+        QCOMPARE(scrollView->property("contentY").toReal(), 0.0);
+        QCOMPARE(clipboardText(), kUntouched);
+        QCOMPARE(catcher_->urls(), QStringList{});
+        QVERIFY(!screen.shown("shareSheet"));
+        QCOMPARE(screen.mismatches({"d1=" + reason, "d7=" + reason, "d2=", "d8="}, "rangeWarning"),
+                 QString());
+        QAccessible::setActive(true);
+        QCOMPARE(QAccessible::queryAccessibleInterface(screen.item("d5"))
+                     ->text(QAccessible::Description),
+                 reason);
     }
 
 private:

@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QLocale>
+#include <QScopeGuard>
 #include <QtTest>
 
 using namespace quorvane;
@@ -187,6 +188,26 @@ private slots:
                      readAll(QStringLiteral(QUORVANE_SOURCE_DIR "/packaging/privacy-policy.html")));
         }
         QVERIFY(onPage(screen, "settingsPage"));
+    }
+
+    // A shipped privacy page that is not where the program looks for it: nothing is opened and
+    // the page says which file is missing.
+    void aMissingPrivacyPageIsReported() {
+        if (!configuredPrivacyPolicyUrl().empty()) QSKIP("the build opens a web address");
+        const QString page =
+            QUrl(QString::fromStdString(qt::SettingsScreen::privacyPolicyUrlOfProgram()))
+                .toLocalFile();
+        const QString away = page + QStringLiteral(".away");
+        QVERIFY(QFile::rename(page, away));
+        const auto restore = qScopeGuard([&] { QFile::rename(away, page); });
+        ScreenDriver screen(*settings_);
+        QVERIFY(screen.loaded());
+        QVERIFY(open(screen, "settingsPage"));
+        screen.tap("privacyPolicyRow");
+        QCOMPARE(urls_->opened.size(), 0);
+        QVERIFY(screen.shown("settingsMessage"));
+        QCOMPARE(screen.item("settingsMessage")->property("text").toString(),
+                 "The page could not be opened: " + page + " is missing.");
     }
 
     // What --page opens: the page on top of the stack, with the pages below it to go back to.

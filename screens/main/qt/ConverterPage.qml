@@ -14,6 +14,10 @@ Item {
     signal settingsRequested()
 
     readonly property bool wide: width >= 720
+    // A phone narrower than the usual (320 to 359 pixels): slimmer margins leave the fields room
+    // for their longest texts.
+    readonly property bool narrow: width < 360
+    readonly property int pageMargin: narrow ? 10 : Theme.margin
     readonly property bool editing: MainScreen.editingField !== ""
     readonly property real keyboardHeight: Qt.inputMethod.visible
                                            ? Qt.inputMethod.keyboardRectangle.height : 0
@@ -55,6 +59,11 @@ Item {
             width: parent.width
             height: 1
             color: Theme.separator
+        }
+
+        // A tap on the bar beside its buttons ends editing, as one beside the fields does.
+        TapHandler {
+            onTapped: MainScreen.doneButtonAction()
         }
 
         TapButton {
@@ -134,7 +143,10 @@ Item {
         Item {
             id: content
             width: scrollView.width
-            implicitHeight: form.implicitHeight + 2 * Theme.margin
+            // At least the height of the view, so that the area below the cards of a tall window
+            // is background too; the view scrolls over the form's own height only.
+            height: Math.max(implicitHeight, scrollView.height)
+            implicitHeight: form.implicitHeight + 2 * page.pageMargin
 
             // A tap on the background ends editing.
             TapHandler {
@@ -144,9 +156,9 @@ Item {
             Column {
                 id: form
                 readonly property real maxWidth: 980
-                width: Math.min(parent.width - 2 * Theme.margin, maxWidth)
+                width: Math.min(parent.width - 2 * page.pageMargin, maxWidth)
                 anchors.horizontalCenter: parent.horizontalCenter
-                y: Theme.margin
+                y: page.pageMargin
                 spacing: 12
 
                 // Made when there is first something to say.
@@ -167,20 +179,21 @@ Item {
                         width: notations.cellWidth
                         notation: "ddd_mm_sss"
                         title: qsTr("Degrees, minutes, seconds")
+                        compact: page.narrow
                         copyButtonName: "copy1"
                         latitude.totalWeight: 10
                         latitude.selector.objectName: "c1"
                         latitude.fields: [
-                            CoordinateField { objectName: "d1"; placeholderText: "ddd\u00b0"; weight: 3 },
-                            CoordinateField { objectName: "m1"; placeholderText: "mm'"; weight: 3 },
-                            CoordinateField { objectName: "s1"; placeholderText: "ss.sss\""; weight: 4 }
+                            CoordinateField { objectName: "d1"; weight: 3 },
+                            CoordinateField { objectName: "m1"; weight: 2.5 },
+                            CoordinateField { objectName: "s1"; weight: 4.5 }
                         ]
                         longitude.totalWeight: 10
                         longitude.selector.objectName: "c2"
                         longitude.fields: [
-                            CoordinateField { objectName: "d2"; placeholderText: "ddd\u00b0"; weight: 3 },
-                            CoordinateField { objectName: "m2"; placeholderText: "mm'"; weight: 3 },
-                            CoordinateField { objectName: "s2"; placeholderText: "ss.sss\""; weight: 4 }
+                            CoordinateField { objectName: "d2"; weight: 3 },
+                            CoordinateField { objectName: "m2"; weight: 2.5 },
+                            CoordinateField { objectName: "s2"; weight: 4.5 }
                         ]
                     }
 
@@ -188,18 +201,19 @@ Item {
                         width: notations.cellWidth
                         notation: "ddd_mmmmm"
                         title: qsTr("Degrees, decimal minutes")
+                        compact: page.narrow
                         copyButtonName: "copy2"
                         latitude.totalWeight: 10
                         latitude.selector.objectName: "c3"
                         latitude.fields: [
-                            CoordinateField { objectName: "d3"; placeholderText: "ddd\u00b0"; weight: 3 },
-                            CoordinateField { objectName: "m3"; placeholderText: "mm.mmmmm'"; weight: 7 }
+                            CoordinateField { objectName: "d3"; weight: 3 },
+                            CoordinateField { objectName: "m3"; weight: 7 }
                         ]
                         longitude.totalWeight: 10
                         longitude.selector.objectName: "c4"
                         longitude.fields: [
-                            CoordinateField { objectName: "d4"; placeholderText: "ddd\u00b0"; weight: 3 },
-                            CoordinateField { objectName: "m4"; placeholderText: "mm.mmmmm'"; weight: 7 }
+                            CoordinateField { objectName: "d4"; weight: 3 },
+                            CoordinateField { objectName: "m4"; weight: 7 }
                         ]
                     }
 
@@ -207,16 +221,17 @@ Item {
                         width: notations.cellWidth
                         notation: "dddddddd1"
                         title: qsTr("Decimal degrees")
+                        compact: page.narrow
                         copyButtonName: "copy3"
                         latitude.totalWeight: 1
                         latitude.selector.objectName: "c5"
                         latitude.fields: [
-                            CoordinateField { objectName: "d5"; placeholderText: "ddd.ddddddd\u00b0"; weight: 1 }
+                            CoordinateField { objectName: "d5"; weight: 1 }
                         ]
                         longitude.totalWeight: 1
                         longitude.selector.objectName: "c6"
                         longitude.fields: [
-                            CoordinateField { objectName: "d6"; placeholderText: "ddd.ddddddd\u00b0"; weight: 1 }
+                            CoordinateField { objectName: "d6"; weight: 1 }
                         ]
                     }
 
@@ -224,16 +239,17 @@ Item {
                         width: notations.cellWidth
                         notation: "dddddddd2"
                         title: qsTr("Signed decimal degrees")
+                        compact: page.narrow
                         copyButtonName: "copy4"
                         latitude.totalWeight: 1
                         latitude.selector.objectName: "c7"
                         latitude.fields: [
-                            CoordinateField { objectName: "d7"; placeholderText: "ddd.ddddddd"; weight: 1 }
+                            CoordinateField { objectName: "d7"; weight: 1 }
                         ]
                         longitude.totalWeight: 1
                         longitude.selector.objectName: "c8"
                         longitude.fields: [
-                            CoordinateField { objectName: "d8"; placeholderText: "ddd.ddddddd"; weight: 1 }
+                            CoordinateField { objectName: "d8"; weight: 1 }
                         ]
                     }
                 }
@@ -273,6 +289,16 @@ Item {
         onDropped: (drop) => {
             Paste.pasteDropped(drop.text, drop.urls)
             drop.accept()
+        }
+    }
+
+    // A new notice is brought into view, wherever the form was scrolled to: it answers what the
+    // user just did, perhaps with a button far below it.
+    Connections {
+        target: MainScreen
+        function onNoticeChanged() {
+            if (MainScreen.notice !== "")
+                scrollView.contentY = 0
         }
     }
 

@@ -12,11 +12,17 @@ TextInput {
     property alias placeholderText: placeholder.text
     // What a screen reader says for the field; MainScreen sets it from the form's tables.
     property string accessibleName
+    // Why the field's half lies out of range; MainScreen sets it, "" when it is in range.
+    property string rangeWarning
+    readonly property bool outOfRange: rangeWarning !== ""
 
     width: weight * parent.unit
     height: Theme.fieldHeight
-    leftPadding: 6
-    rightPadding: 4
+    leftPadding: parent.compact ? 4 : 6
+    rightPadding: parent.compact ? 2 : 4
+    // Only while editing does the text scroll to the cursor; otherwise a text wider than the
+    // field shows its start, where its degrees are.
+    autoScroll: activeFocus
     verticalAlignment: TextInput.AlignVCenter
     clip: true
     activeFocusOnTab: true
@@ -28,14 +34,17 @@ TextInput {
 
     Accessible.role: Accessible.EditableText
     Accessible.name: accessibleName
+    Accessible.description: rangeWarning
 
     Rectangle {
+        objectName: field.objectName + "_frame"
         z: -1
         anchors.fill: parent
         radius: Theme.controlRadius
-        color: Theme.fieldBackground
-        border.width: 1
-        border.color: field.activeFocus ? Theme.accent : Theme.fieldBorder
+        color: field.outOfRange ? Theme.destructiveTint : Theme.fieldBackground
+        border.width: field.outOfRange ? 2 : 1
+        border.color: field.activeFocus ? Theme.accent
+                                        : field.outOfRange ? Theme.destructive : Theme.fieldBorder
     }
 
     Text {

@@ -10,13 +10,15 @@ Item {
     property string caption
     property real totalWeight: 1
     property alias selector: selector
+    // Narrower caption, selector and gaps, for a narrow phone.
+    property bool compact: false
     default property alias fields: fieldRow.data
 
     implicitHeight: Theme.fieldHeight
 
     Text {
         id: captionLabel
-        width: 34
+        width: half.compact ? 30 : 34
         anchors.verticalCenter: parent.verticalCenter
         text: half.caption
         font.pixelSize: Theme.captionFontSize
@@ -27,16 +29,18 @@ Item {
         id: fieldRow
         // The width of one unit of weight.
         readonly property real unit: (width - spacing * (children.length - 1)) / half.totalWeight
+        readonly property bool compact: half.compact
 
         anchors.left: captionLabel.right
         anchors.right: selector.left
-        anchors.rightMargin: Theme.spacing
+        anchors.rightMargin: half.compact ? 6 : Theme.spacing
         height: parent.height
-        spacing: 6
+        spacing: half.compact ? 4 : 6
     }
 
     HemisphereSelector {
         id: selector
+        width: half.compact ? 64 : implicitWidth
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
         onActivated: MainScreen.changeHemisphere(objectName)

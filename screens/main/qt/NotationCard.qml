@@ -8,6 +8,8 @@ Rectangle {
     property string notation // the core's name of the notation, e.g. "ddd_mm_sss"
     property string title
     property string copyButtonName
+    // Slimmer margins and controls, for a narrow phone.
+    property bool compact: false
     property alias latitude: latitudeRow
     property alias longitude: longitudeRow
 
@@ -19,18 +21,23 @@ Rectangle {
     Column {
         id: column
         anchors.fill: parent
-        anchors.margins: 12
+        anchors.margins: card.compact ? 10 : 12
         spacing: 8
 
         Item {
             width: parent.width
-            height: copyButton.implicitHeight
+            height: Math.max(copyButton.implicitHeight, titleLabel.implicitHeight)
 
+            // A title too long for one line wraps onto a second one.
             Text {
+                id: titleLabel
+                objectName: "title_" + card.notation
                 anchors.left: parent.left
                 anchors.right: copyButton.left
                 anchors.verticalCenter: parent.verticalCenter
                 text: card.title
+                wrapMode: Text.WordWrap
+                maximumLineCount: 2
                 elide: Text.ElideRight
                 font.pixelSize: Theme.bodyFontSize
                 font.bold: true
@@ -51,6 +58,7 @@ Rectangle {
         HalfRow {
             id: latitudeRow
             width: parent.width
+            compact: card.compact
             caption: qsTr("Lat")
             selector.firstTitle: qsTr("N")
             selector.secondTitle: qsTr("S")
@@ -59,6 +67,7 @@ Rectangle {
         HalfRow {
             id: longitudeRow
             width: parent.width
+            compact: card.compact
             caption: qsTr("Lon")
             selector.firstTitle: qsTr("E")
             selector.secondTitle: qsTr("W")

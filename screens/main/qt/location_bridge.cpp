@@ -18,6 +18,8 @@ namespace quorvane::qt {
 namespace {
 
 const QString kScrollViewName = QStringLiteral("scrollView");
+// How long a notice of the location flow stays up.
+constexpr int kNoticeMs = 6000;
 
 QString qtText(const std::string& text) {
     return QString::fromStdString(text);
@@ -121,6 +123,11 @@ void QtLocationAlertPresenter::presentLocationDisabledAlert(LocationDisabledAler
     connect(popup, SIGNAL(closed()), this, SLOT(dismiss()));
     QMetaObject::invokeMethod(popup, "open");
     emit alertShown();
+}
+
+void QtLocationAlertPresenter::presentNotice(std::string_view text) {
+    screen_.showNotice(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                       kNoticeMs);
 }
 
 void QtLocationAlertPresenter::settingsChosen() {

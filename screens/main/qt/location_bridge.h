@@ -78,6 +78,8 @@ public:
     ~QtLocationAlertPresenter() override;
 
     void presentLocationDisabledAlert(LocationDisabledAlert alert) override;
+    // The screen's notice line, for a few seconds.
+    void presentNotice(std::string_view text) override;
     // The alert on screen (the Popup named "locationAlert"), or nullptr.
     QObject* currentAlert() const { return current_; }
 

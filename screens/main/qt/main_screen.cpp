@@ -15,6 +15,8 @@ namespace {
 
 // The engine property that carries the screen a QML engine should use.
 constexpr const char* kEngineScreenProperty = "_quorvane_main_screen";
+// How long the reason an output action refused the position stays up.
+constexpr int kRefusalNoticeMs = 8000;
 
 std::string_view utf8View(const QByteArray& bytes) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
@@ -117,6 +119,8 @@ void MainScreen::wireControls() {
         QQuickItem* item = outlets_.value(qtName(f.name));
         if (!item) continue;
         item->setProperty("inputMethodHints", QVariant::fromValue(inputHintsFor(f.id)));
+        item->setProperty("placeholderText",
+                          QString::fromStdString(controller_->placeholderText(f.id)));
         view_->attachField(f.id, *item);
         gate_->watch(*item);
     }
@@ -164,19 +168,35 @@ void MainScreen::changeHemisphere(const QString& selectorName) {
 
 void MainScreen::clearButtonAction() {
     if (controller_) controller_->clearButtonAction();
+    showRangeMarks();
 }
 
 void MainScreen::copyNotation(const QString& notationName) {
     if (const auto notation = notationFromName(notationName); controller_ && notation)
-        controller_->copyNotation(*notation);
+        showOutcome(controller_->copyNotation(*notation));
 }
 
 void MainScreen::openMaps() {
-    if (controller_) controller_->openMaps();
+    if (controller_) showOutcome(controller_->openMaps());
 }
 
 void MainScreen::share() {
-    if (controller_) controller_->share();
+    if (controller_) showOutcome(controller_->share());
+}
+
+void MainScreen::showOutcome(const OutputOutcome& outcome) {
+    // The action ended the edit in progress, which may have moved the position out of range.
+    showRangeMarks();
+    if (outcome.result == OutputResult::refused)
+        showNotice(QString::fromStdString(outcome.message), kRefusalNoticeMs);
+}
+
+void MainScreen::showRangeMarks() {
+    if (!controller_ || !view_) return;
+    const auto descriptions = controller_->rangeDescriptions();
+    for (const FieldInfo& f : kFields)
+        if (QQuickItem* item = view_->fieldItem(f.id))
+            item->setProperty("rangeWarning", QString::fromStdString(descriptions[indexOf(f.id)]));
 }
 
 void MainScreen::getCurrentLocation() {
@@ -225,6 +245,7 @@ void MainScreen::textFieldDidBeginEditing(FieldId field) {
 
 void MainScreen::textFieldDidEndEditing(FieldId field) {
     if (controller_) controller_->textFieldDidEndEditing(field);
+    showRangeMarks();
     emit editingChanged();
     emit fieldEditingEnded(qtName(info(field).name));
 }

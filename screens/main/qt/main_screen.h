@@ -25,7 +25,8 @@ class QQmlEngine;
 
 namespace quorvane {
 class MainViewController;
-}
+struct OutputOutcome;
+} // namespace quorvane
 
 namespace quorvane::qt {
 
@@ -130,6 +131,9 @@ signals:
 
 private:
     void wireControls();
+    void showOutcome(const OutputOutcome& outcome);
+    // Marks the fields of a half out of range (their rangeWarning) and unmarks the others.
+    void showRangeMarks();
 
     MainViewController* controller_ = nullptr;
     QtFormView* view_ = nullptr;

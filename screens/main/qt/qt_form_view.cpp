@@ -1,5 +1,6 @@
 #include "qt_form_view.h"
 
+#include <QQuickWindow>
 #include <QString>
 
 namespace quorvane::qt {
@@ -68,13 +69,22 @@ void QtFormView::endEditing(FieldId field) {
 
 void QtFormView::focusChanged(FieldId field, bool hasFocus) {
     if (!hasFocus) {
-        if (editing_ == field) finishEditing(field);
+        // A window that is no longer active takes the active focus from its items and gives it
+        // back when it is activated again: the user went elsewhere, the edit goes on.
+        if (editing_ == field && !windowDeactivated(field)) finishEditing(field);
         return;
     }
     if (editing_ == field) return;
     if (editing_) finishEditing(*editing_); // the field left ends before the new one begins
     editing_ = field;
     delegate_.textFieldDidBeginEditing(field);
+}
+
+bool QtFormView::windowDeactivated(FieldId field) const {
+    const QQuickItem* item = fields_[indexOf(field)];
+    const QQuickWindow* window = item ? item->window() : nullptr;
+    // The field keeps its focus inside the window; only the window's activation went.
+    return window && !window->isActive() && item->hasFocus();
 }
 
 void QtFormView::finishEditing(FieldId field) {

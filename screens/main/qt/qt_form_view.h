@@ -3,7 +3,8 @@
 // Texts are read and written through the items' "text" properties and selector indices through
 // "currentIndex", so the core drives what the screen shows. Editing follows the items' active
 // focus: the field that loses it ends editing, the field that gains it begins, in that order and
-// synchronously, whatever order Qt reports the two changes in.
+// synchronously, whatever order Qt reports the two changes in. A window's deactivation and
+// reactivation, which take the active focus away and give it back, change neither.
 #pragma once
 
 #include "core/form_platform.h"
@@ -48,6 +49,8 @@ public:
 
 private:
     void focusChanged(FieldId field, bool hasFocus);
+    // Whether the field lost the active focus only because its window was deactivated.
+    bool windowDeactivated(FieldId field) const;
     void finishEditing(FieldId field);
 
     FieldEditingDelegate& delegate_;

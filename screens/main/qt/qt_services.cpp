@@ -31,8 +31,10 @@ void QtClipboard::setText(std::string_view text) {
 
 void QtUrlOpener::openUrl(std::string_view url) {
     // The URL arrives already percent-encoded by the output texts.
-    QDesktopServices::openUrl(QUrl::fromEncoded(
-        QByteArray(url.data(), static_cast<qsizetype>(url.size())), QUrl::StrictMode));
+    const QByteArray encoded(url.data(), static_cast<qsizetype>(url.size()));
+    // No handler for the scheme, or none could be started: at least the log tells.
+    if (!QDesktopServices::openUrl(QUrl::fromEncoded(encoded, QUrl::StrictMode)))
+        qWarning("quorvane: no application could open %s", encoded.constData());
 }
 
 std::string QtTranslator::translate(std::string_view key) const {

@@ -21,6 +21,8 @@ constexpr std::array kKeys{
     QT_TRANSLATE_NOOP("MainViewController", "Cancel"),
     //: Unit after the accuracy of a position, in metres
     QT_TRANSLATE_NOOP("MainViewController", "m"),
+    //: The current-location request waited for a position in vain
+    QT_TRANSLATE_NOOP("MainViewController", "No position arrived in time."),
 
     // The maps applications and the settings rows.
     QT_TRANSLATE_NOOP("MainViewController", "Apple Maps"),
@@ -30,6 +32,8 @@ constexpr std::array kKeys{
     QT_TRANSLATE_NOOP("MainViewController", "Default Maps App"),
     QT_TRANSLATE_NOOP("MainViewController", "License Agreement"),
     QT_TRANSLATE_NOOP("MainViewController", "Privacy Policy"),
+    //: A page of the settings screen is a file that is not there: %1 its path
+    QT_TRANSLATE_NOOP("MainViewController", "The page could not be opened: %1 is missing."),
 
     // The share sheet.
     QT_TRANSLATE_NOOP("MainViewController", "Share"),
@@ -64,6 +68,12 @@ constexpr std::array kKeys{
     QT_TRANSLATE_NOOP("MainViewController", "%1 hemisphere, %2"),
     //: Name of a copy button: %1 the notation it copies
     QT_TRANSLATE_NOOP("MainViewController", "Copy %1"),
+
+    // A position out of range: %1 the decimal degrees as shown, %2 the limit in degrees.
+    QT_TRANSLATE_NOOP("MainViewController",
+                      "Latitude %1\u00B0 is out of range (0\u00B0 to %2\u00B0)."),
+    QT_TRANSLATE_NOOP("MainViewController",
+                      "Longitude %1\u00B0 is out of range (0\u00B0 to %2\u00B0)."),
 };
 
 } // namespace

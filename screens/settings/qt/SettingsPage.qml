@@ -34,10 +34,26 @@ Page {
         DefaultMapsPage {}
     }
 
+    // Why the last tapped page could not be opened.
+    Label {
+        id: messageLabel
+        objectName: "settingsMessage"
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        padding: 16
+        visible: text !== ""
+        text: SettingsScreen.settingsModel.message
+        wrapMode: Text.Wrap
+    }
+
     ListView {
         id: table
         objectName: "settingsTableView"
-        anchors.fill: parent
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.top: parent.top
+        anchors.bottom: messageLabel.visible ? messageLabel.top : parent.bottom
         clip: true
         model: SettingsScreen.settingsModel
 

@@ -76,8 +76,12 @@ void SettingsTableModel::refresh() {
 void SettingsTableModel::select(int row) {
     const auto at = rowOf(row, controller_.numberOfRows(kSettingsSection));
     if (!at) return;
-    if (controller_.didSelectRow({kSettingsSection, *at}) == SettingsOutcome::showDefaultMapsPicker)
-        emit defaultMapsPickerRequested();
+    const SettingsOutcome outcome = controller_.didSelectRow({kSettingsSection, *at});
+    if (const QString said = qtText(controller_.message()); said != message_) {
+        message_ = said;
+        emit messageChanged();
+    }
+    if (outcome == SettingsOutcome::showDefaultMapsPicker) emit defaultMapsPickerRequested();
 }
 
 // ---- Default maps picker ------------------------------------------------------------------

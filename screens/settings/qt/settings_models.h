@@ -15,6 +15,8 @@ class SettingsTableModel final : public QAbstractListModel {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Provided by SettingsScreen")
+    // What the last tap has to tell the user (a page that could not be opened); "" for nothing.
+    Q_PROPERTY(QString message READ message NOTIFY messageChanged)
 
 public:
     enum Role : int {
@@ -34,12 +36,15 @@ public:
     // The page is about to show: the maps row's detail follows the current choice.
     Q_INVOKABLE void refresh();
     Q_INVOKABLE void select(int row);
+    QString message() const { return message_; }
 
 signals:
     void defaultMapsPickerRequested();
+    void messageChanged();
 
 private:
     SettingsViewController& controller_;
+    QString message_;
 };
 
 class DefaultMapsTableModel final : public QAbstractListModel {

@@ -6,6 +6,7 @@
 #include "location/qt/qt_location_service.h"
 #include "location/qt/qt_system_settings.h"
 
+#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 #include <QtPositioning/QGeoPositionInfoSource>
@@ -108,6 +109,7 @@ struct FlowHarness final : FieldEditingDelegate,
     void presentLocationDisabledAlert(LocationDisabledAlert alert) override {
         alerts.push_back(std::move(alert));
     }
+    void presentNotice(std::string_view) override {}
     ScrollOffset contentOffset() const override { return {}; }
     void setContentOffset(ScrollOffset, ScrollAnimation) override {}
 
@@ -177,6 +179,14 @@ private slots:
         service.requestLocation();
         QTRY_COMPARE_WITH_TIMEOUT(delegate.names, Names{failure(K::timedOut)}, 5000);
         QVERIFY(!service.location());
+        QCOMPARE(service.problem(), QStringLiteral("no position arrived within 0.3 s"));
+    }
+
+    // GeoClue learns which application asks by its desktop entry's id, so that the user's
+    // per-application permission applies.
+    void theSystemSourceNamesTheDesktopEntry() {
+        const QString id = systemPositionSourceParameters().value("desktopId").toString();
+        QVERIFY(QFile::exists(QUORVANE_SOURCE_DIR "/packaging/" + id + ".desktop"));
     }
 
     void unreadableOrMissingSourcesAreRestrictedAndSaySo() {
