@@ -36,32 +36,32 @@ form's four copy lines, one per line, in this order:
   decimal degrees with hemisphere letter  45.5041667° N, 73.3416667° W
   signed decimal degrees                  45.5041667, -73.3416667
 
-POSITION is written in any one of these notations, as one argument or as several that are
-joined with blanks:
-  - The unit marks ° ' " may be left out (45 30 15 N, 73 20 30 W); where given, "°" follows
-    the degrees, "'" the minutes and '"' the seconds. Blanks between the pieces may vary.
-  - A hemisphere letter follows each half: N or S after the latitude, E or W after the
-    longitude (either case). One number without a letter is signed decimal degrees, where
-    "-" means South or West. Two or three numbers always need the letter; a letter never
-    goes with a sign.
-  - Latitude and longitude are separated by a comma. "." or "," is the decimal separator.
-    A comma with a digit straight on each side (30,25) is a decimal comma when another comma
-    separates the halves; when it is the only comma of the text, it separates the halves
-    (-45.5,73.25). Several commas between digits and no other comma are refused as
-    ambiguous: write ", " (comma and blank) between the halves (45,5, 73,25).
-  - Ranges: latitude 0 to 90 and longitude 0 to 180 degrees in all (90° 0' 1" N is refused).
-    Whole degrees and whole minutes are digits only. Minutes and seconds go from 0 to 60,
-    and whole minutes with their seconds make at most 60 minutes (60' 0" and 59' 60" are
-    taken, 60' 1" is not). 60 is accepted because the form itself writes a rounded 60
-    (45° 59' 59.9999" N becomes 45° 60.0' N, and that 45° 60' 0.0" N) and what it writes
-    must read back.
-  - Very small decimals may have an exponent, as the form writes them (5e-05).
+POSITION is one argument, or several that are joined with blanks. It is read however people
+usually write a position; a text with two possible readings is refused, never guessed:
+  45° 30' 15" N, 73° 20' 30" W      45 30 15 N 73 20 30 W        the form's own lines, marks
+  45.5041667, -73.3416667           45.5041667° N, 73.34° W      optional, blanks as you like
+  N 47° 28.350 W 122° 14.525        E 44.4 N 33.3                letters before the numbers
+  51° 28′ 40.1″ N, 0° 0′ 5.3″ W     40d26m46sN 79d58m56sW        typographic or letter marks
+  28:55:19N 77:23:14W               27.15.45S 153.2.10E          colons, dotted groups
+  4025.0999N 07438.4668W            402505.994N 0743828.008W     packed (DDMM.m, DDMMSS.s)
+  40° 26.7717, -79° 56.93172        -0° 32.77', 10° 5'           signs on any notation
+  40,446195° 79,948862°             (48.85833; 2.29444)          decimal commas, ; / ( ) [ ]
+  45 Süd, 73 Ouest                  north, Nord, ost, est ...    words (a lone O is refused)
+  geo:48.8583701,2.2944813          https://maps.google.com/?q=48.85,2.29   links (geo: and
+  https://www.openstreetmap.org/#map=16/48.85/2.29                 the four maps sites)
+  48°51′30″N 2°17′40″E / 48.85833°N 2.29444°E   one position written twice: both must agree
+Letters: N S E W and the words of the hemispheres in English, German and French, before or
+after the numbers of each half. Signs: - + −. Ranges: latitude up to 90, longitude up to 180
+degrees; minutes and seconds up to 60, whole minutes and their seconds at most 60 minutes
+(60' 0" and 59' 60" are taken, 60' 1" is not: the form itself may write a rounded 60). A comma
+between digits is read as decimal comma and as separator; the text is taken only when one of
+the two readings works (45,5 ,73,25 is read; 45,5,73,25 is refused).
 
-POSITION may also be a grid reference, entered as if typed into its field of the grid card:
+POSITION may also be a grid reference, read as the centre of the square it names:
 UTM/UPS (31U 448251 5411952), MGRS (31U DQ 48250 11951, also 31UDQ4825011951, any precision
 down to 1 m), a full Plus Code of 2 to 15 digits (8FW4V75V+8Q, 8FW40000+; a short code such
 as V75V+8Q needs a reference place and is refused) or a Maidenhead locator of 2, 4, 6 or 8
-characters (JN18du). The form then holds the centre of the square the reference names.
+characters (JN18du).
 
 Options:
   -                read positions from standard input, one per line, and write one line for
@@ -182,24 +182,13 @@ ConversionForm::ConversionForm(DecimalMode mode, GridColumns grid)
       controller_(MainScreenPlatform{view_, settings_, numberFormat_, translator_, nowhere_,
                                      nowhere_, nowhere_, nowhere_},
                   mapsChoice_),
-      grid_(grid), gridCard_(GridCardPlatform{gridView_, translator_, nowhere_, nowhere_},
-                             controller_.form(), gridChoice_) {
+      grid_(grid) {
     view_.setDelegate(&controller_);
 }
 
 void ConversionForm::reset() {
     view_.reset();                   // texts, selectors, no field being edited
     controller_.clearButtonAction(); // the stored values of the fields
-}
-
-grid::GridReading ConversionForm::enterGridReference(std::string_view text) {
-    reset();
-    gridCard_.refresh(); // no references shown: a repeated one is read again
-    const grid::GridReading reading = grid::readGridReference(text);
-    if (!reading.ok()) return reading;
-    gridView_.setText(reading.system, text);
-    gridCard_.editingEnded(reading.system);
-    return reading;
 }
 
 void ConversionForm::enter(const PositionReading& position) {
@@ -389,18 +378,11 @@ bool finishOutput(std::FILE* out, std::FILE* err) {
 int convertOne(const ConvertOptions& o, std::FILE* out, std::FILE* err) {
     ConversionForm form(decimalModeFor(o), o.grid);
     const PositionReading reading = readPosition(o.position);
-    if (reading.ok()) {
-        form.enter(reading);
-    } else if (grid::recogniseGridSystem(o.position)) {
-        // A grid reference is entered into its field on the grid card.
-        if (const grid::GridReading g = form.enterGridReference(o.position); !g.ok()) {
-            write(err, unreadGridMessage(o.position, g, std::nullopt));
-            return kExitUnread;
-        }
-    } else {
+    if (!reading.ok()) {
         reportUnread(err, o.position, reading);
         return kExitUnread;
     }
+    form.enter(reading);
     for (const FieldEdit& edit : o.edits)
         form.edit(edit);
     std::string text;
@@ -435,14 +417,6 @@ std::string unreadPositionMessage(std::string_view text, const PositionReading& 
     if (line) message += "line " + std::to_string(*line) + ": ";
     // The description quotes its pieces of the text the same way.
     message += "cannot read " + quotedForMessage(text) + ": " + describeError(reading) + "\n";
-    return message;
-}
-
-std::string unreadGridMessage(std::string_view text, const grid::GridReading& reading,
-                              std::optional<std::size_t> line) {
-    std::string message(kProgram);
-    if (line) message += "line " + std::to_string(*line) + ": ";
-    message += "cannot read " + quotedForMessage(text) + ": " + grid::describeError(reading) + "\n";
     return message;
 }
 

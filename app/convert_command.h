@@ -9,7 +9,7 @@
 #include "actions/maps_choice.h"
 #include "actions/output_texts.h"
 #include "app/convert_stream.h"
-#include "app/position_reader.h"
+#include "core/position_reader.h"
 #include "core/memory_platform.h"
 #include "screens/main/grid_card.h"
 #include "screens/main/main_view_controller.h"
@@ -55,9 +55,6 @@ struct FieldEdit {
     std::optional<std::string> typed;
 };
 
-// The message for a grid reference that cannot be read, as unreadPositionMessage.
-std::string unreadGridMessage(std::string_view text, const grid::GridReading& reading,
-                              std::optional<std::size_t> line);
 
 // A form on which positions are entered one after the other, each on an empty form. It is made
 // once and reused, so a stream of positions builds no controller per line.
@@ -69,10 +66,6 @@ public:
 
     // Empties the form (texts, stored values, selectors) and enters the position.
     void enter(const PositionReading& position);
-    // Empties the form and enters a grid reference as a user types it into its field on the
-    // grid card and leaves it; the reading (its error when it cannot be read: the form stays
-    // empty then).
-    grid::GridReading enterGridReference(std::string_view text);
     // Edits one field as a user does (see editField in position_entry.h).
     void edit(const FieldEdit& edit);
 
@@ -106,10 +99,6 @@ private:
     MainViewController controller_;
     mutable NotationTexts copyTexts_; // reused by appendCopyLines
     GridColumns grid_;
-    // The screen's grid card, without a screen: it reads a typed reference into the form.
-    MemoryGridCardView gridView_;
-    grid::GridChoice gridChoice_;
-    GridCard gridCard_;
 };
 
 } // namespace quorvane

@@ -95,9 +95,7 @@ public:
 #endif
     }
 
-    bool failed() const {
-        return failed_;
-    }
+    bool failed() const { return failed_; }
 
 private:
     static int descriptorOf([[maybe_unused]] std::FILE* in) {
@@ -194,13 +192,6 @@ void convertBlock(Block& block, ConversionForm& form) {
         } else if (const PositionReading reading = readPosition(line); reading.ok()) {
             form.enter(reading);
             form.appendCopyLines(block.output, '\t');
-        } else if (grid::recogniseGridSystem(line)) {
-            if (const grid::GridReading g = form.enterGridReference(line); g.ok()) {
-                form.appendCopyLines(block.output, '\t');
-            } else {
-                block.messages += unreadGridMessage(line, g, lineNumber);
-                block.allRead = false;
-            }
         } else {
             block.messages += unreadPositionMessage(line, reading, lineNumber);
             block.allRead = false;

@@ -1,8 +1,10 @@
 #include "position_entry.h"
 
+#include "core/number_text.h"
 #include "core/utf.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace quorvane {
@@ -80,6 +82,23 @@ void editField(MainViewController& controller, FormView& view, FieldId field,
 
 void enterPosition(MainViewController& controller, FormView& view,
                    const PositionReading& position) {
+    if (!position.hasWrittenNumbers()) {
+        // A reading without numbers of its own (a grid reference) is typed as signed degrees.
+        const NumberText latitude = doubleText(std::fabs(position.point.latitude));
+        const NumberText longitude = doubleText(std::fabs(position.point.longitude));
+        PositionReading typed = position;
+        typed.notation = Notation::dddddddd2;
+        typed.latitude = {position.point.latitude < 0 ? Hemisphere::southOrWest
+                                                      : Hemisphere::northOrEast,
+                          {latitude.view()},
+                          1};
+        typed.longitude = {position.point.longitude < 0 ? Hemisphere::southOrWest
+                                                        : Hemisphere::northOrEast,
+                           {longitude.view()},
+                           1};
+        enterPosition(controller, view, typed);
+        return;
+    }
     const NotationInfo& n = info(position.notation);
     showHemisphere(controller, view, n.latitudeSelector, position.latitude.hemisphere);
     showHemisphere(controller, view, n.longitudeSelector, position.longitude.hemisphere);

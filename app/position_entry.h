@@ -3,7 +3,7 @@
 // started with a position, so both show exactly the same texts.
 #pragma once
 
-#include "app/position_reader.h"
+#include "core/position_reader.h"
 #include "core/form_platform.h"
 #include "screens/main/main_view_controller.h"
 
@@ -16,6 +16,7 @@ namespace quorvane {
 // hemisphere (the toggle then aligns their half); the first number is typed into the first
 // field of the notation, Next leads to each further field, and Done ends the last edit, so the
 // ordinary end-of-editing conversions fill the other notations. The form is not emptied first.
+// A reading without written numbers is typed as signed decimal degrees.
 void enterPosition(MainViewController& controller, FormView& view, const PositionReading& position);
 
 // One edit as the user makes it: the field is tapped, its whole text selected, `typed` typed

@@ -9,6 +9,7 @@
 #include "core/keystroke_filter.h"
 #include "core/memory_platform.h"
 #include "core/number_text.h"
+#include "core/position_reader.h"
 #include "screens/main/grid_card.h"
 #include "screens/main/main_view_controller.h"
 
@@ -224,6 +225,39 @@ void BM_DoubleText(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(values.size()));
 }
 BENCHMARK(BM_DoubleText);
+
+// ---- Position reader ----------------------------------------------------------------------
+
+// One text of each pattern the reader knows; the benchmark's argument picks it.
+constexpr std::array<std::string_view, 16> kPatterns{
+    "48.8583701, 2.2944813",
+    "45° 30' 15.0\" S, 73° 20' 30.0\" E",
+    "48.858222°N 2.294500°E",
+    "N 47° 28.350 W 122° 14.525",
+    "51° 28′ 40.1″ N, 0° 0′ 5.3″ W",
+    "28:55:19N 77:23:14W",
+    "40° 26.7717, -79° 56.93172",
+    "27.15.45S 153.2.10E",
+    "4025.0999N 07438.4668W",
+    "402505.994N 0743828.008W",
+    "40,446195° 79,948862°",
+    "E 44.4 N 33.3",
+    "geo:48.8583701,2.2944813;crs=wgs84;u=12?z=17",
+    "https://www.openstreetmap.org/directions?engine=fossgis_osrm_car&route=%3B-45.5%2C73.25"
+    "#map=16/-45.5/73.25",
+    "-45.5, 73.25\nhttps://waze.com/ul?ll=-45.5,73.25",
+    "48°51′30″N 2°17′40″E / 48.85833°N 2.29444°E / 48.85833; 2.29444",
+};
+
+void BM_ReadPosition(benchmark::State& state) {
+    const std::string_view text = kPatterns[static_cast<std::size_t>(state.range(0))];
+    if (!readPosition(text).ok()) state.SkipWithError("pattern not read");
+    AllocationCounter allocations(state);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readPosition(text));
+    state.SetLabel(std::string(text.substr(0, 40)));
+}
+BENCHMARK(BM_ReadPosition)->DenseRange(0, kPatterns.size() - 1);
 
 // ---- quorvane convert - ------------------------------------------------------------------
 

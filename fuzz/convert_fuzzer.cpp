@@ -1,11 +1,12 @@
 // `quorvane convert` under arbitrary text: the reader either refuses with a one-line message or
-// accepts a position, which is then converted on the form in both decimal modes. Every accepted
+// accepts a position in range, which is then converted on the form in both decimal modes. Every accepted
 // position prints four copy lines, and each of those lines reads back as a position in its own
 // notation (what the program writes, it must be able to read); a refusal is one short line that
 // shows control characters escaped.
 #include "app/convert_command.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -78,6 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "a refusal shows control characters escaped");
         return 0;
     }
+    require(std::fabs(reading.point.latitude) <= kMaxLatitudeDegrees &&
+                std::fabs(reading.point.longitude) <= kMaxLongitudeDegrees,
+            "what is read is in range");
     const std::size_t perHalf = info(reading.notation).fieldsPerHalf;
     require(reading.latitude.count == perHalf && reading.longitude.count == perHalf,
             "each half holds the numbers of its notation");

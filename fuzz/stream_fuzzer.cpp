@@ -1,7 +1,7 @@
 // `quorvane convert -` under arbitrary input, with one to three worker threads and tiny blocks,
 // so that a small input crosses many blocks, reads and workers. Each input line gives exactly
-// one output line, in order: the line's own conversion (of a position or a grid reference), or
-// an empty line, and a message naming that line exactly where a line comes out empty.
+// one output line, in order: the line's own conversion, or an empty line, and a message naming
+// that line exactly where a line comes out empty.
 #include "app/convert_command.h"
 #include "app/convert_stream.h"
 
@@ -28,11 +28,8 @@ std::string expectedLine(std::string_view line, ConversionForm& form) {
     std::string out;
     if (line.size() > kMaxPositionLineLength) return out;
     const PositionReading reading = readPosition(line);
-    if (reading.ok()) {
-        form.enter(reading);
-    } else if (!grid::recogniseGridSystem(line) || !form.enterGridReference(line).ok()) {
-        return out; // neither a position nor a grid reference
-    }
+    if (!reading.ok()) return out;
+    form.enter(reading);
     form.appendCopyLines(out, '\t');
     return out;
 }

@@ -53,6 +53,10 @@
         <source>Signed decimal degrees</source>
         <translation>Dezimalgrad mit Vorzeichen</translation>
     </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
 </context>
 <context>
     <name>GridReferenceRow</name>
@@ -349,12 +353,27 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
 </context>
 <context>
     <name>PageHeader</name>
     <message>
         <source>Back</source>
         <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>PasteBridge</name>
+    <message>
+        <source>Not a position: %1</source>
+        <translation>Keine Position: %1</translation>
+    </message>
+    <message>
+        <source>Position pasted</source>
+        <translation>Position eingefügt</translation>
     </message>
 </context>
 </TS>

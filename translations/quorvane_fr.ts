@@ -53,6 +53,10 @@
         <source>Signed decimal degrees</source>
         <translation>Degrés décimaux signés</translation>
     </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
 </context>
 <context>
     <name>GridReferenceRow</name>
@@ -349,12 +353,27 @@
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>PageHeader</name>
     <message>
         <source>Back</source>
         <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>PasteBridge</name>
+    <message>
+        <source>Not a position: %1</source>
+        <translation>Pas une position : %1</translation>
+    </message>
+    <message>
+        <source>Position pasted</source>
+        <translation>Position collée</translation>
     </message>
 </context>
 </TS>

@@ -1,8 +1,7 @@
 #include "app_session.h"
 
 #include "app/position_entry.h"
-#include "app/position_reader.h"
-#include "app/qt/geo_uri.h"
+#include "core/position_reader.h"
 
 #include <QCoreApplication>
 #include <QQuickWindow>
@@ -30,6 +29,7 @@ AppSession::AppSession(const LocationSetup& location)
     gridScreen_.connectCard(gridCard_, translator_);
     GridCardScreen::provideTo(engine_, gridScreen_);
     controller_.addConversionObserver([this] { gridCard_.refresh(); });
+    PasteBridge::provideTo(engine_, paste_);
     SettingsScreen::provideTo(engine_, settingsScreen_);
 }
 
@@ -115,31 +115,12 @@ QString unreadableMessage(std::string_view text, const std::string& why) {
 } // namespace
 
 bool AppSession::openPosition(std::string_view text) {
-    std::string positionText(text);
-    if (isGeoUri(text)) {
-        GeoUriReading geo = readGeoUri(text);
-        if (!geo.position) {
-            showNotice(unreadableMessage(text, geo.error), 0);
-            return false;
-        }
-        positionText = std::move(*geo.position);
-    }
-    const PositionReading reading = readPosition(positionText);
-    if (reading.ok()) {
-        enterPosition(controller_, view_, reading);
-    } else if (const auto system = grid::recogniseGridSystem(positionText)) {
-        // A grid reference goes into its field on the grid card, as if typed there.
-        const grid::GridReading gridReading = grid::info(*system).read(positionText);
-        if (!gridReading.ok()) {
-            showNotice(unreadableMessage(text, grid::describeError(gridReading)), 0);
-            return false;
-        }
-        gridScreen_.setText(*system, positionText);
-        gridCard_.editingEnded(*system);
-    } else {
+    const PositionReading reading = readPosition(text);
+    if (!reading.ok()) {
         showNotice(unreadableMessage(text, describeError(reading)), 0);
         return false;
     }
+    enterPosition(controller_, view_, reading);
     // The form is shown from its top, wherever the entry left the focus.
     if (QQuickItem* scrollView = screen_.outlet(QStringLiteral("scrollView")))
         scrollView->setProperty("contentY", 0);

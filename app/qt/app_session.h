@@ -14,6 +14,7 @@
 #include "screens/main/qt/grid_card_screen.h"
 #include "screens/main/qt/location_bridge.h"
 #include "screens/main/qt/main_screen.h"
+#include "screens/main/qt/paste_bridge.h"
 #include "screens/main/qt/qt_copy_confirmation.h"
 #include "screens/main/qt/qt_form_view.h"
 #include "screens/main/qt/qt_services.h"
@@ -58,6 +59,7 @@ public:
     QtSettingsStore& settings() { return settings_; }
     MapsChoice& mapsChoice() { return mapsChoice_; }
     LocationBridge& location() { return location_; }
+    PasteBridge& paste() { return paste_; }
     SettingsScreen& settingsScreen() { return settingsScreen_; }
     GridCard& gridCard() { return gridCard_; }
     grid::GridChoice& gridChoice() { return gridChoice_; }
@@ -87,6 +89,7 @@ private:
     grid::GridChoice gridChoice_;
     GridCardScreen gridScreen_{screen_};
     GridCard gridCard_;
+    PasteBridge paste_{screen_, controller_.form()};
     // Shares mapsChoice_ with controller_: a pick takes effect at once for Open in Maps and Share.
     SettingsScreen settingsScreen_;
     LocationBridge location_;

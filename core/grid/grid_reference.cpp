@@ -106,23 +106,99 @@ bool isUpsLetter(char c) {
     return u == 'A' || u == 'B' || u == 'Y' || u == 'Z';
 }
 
-bool isLocatorField(char c) {
-    const char u = upper(c);
-    return u >= 'A' && u <= 'R';
-}
-
-// The shape after a grid zone (digits and a band letter, or a UPS letter): numbers are UTM,
-// letters MGRS.
-std::optional<GridSystem> afterGridZone(std::string_view t, std::size_t i) {
-    while (i < t.size() && isBlank(t[i]))
-        ++i;
-    if (i == t.size()) return std::nullopt;
-    if (isDigit(t[i])) return GridSystem::utm;
-    if (isLetter(t[i])) return GridSystem::mgrs;
-    return std::nullopt;
-}
-
+constexpr std::string_view kPlusCodeCharacters = "23456789CFGHJMPQRVWX0+";
 constexpr std::size_t kMinRecognisedLocator = 4; // "JN" alone reads too much into two letters
+constexpr std::size_t kMaxZoneDigits = 2;
+constexpr std::size_t kSquareLetters = 2;
+constexpr std::size_t kMaxCodeBeforePlus = 8;
+
+// A cursor over the text for recognising the systems' shapes (what the readers then check in
+// detail is left to them).
+struct Shape {
+    std::string_view t;
+    std::size_t i = 0;
+
+    bool atEnd() const { return i == t.size(); }
+    std::size_t run(bool (*kind)(char)) {
+        const std::size_t start = i;
+        while (i < t.size() && kind(t[i]))
+            ++i;
+        return i - start;
+    }
+    std::size_t blanks() {
+        return run([](char c) { return isBlank(c); });
+    }
+    std::size_t digits() {
+        return run([](char c) { return isDigit(c); });
+    }
+    std::size_t letters() {
+        return run([](char c) { return isLetter(c); });
+    }
+    // Digits with an optional decimal part.
+    bool number() {
+        if (digits() == 0) return false;
+        if (i < t.size() && t[i] == '.') {
+            ++i;
+            return digits() > 0;
+        }
+        return true;
+    }
+    // Easting and northing: two numbers apart, then the end.
+    bool metrePair() { return number() && blanks() > 0 && number() && (blanks(), atEnd()); }
+    // MGRS after the grid zone: two square letters, then digits (blanks between), then the end.
+    bool squareAndDigits(bool digitsNeeded) {
+        blanks();
+        if (letters() != kSquareLetters) return false;
+        std::size_t count = 0;
+        for (blanks(); !atEnd(); blanks()) {
+            const std::size_t d = digits();
+            if (d == 0) return false;
+            count += d;
+        }
+        return count > 0 || !digitsNeeded;
+    }
+};
+
+bool isPlusCodeShape(std::string_view t) {
+    const std::string_view code = t.substr(0, t.find_first_of(" \t"));
+    const std::size_t plus = code.find('+');
+    if (plus == std::string_view::npos || plus < 2 || plus > kMaxCodeBeforePlus) return false;
+    for (const char c : code)
+        if (kPlusCodeCharacters.find(upper(c)) == std::string_view::npos) return false;
+    return true;
+}
+
+bool isLocatorShape(std::string_view t) {
+    if (t.size() < kMinRecognisedLocator || t.size() % 2 == 1 || t.size() > 8) return false;
+    for (std::size_t k = 0; k < t.size(); ++k) {
+        const char c = upper(t[k]);
+        const bool ok =
+            k % 4 < 2 ? (k < 2 ? c >= 'A' && c <= 'R' : c >= 'A' && c <= 'X') : isDigit(c);
+        if (!ok) return false;
+    }
+    return true;
+}
+
+// Zone digits (one or two) and a band letter, or a UPS letter alone; then UTM metres or an MGRS
+// square with digits.
+std::optional<GridSystem> zonedShape(std::string_view t) {
+    Shape s{t};
+    const std::size_t zoneDigits = s.digits();
+    if (zoneDigits > kMaxZoneDigits) return std::nullopt;
+    if (zoneDigits > 0) s.blanks();
+    if (s.atEnd() || !isLetter(t[s.i])) return std::nullopt;
+    if (zoneDigits == 0 && !isUpsLetter(t[s.i])) return std::nullopt;
+    ++s.i;
+    Shape metres = s;
+    metres.blanks();
+    if (zoneDigits == 0 && metres.i == s.i) {
+        // "ZAH..." without a blank: the square follows at once.
+    } else if (metres.metrePair()) {
+        return GridSystem::utm;
+    }
+    // Near the poles digits must follow the square, so that a word such as "bad" is no square.
+    return s.squareAndDigits(zoneDigits == 0) ? std::optional(GridSystem::mgrs) : std::nullopt;
+}
 
 } // namespace
 
@@ -144,34 +220,9 @@ GridTexts writeAll(double latitude, double longitude) noexcept {
 std::optional<GridSystem> recogniseGridSystem(std::string_view text) noexcept {
     const std::string_view t = trimmed(text);
     if (t.empty()) return std::nullopt;
-    if (t.find('+') != std::string_view::npos) return GridSystem::pluscode;
-    std::size_t i = 0;
-    if (isDigit(t[0])) {
-        while (i < t.size() && isDigit(t[i]))
-            ++i;
-        while (i < t.size() && isBlank(t[i]))
-            ++i;
-        if (i == t.size() || !isLetter(t[i])) return std::nullopt;
-        return afterGridZone(t, i + 1);
-    }
-    if (!isLetter(t[0])) return std::nullopt;
-    while (i < t.size() && isLetter(t[i]))
-        ++i;
-    if (i == 2 && t.size() >= kMinRecognisedLocator && isDigit(t[i]) && isLocatorField(t[0]) &&
-        isLocatorField(t[1])) {
-        return GridSystem::maidenhead;
-    }
-    if (!isUpsLetter(t[0])) return std::nullopt;
-    // Near the poles: "Z 2000000 2000000" is UTM/UPS; "ZAH 00000 00000" MGRS only with digits
-    // after the square, so that a word such as "bad" is taken for no reference.
-    std::size_t letters = 0;
-    std::size_t j = 0;
-    for (; j < t.size() && (isLetter(t[j]) || isBlank(t[j])); ++j)
-        if (isLetter(t[j])) ++letters;
-    const bool digitFollows = j < t.size() && isDigit(t[j]);
-    if (letters == 1 && i == 1) return afterGridZone(t, 1);
-    if (letters == 3 && digitFollows) return GridSystem::mgrs;
-    return std::nullopt;
+    if (isPlusCodeShape(t)) return GridSystem::pluscode;
+    if (isLocatorShape(t)) return GridSystem::maidenhead;
+    return zonedShape(t);
 }
 
 GridReading readGridReference(std::string_view text) noexcept {

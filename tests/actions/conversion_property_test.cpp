@@ -1,9 +1,12 @@
 // Random positions typed into one notation, converted, and read back from all four: every
-// number written reads back to the value it shows, and the four copy lines describe the same
-// position to within each notation's rounding.
+// number written reads back to the value it shows, the four copy lines describe the same
+// position to within each notation's rounding, and the position reader reads every copy line,
+// share text and maps link back to the place it shows.
 #include "actions/output_texts.h"
+#include "actions/share_actions.h"
 #include "core/field_reading.h"
 #include "core/number_text.h"
+#include "core/position_reader.h"
 #include "form_harness.h"
 
 #include <array>
@@ -44,6 +47,27 @@ std::array<double, 2> lineValue(const FormView& view, Notation notation) {
     const MarkerStyle style = info(notation).markers;
     return {halfValue(std::string_view(line).substr(0, comma), style),
             halfValue(std::string_view(line).substr(comma + 2), style)};
+}
+
+// The reader gives the place the text shows.
+void expectReadsBack(const std::string& text, const std::array<double, 2>& shown) {
+    const PositionReading r = readPosition(text);
+    ASSERT_TRUE(r.ok()) << text << ": " << describeError(r);
+    ASSERT_NEAR(r.point.latitude, shown[0], kSlack) << text;
+    ASSERT_NEAR(r.point.longitude, shown[1], kSlack) << text;
+}
+
+// Every copy line, the share text, each maps link and the text with its link read back.
+void expectOutputsReadBack(const FormView& view) {
+    for (const NotationInfo& n : kNotations)
+        expectReadsBack(copyText(view, n.id).line, lineValue(view, n.id));
+    const std::array<double, 2> shown = lineValue(view, Notation::dddddddd2);
+    const MapsPosition position = mapsPosition(view);
+    expectReadsBack(shareText(position), shown);
+    for (const MapsAppInfo& app : kMapsApps) {
+        expectReadsBack(mapsURL(app.id, position), shown);
+        expectReadsBack(textAndLink({shareText(position), mapsURL(app.id, position)}), shown);
+    }
 }
 
 class ConversionProperty : public ::testing::Test {
@@ -130,6 +154,7 @@ TEST_F(ConversionProperty, AllNotationsShowTheTypedPosition) {
                      << " from " << static_cast<int>(source));
         expectTextsReadBack(mode);
 
+        expectOutputsReadBack(form.view);
         const auto dms = lineValue(form.view, Notation::ddd_mm_sss);
         const auto dm = lineValue(form.view, Notation::ddd_mmmmm);
         const auto dd1 = lineValue(form.view, Notation::dddddddd1);

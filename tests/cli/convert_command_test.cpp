@@ -202,13 +202,15 @@ TEST(ConvertCommand, QuotesWhatItCannotReadNamesTheProblemAndExitsWithTwo) {
     const std::string huge = "1" + std::string(120000, '0');
     const std::string cut = "1" + std::string(79, '0') + "...";
     const std::string tiny = "0." + std::string(400, '0') + "1";
+    const std::string kStray =
+        ": a position is numbers with unit marks, and hemisphere letters (N, S, E, W) or signs";
     const std::string tinyCut = "0." + std::string(78, '0') + "...";
     const std::tuple<std::string, std::string, std::string> cases[] = {
         {"91, 10", "91, 10", "latitude \"91\" is out of range: latitude goes from 0 to 90 degrees"},
         {"   ", "   ", "no position given"},
-        {"45\x01, 10", "45\\x01, 10", "unexpected character \"\\x01\" in the latitude"},
-        {"45\xC2\x9B, 10", "45\\u009b, 10", "unexpected character \"\\u009b\" in the latitude"},
-        {"45\x9B\x1B[2J, 10", "45\\x9b\\x1b[2J, 10", "unexpected character \"\\x9b\" in the latitude"},
+        {"45\x01, 10", "45\\x01, 10", "unexpected \"\\x01\"" + kStray},
+        {"45\xC2\x9B, 10", "45\\u009b, 10", "unexpected \"\\u009b\"" + kStray},
+        {"45\x9B\x1B[2J, 10", "45\\x9b\\x1b[2J, 10", "unexpected \"\\x9b\"" + kStray},
         {huge + ", 1", cut, "latitude \"" + cut + "\" is out of range: latitude goes from 0 to 90 degrees"},
         {"1e-400, 1", "1e-400, 1", "\"1e-400\" in the latitude is not a number"},
         {tiny + ", 1", tinyCut, "\"" + tinyCut + "\" in the latitude is not a number"},
@@ -260,12 +262,12 @@ TEST(ConvertStream, OneOutputLinePerInputLineAndExitOneForBadLines) {
 
     // A bad line, an empty one, an overlong one, line ends with "\r", no end on the last line.
     const std::string input =
-        "45.5, 73.25\r\n45.5, 73.25 X\n\n" + std::string(100000, '5') + "\n-10, 20";
+        "45.5, 73.25\r\n91, 73.25\n\n" + std::string(100000, '5') + "\n-10, 20";
     const CommandRun r = convert({"--decimal-point", "-"}, input);
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, kLine1 + "\n\n\n" + kLine3);
-    EXPECT_EQ(r.err, "quorvane convert: line 2: cannot read \"45.5, 73.25 X\": unknown hemisphere "
-                     "\"X\" in the longitude: longitude takes E or W\n"
+    EXPECT_EQ(r.err, "quorvane convert: line 2: cannot read \"91, 73.25\": latitude \"91\" is out "
+                     "of range: latitude goes from 0 to 90 degrees\n"
                      "quorvane convert: line 3: cannot read \"\": no position given\n"
                      "quorvane convert: line 4: longer than 4096 bytes, not read\n");
 }
@@ -298,8 +300,8 @@ TEST(ConvertStream, ManyLinesStayAlignedWhateverTheNumberOfWorkers) {
         expected += bad ? "\n" : kLine3;
         if (bad)
             messages += "quorvane convert: line " + std::to_string(i) +
-                        ": cannot read \"bad\": no "
-                        "\",\" between latitude and longitude (write LATITUDE, LONGITUDE)\n";
+                        ": cannot read \"bad\": unexpected \"bad\": a position is "
+                        "numbers with unit marks, and hemisphere letters (N, S, E, W) or signs\n";
     }
     for (const std::size_t workers : {1, 3}) {
         File in = tempFile(input), out = tempFile(), err = tempFile();
@@ -358,6 +360,31 @@ TEST(ConvertStream, AnswersEachLineWhileTheInputWaits) {
     std::fclose(in);
     ::close(fromConverter[0]);
     EXPECT_NE(contents(err.get()).find("line 3: cannot read \"bad\""), std::string::npos);
+}
+
+// Every example of the help's list of accepted texts (the pieces with digits, set apart by two or
+// more blanks) is read.
+TEST(ConvertCommand, TheHelpsExamplesAreRead) {
+    const std::string_view help = convertHelpText();
+    const std::size_t start = help.find("POSITION is one argument");
+    const std::string_view list = help.substr(start, help.find("\nLetters:") - start);
+    std::size_t examples = 0;
+    for (std::size_t at = list.find("\n  "); at != std::string_view::npos;
+         at = list.find("\n  ", at + 1)) {
+        std::string_view line = list.substr(at + 1, list.find('\n', at + 1) - at - 1);
+        while (!line.empty()) {
+            const std::size_t begin = line.find_first_not_of(' ');
+            if (begin == std::string_view::npos) break;
+            line.remove_prefix(begin);
+            const std::string_view piece = line.substr(0, line.find("  "));
+            line.remove_prefix(piece.size());
+            if (piece.find_first_of("0123456789") == std::string_view::npos) continue;
+            ++examples;
+            const PositionReading r = readPosition(piece);
+            EXPECT_TRUE(r.ok()) << piece << ": " << describeError(r);
+        }
+    }
+    EXPECT_GE(examples, 20u);
 }
 
 } // namespace

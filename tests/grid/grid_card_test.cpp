@@ -1,6 +1,7 @@
 // The grid card on the converter screen's controller: references follow the form, an edited
 // reference fills the form, refusals restore, the settings choice, the keystroke filter.
 #include "core/memory_platform.h"
+#include "core/position_reader.h"
 #include "screens/main/grid_card.h"
 #include "screens/main/main_view_controller.h"
 
@@ -178,6 +179,24 @@ TEST(GridCard, KeystrokeFilter) {
         EXPECT_EQ(s.card.shouldChangeCharacters(c.system, c.current, c.range, c.replacement),
                   c.expected)
             << static_cast<int>(c.system);
+}
+
+// The one position reader takes grid references as one more kind of text: the centre of the
+// named square to seven decimals, or the grid reader's message; other texts are left to it.
+TEST(GridCard, ThePositionReaderReadsGridReferences) {
+    const PositionReading mgrs = readPosition("31U DQ 48250 11951");
+    ASSERT_TRUE(mgrs.ok());
+    EXPECT_FALSE(mgrs.hasWrittenNumbers());
+    EXPECT_DOUBLE_EQ(mgrs.point.latitude, 48.8583692);
+    EXPECT_DOUBLE_EQ(mgrs.point.longitude, 2.29448);
+    EXPECT_DOUBLE_EQ(readPosition("FN31pr").point.longitude, -72.7083333);
+
+    const PositionReading shortCode = readPosition("V75V+8Q Paris");
+    EXPECT_EQ(shortCode.error, PositionError::badGridReference);
+    EXPECT_NE(describeError(shortCode).find("full code"), std::string::npos);
+    for (const std::string_view written :
+         {"45 N, 73 W", "40d 26m 46s N, 79d 58m 56s W", "+45.5, +73.25"})
+        EXPECT_TRUE(readPosition(written).ok()) << written;
 }
 
 } // namespace

@@ -67,15 +67,15 @@ private slots:
         QCOMPARE(editing[QAccessible::EditableText], 18); // and the four grid references
         QCOMPARE(editing[QAccessible::ComboBox], 8);
         QCOMPARE(editing[QAccessible::RadioButton], 16);
-        // Settings, share, four copies, location, maps, clear, four grid copies; Done and Next
-        // (the first field has no Previous).
-        QCOMPARE(editing[QAccessible::Button], 15);
+        // Settings, paste, share, four copies, location, maps, clear, four grid copies; Done and
+        // Next (the first field has no Previous).
+        QCOMPARE(editing[QAccessible::Button], 16);
 
         screen.tap("shareButton");
         QTRY_VERIFY(screen.shown("shareSheet"));
         screen.settle();
-        // The thirteen of the form, five entries of the sheet and its Cancel.
-        QCOMPARE(namedControls(screen)[QAccessible::Button], 19);
+        // The fourteen of the form, five entries of the sheet and its Cancel.
+        QCOMPARE(namedControls(screen)[QAccessible::Button], 20);
     }
 
     // The settings page and the maps picker: each row says its title, the back control what

@@ -3,7 +3,7 @@
 // says why on screen. Also the application's own screenshots and usage errors, run as a user
 // runs them.
 #include "app/convert_command.h"
-#include "app/position_reader.h"
+#include "core/position_reader.h"
 #include "app/qt/gui_options.h"
 #include "screen_driver.h"
 #include "ui_test.h"
@@ -83,7 +83,7 @@ private slots:
                                  {"somewhere nice", "somewhere nice"},
                                  {"geo:91,0", "range"},
                                  {"geo:48,2;crs=utm", "utm"},
-                                 {"geo:0,0?q=Paris", "query"}};
+                                 {"geo:0,0?q=Paris", "search"}};
         for (const auto& r : rows)
             QTest::newRow(r[0]) << r[0] << r[1];
     }

@@ -1,5 +1,4 @@
-// The application's command line and geo: URIs, as tables of words and what they mean.
-#include "app/qt/geo_uri.h"
+// The application's command line, as tables of words and what they mean.
 #include "app/qt/gui_options.h"
 #include "ui_test.h"
 
@@ -84,31 +83,6 @@ private slots:
         } else {
             QCOMPARE(tokens, expected);
         }
-    }
-
-    void geoUris_data() {
-        QTest::addColumn<QString>("uri");
-        QTest::addColumn<QString>("position"); // empty: refused
-        const char* read[][2] = {{"geo:48.8583701,2.2944813", "48.8583701, 2.2944813"},
-                                 {"geo:-33.8688197,-151.2092955", "-33.8688197, -151.2092955"},
-                                 {"geo:1,2,35;u=12", "1, 2"}, // altitude and uncertainty
-                                 {"Geo:1.5,2;CRS=WGS84", "1.5, 2"},
-                                 {"geo:-90,180", "-90, 180"}};
-        for (const auto& [uri, position] : read)
-            QTest::newRow(uri) << uri << position;
-        for (const char* refused :
-             {"geo:90.5,0", "geo:0,-180.1", "geo:48.8", "geo:48.8;2.3", "geo:1,2,3,4", "geo:1e1,2",
-              "geo:+1,2", "geo:1.,2", "geo:1,2;crs=utm", "geo:0,0?q=Paris", "geo:"})
-            QTest::newRow(refused) << refused << "";
-    }
-    void geoUris() {
-        QFETCH(QString, uri);
-        QFETCH(QString, position);
-        const std::string text = uri.toStdString();
-        QVERIFY(isGeoUri(text));
-        const GeoUriReading reading = readGeoUri(text);
-        QCOMPARE(QString::fromStdString(reading.position.value_or("")), position);
-        QCOMPARE(reading.error.empty(), !position.isEmpty());
     }
 };
 

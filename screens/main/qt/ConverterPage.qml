@@ -86,6 +86,17 @@ Item {
             color: Theme.text
         }
 
+        // Reads the clipboard as a whole position and fills the form with it.
+        TapButton {
+            id: pasteButton
+            objectName: "pasteButton"
+            anchors.right: shareButton.left
+            anchors.verticalCenter: parent.verticalCenter
+            text: qsTr("Paste")
+            font.pixelSize: Theme.captionFontSize
+            onClicked: Paste.pasteClipboard()
+        }
+
         TapButton {
             id: shareButton
             objectName: "shareButton"
@@ -266,6 +277,23 @@ Item {
         active: visible || item !== null
         z: 1
         source: "NavigationBar.qml"
+    }
+
+    // The platform's paste key while no field is edited (a field pastes into itself).
+    Shortcut {
+        sequences: [StandardKey.Paste]
+        enabled: !page.editing
+        onActivated: Paste.pasteClipboard()
+    }
+
+    // Text or a link dropped anywhere on the page.
+    DropArea {
+        objectName: "positionDropArea"
+        anchors.fill: parent
+        onDropped: (drop) => {
+            Paste.pasteDropped(drop.text, drop.urls)
+            drop.accept()
+        }
     }
 
     // A new notice is brought into view, wherever the form was scrolled to: it answers what the

@@ -15,13 +15,25 @@ Rectangle {
         id: noticeLabel
         objectName: "noticeLabel"
         anchors.left: parent.left
-        anchors.right: closeButton.left
+        anchors.right: undoButton.visible ? undoButton.left : closeButton.left
         anchors.leftMargin: 14
         anchors.verticalCenter: parent.verticalCenter
         text: MainScreen.notice
         wrapMode: Text.Wrap
         font.pixelSize: Theme.captionFontSize
         color: Theme.text
+    }
+
+    // Offered while the notice confirms a paste: puts the form back as it was.
+    TapButton {
+        id: undoButton
+        objectName: "noticeUndoButton"
+        anchors.right: closeButton.left
+        anchors.verticalCenter: parent.verticalCenter
+        visible: Paste.undoAvailable
+        text: qsTr("Undo")
+        font.pixelSize: Theme.captionFontSize
+        onClicked: Paste.undo()
     }
 
     TapButton {

@@ -81,11 +81,12 @@ void MainScreen::connectController(MainViewController& controller, QtFormView& v
         [this](QQuickItem&, const EditState& state, const TextProposal& proposal) {
             const Utf16Range range{static_cast<std::size_t>(proposal.start),
                                    static_cast<std::size_t>(proposal.length)};
-            return controller_->shouldChangeCharacters(utf16View(state.text), range,
-                                                       utf16View(proposal.replacement)) ==
-                           FilterDecision::accept
-                       ? GateVerdict::pass
-                       : GateVerdict::block;
+            const bool accepted = controller_->shouldChangeCharacters(
+                                      utf16View(state.text), range,
+                                      utf16View(proposal.replacement)) == FilterDecision::accept;
+            if (!accepted && proposal.replacement.size() > 1)
+                emit refusedPaste(proposal.replacement);
+            return accepted ? GateVerdict::pass : GateVerdict::block;
         },
         this);
 }

@@ -129,6 +129,8 @@ signals:
     // Done was asked for (the bar's button, Return, a tap beside the fields): controls outside
     // the fourteen fields end their editing too.
     void doneRequested();
+    // A paste (more than one character) that the keystroke filter refused for the field.
+    void refusedPaste(const QString& text);
 
 private:
     void wireControls();

@@ -1,0 +1,176 @@
+// Reading a position however people write it: one reader for the command line, the app's start
+// position, links and pasted text.
+//
+// Grammar, by example. Each half (latitude, longitude) is one to three numbers (degrees, then
+// minutes, then seconds) with an optional hemisphere before or after them:
+//
+//   48.858222°N 2.294500°E                decimal degrees, letters after the numbers
+//   N 47° 28.350 W 122° 14.525            degrees and decimal minutes, letters before
+//   51° 28′ 40.1″ N, 0° 0′ 5.3″ W         degrees, minutes and seconds, typographic marks
+//   28:55:19N 77:23:14W                   colons between degrees, minutes and seconds
+//   40° 26.7717, -79° 56.93172            a sign instead of a letter, on any notation
+//   -0° 32.77', 10° 5'                    negative zero degrees: South (never lost)
+//   40.4183318N74.6411133W                nothing between the halves where letters divide
+//   (48.85833; 2.29444)   [1 / 2]         halves separated by , ; / or blanks, wrapped or not
+//   27.15.45S 153.2.10E                   dotted degrees.minutes.seconds
+//   4025.0999N 07438.4668W                packed DDMM.mmmm and DDDMM.mmmm (devices, NMEA)
+//   402505.994N 0743828.008W              packed DDMMSS.sss and DDDMMSS.sss (flight plans)
+//   40,446195° 79,948862°   38,7905625 -9,793281     decimal commas
+//   E 44.4 N 33.3                         longitude first when the letters say so
+//   40 26 46 N 79 58 56 W   40d 26m 46s N, 79d 58m 56s W   marks left out or as letters
+//   48°51′30″N 2°17′40″E / 48.85833°N 2.29444°E / 48.85833; 2.29444   several notations
+//   geo:48.8583701,2.2944813;crs=wgs84;u=12?z=17               RFC 5870 geo: URI
+//   https://maps.google.com/?q=-45.5,73.25  .../maps/@48.85,2.29,17z  #map=16/48.85/2.29
+//   -45.5, 73.25⏎https://waze.com/ul?ll=-45.5,73.25             the app's share text and link
+//
+// - Hemispheres: N S E W, north south east west, and the German and French words nord, süd,
+//   sud, ost, est, ouest (any case). Either all halves carry their hemisphere before the
+//   numbers or all after. "O" alone is East in German and West in French: refused.
+// - Marks: degrees ° º ˚ d deg; minutes ' ′ ’ ‘ ´ m min; seconds " ″ ” “ '' ′′ ’’ s sec. Each
+//   must suit its place (° after the degrees, ...). They may be left out.
+// - Signs: - + and − (U+2212) straight before the degrees; "-" is South or West. A sign never
+//   goes with a hemisphere letter.
+// - Numbers: whole degrees and minutes where more numbers follow; the last number may have
+//   decimals, and an exponent as the form writes very small values (5e-05).
+// - Decimal commas: a comma with a digit straight on each side is read both as a decimal
+//   comma and as a separator; the text is taken when exactly one of the two readings works.
+// - Unmarked numbers without letters or separators are split in the middle: 40 26 46 79 58 56
+//   is two halves of three numbers, 40.5 -73.2 and 40.5 73.2 two of one.
+// - Several positions (notations, a text and its link) must agree within the precision they
+//   are written in; the first is the reading.
+// - Ranges: latitude up to 90 and longitude up to 180 degrees; minutes and seconds up to 60
+//   (a rounded 60 is what the form itself may write).
+//
+//   refused:  ""                           no position
+//             "45.5"                       no longitude
+//             "45,5,73,25"                 commas between digits: which one separates?
+//             "0045.5N, 00073.25W"         decimal degrees or packed DDMM.mm: both work
+//             "45.5 O, 73.25 E"            O is East or West, depending on the language
+//             "-45° 30' N, 73° 20' W"      a sign together with a letter
+//             "45° 30' E, 73° 20' W"       two longitudes
+//             "45 30 73"                   cannot tell where the latitude ends
+//             "45° 30' N, 73.5° W"         the halves in different notations
+//             "48.8583 2.2945 / 48.7 2.3"  the two positions disagree
+//             "45.5 N 12, 73.2 W"          a stray number
+//             "91, 10"  "45° 61' N, 10 E"  out of range
+//             "geo:0,0?q=Paris"            a search, not a position
+//
+// The reader throws nothing and allocates nothing; its result is a small struct whose numbers
+// point into the text read. The message of a refusal is built only on request.
+//
+// Further kinds of text (grid references) are one more entry in the reader table of
+// position_reader.cpp: a function that says whether it takes the text and reads it.
+#pragma once
+
+#include "core/form_model.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quorvane {
+
+// At most this many numbers make a half: degrees, minutes, seconds.
+inline constexpr std::size_t kMaxNumbersPerHalf = 3;
+
+// Range of the values as they are entered.
+inline constexpr double kMaxLatitudeDegrees = 90;
+inline constexpr double kMaxLongitudeDegrees = 180;
+inline constexpr double kMaxSexagesimal = 60; // minutes and seconds, 60 included
+
+enum class PositionError : std::uint8_t {
+    none,
+    empty,               // nothing but blanks
+    tooLong,             // more pieces than any position has
+    missingHalf,         // one half only
+    strayHalf,           // a number or half left over beside the position(s)
+    unclearHalves,       // unmarked numbers that cannot be split into two halves
+    ambiguousCommas,     // several commas between digits that make no reading or two
+    ambiguousReadings,   // the text reads as two different positions
+    ambiguousPacked,     // digits that read as decimal degrees and as packed DDMM / DDMMSS
+    ambiguousLetter,     // "O": East in German, West in French
+    emptyHalf,           // a separator without a number before or after it
+    strayCharacter,      // a character that belongs nowhere
+    misplacedSign,       // a sign that is not straight before the first number of a half
+    badNumber,           // digits and separators that make no number (1.2.3.4.5, 1e999)
+    misplacedMark,       // a unit mark that does not suit its place
+    misplacedLetter,     // a hemisphere letter on the wrong side of its numbers
+    tooManyNumbers,      // more than three numbers in a half
+    unknownHemisphere,   // two latitudes or two longitudes
+    missingHemisphere,   // one half with a hemisphere letter, the other without
+    signWithLetter,      // a signed number in a half with a hemisphere letter
+    wholeNumberExpected, // whole degrees or whole minutes written with decimals or an exponent
+    outOfRange,          // a value outside its range
+    mixedNotations,      // the halves are written in different notations
+    readingsDisagree,    // several positions in the text that are not the same place
+    unsupportedLink,     // a link that is no geo: URI or maps link this reader knows
+    noPositionInLink,    // a link without coordinates (a search, a place name)
+    badLink,             // a geo: URI that breaks its rules
+    badGridReference,    // a text shaped like a grid reference that its system cannot read
+};
+
+// What the error concerns: the place in the text and the half it was found in.
+enum class ErrorPart : std::uint8_t {
+    text,
+    latitude,
+    longitude,
+    latitudeDegrees,
+    latitudeMinutes,
+    latitudeSeconds,
+    longitudeDegrees,
+    longitudeMinutes,
+    longitudeSeconds,
+    latitudeMinutesAndSeconds,
+    longitudeMinutesAndSeconds,
+};
+
+struct HalfReading {
+    Hemisphere hemisphere = Hemisphere::northOrEast;
+    // The numbers as written (sign excluded), pointing into the text that was read. A reading
+    // of a kind without written numbers (a grid reference) leaves count at 0.
+    std::array<std::string_view, kMaxNumbersPerHalf> numbers{};
+    std::size_t count = 0;
+};
+
+struct GeoPoint {
+    double latitude = 0;  // degrees, South negative
+    double longitude = 0; // degrees, West negative
+};
+
+struct PositionReading {
+    PositionError error = PositionError::empty;
+    Notation notation = Notation::dddddddd2;
+    HalfReading latitude;
+    HalfReading longitude;
+    GeoPoint point;       // the position read
+    double precision = 0; // degrees: half a unit of the last digit written
+
+    // Where the error is: the half or value it concerns, and the piece of text it is about.
+    ErrorPart part = ErrorPart::text;
+    std::string_view piece;
+    // For mixedNotations: the other half's notation.
+    Notation otherNotation = Notation::dddddddd2;
+    // For ambiguousReadings and readingsDisagree: the two positions that compete.
+    std::array<GeoPoint, 2> competing{};
+
+    constexpr bool ok() const { return error == PositionError::none; }
+    constexpr const HalfReading& half(Half h) const {
+        return h == Half::latitude ? latitude : longitude;
+    }
+    constexpr bool hasWrittenNumbers() const { return latitude.count > 0; }
+};
+
+// Reads one position. `text` must outlive the result (its numbers point into it).
+PositionReading readPosition(std::string_view text) noexcept;
+
+// A sentence saying what could not be read and what is allowed, e.g.
+//   latitude "91.5" is out of range: latitude goes from 0 to 90 degrees
+// Empty for a reading without error.
+std::string describeError(const PositionReading& reading);
+
+// The user's name of a notation, for messages and help ("degrees, minutes and seconds", ...).
+std::string_view notationDescription(Notation notation);
+
+} // namespace quorvane
