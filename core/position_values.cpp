@@ -239,8 +239,11 @@ PositionReading finish(Notation notation, const HalfInput& latitude,
 // share no value, and "1,5, 2,6" is no position written twice.
 bool agree(const PositionReading& a, const PositionReading& b) noexcept {
     const double allowed = a.precision + b.precision;
-    return std::fabs(a.point.latitude - b.point.latitude) + kComparisonSlack < allowed &&
-           std::fabs(a.point.longitude - b.point.longitude) + kComparisonSlack < allowed;
+    const auto close = [allowed](double x, double y) {
+        const double apart = std::fabs(x - y);
+        return apart <= kComparisonSlack || apart + kComparisonSlack < allowed;
+    };
+    return close(a.point.latitude, b.point.latitude) && close(a.point.longitude, b.point.longitude);
 }
 
 std::size_t signedDecimalLength(std::string_view text) noexcept {
