@@ -51,6 +51,8 @@ Rectangle {
                     // itself is made on first use, which keeps it off the start-up path.
                     property bool running: MainScreen.locationBusy
                     visible: running
+                    Accessible.role: Accessible.Animation
+                    Accessible.name: MainScreen.locatingName
                     implicitWidth: 28
                     implicitHeight: 28
 
@@ -63,6 +65,8 @@ Rectangle {
 
                 Text {
                     objectName: "accuracyLabel"
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
                     anchors.verticalCenter: parent.verticalCenter
                     font.pixelSize: Theme.captionFontSize
                     color: Theme.secondaryText

@@ -14,8 +14,19 @@ Page {
         backButtonName: "defaultMapsBackButton"
     }
 
+    Accessible.role: Accessible.Pane
+    Accessible.name: title
+
     StackView.onActivating: SettingsScreen.defaultMapsModel.reload()
     Component.onCompleted: SettingsScreen.defaultMapsModel.reload()
+    // The keyboard starts on the chosen application.
+    StackView.onActivated: {
+        for (let i = 0; i < table.count; ++i) {
+            const row = table.itemAtIndex(i)
+            if (row && row.showsCheckmark)
+                row.forceActiveFocus(Qt.TabFocusReason)
+        }
+    }
 
     ListView {
         id: table
@@ -33,6 +44,7 @@ Page {
             objectName: rowName
             titleText: title
             showsCheckmark: checkmark
+            choice: true
             onClicked: SettingsScreen.defaultMapsModel.select(index)
         }
     }

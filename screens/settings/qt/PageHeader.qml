@@ -14,6 +14,18 @@ ToolBar {
 
     readonly property bool canGoBack: bar.page.StackView.view !== null && bar.page.StackView.index > 0
 
+    function goBack() {
+        if (canGoBack)
+            bar.page.StackView.view.pop()
+    }
+
+    // The desktop's keys for going back, while the page is the one shown.
+    Shortcut {
+        sequences: ["Escape", "Alt+Left", StandardKey.Back]
+        enabled: bar.canGoBack && bar.page.StackView.status === StackView.Active
+        onActivated: bar.goBack()
+    }
+
     RowLayout {
         anchors.fill: parent
         spacing: 0
@@ -25,10 +37,14 @@ ToolBar {
             font.pixelSize: 26
             Accessible.name: qsTr("Back")
             visible: bar.canGoBack
-            onClicked: bar.page.StackView.view.pop()
+            onClicked: bar.goBack()
+            Keys.onReturnPressed: bar.goBack()
+            Keys.onEnterPressed: bar.goBack()
             Layout.preferredWidth: 48
         }
         Label {
+            Accessible.role: Accessible.Heading
+            Accessible.name: text
             text: bar.page.title
             font.bold: true
             font.pixelSize: 17

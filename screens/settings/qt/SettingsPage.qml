@@ -17,8 +17,17 @@ Page {
         backButtonName: "settingsBackButton"
     }
 
+    Accessible.role: Accessible.Pane
+    Accessible.name: title
+
     // Coming back from the picker shows the new choice.
     StackView.onActivating: SettingsScreen.settingsModel.refresh()
+    // The keyboard starts on the first row, or on the row that led to the picker.
+    StackView.onActivated: {
+        const row = table.itemAtIndex(Math.max(0, table.currentIndex))
+        if (row)
+            row.forceActiveFocus(Qt.TabFocusReason)
+    }
 
     Connections {
         target: SettingsScreen.settingsModel
@@ -68,7 +77,10 @@ Page {
             titleText: title
             detailText: detail
             showsDisclosure: disclosure
-            onClicked: SettingsScreen.settingsModel.select(index)
+            onClicked: {
+                table.currentIndex = index
+                SettingsScreen.settingsModel.select(index)
+            }
         }
     }
 }
