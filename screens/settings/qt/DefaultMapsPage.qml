@@ -9,12 +9,14 @@ Page {
     objectName: "defaultMapsPage"
     title: SettingsScreen.defaultMapsTitle
 
+    Keys.onPressed: event => pageHeader.backKey(event)
+
     header: PageHeader {
+        id: pageHeader
         page: page
         backButtonName: "defaultMapsBackButton"
     }
 
-    Accessible.role: Accessible.Pane
     Accessible.name: title
 
     StackView.onActivating: SettingsScreen.defaultMapsModel.reload()

@@ -19,11 +19,15 @@ ToolBar {
             bar.page.StackView.view.pop()
     }
 
-    // The desktop's keys for going back, while the page is the one shown.
-    Shortcut {
-        sequences: ["Escape", "Alt+Left", StandardKey.Back]
-        enabled: bar.canGoBack && bar.page.StackView.status === StackView.Active
-        onActivated: bar.goBack()
+    // The desktop's keys for going back (Escape, Alt+Left, the Back key), pressed anywhere on
+    // the page: the page hands its unhandled keys here.
+    function backKey(event) {
+        const back = event.key === Qt.Key_Escape || event.matches(StandardKey.Back)
+                     || (event.key === Qt.Key_Left && (event.modifiers & Qt.AltModifier))
+        if (back && canGoBack) {
+            goBack()
+            event.accepted = true
+        }
     }
 
     RowLayout {

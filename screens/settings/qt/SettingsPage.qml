@@ -12,12 +12,14 @@ Page {
     // The maps row was tapped. In a StackView the page pushes the picker itself.
     signal defaultMapsRequested
 
+    Keys.onPressed: event => pageHeader.backKey(event)
+
     header: PageHeader {
+        id: pageHeader
         page: page
         backButtonName: "settingsBackButton"
     }
 
-    Accessible.role: Accessible.Pane
     Accessible.name: title
 
     // Coming back from the picker shows the new choice.

@@ -11,8 +11,8 @@ ItemDelegate {
     property string detailText
     property bool showsDisclosure: false
     property bool showsCheckmark: false
-    // A row of a single-choice list (the maps picker): spoken as a radio button, checked when
-    // it carries the checkmark.
+    // A row of a single-choice list (the maps picker): checkable, and checked when it carries
+    // the checkmark.
     property bool choice: false
 
     width: ListView.view ? ListView.view.width : implicitWidth
@@ -22,13 +22,14 @@ ItemDelegate {
     // Not drawn (the row lays out its own labels) but what a screen reader says for the row.
     text: titleText
     focusPolicy: Qt.StrongFocus
-    Accessible.role: choice ? Accessible.RadioButton : Accessible.Button
     Accessible.name: titleText
     Accessible.description: detailText
-    Accessible.checkable: choice
-    Accessible.checked: showsCheckmark
+    // The button's own check state is what the accessibility layer reports. A click toggles a
+    // checkable button by itself; the state follows the model's checkmark instead.
+    checkable: choice
+    checked: showsCheckmark
+    onToggled: checked = Qt.binding(() => row.showsCheckmark)
     Accessible.onPressAction: row.clicked()
-    Accessible.onToggleAction: row.clicked()
     Keys.onReturnPressed: row.clicked()
     Keys.onEnterPressed: row.clicked()
 
