@@ -1,6 +1,7 @@
 // Every control a user can reach has a name a screen reader can speak: a walk over the items of
 // the window, as the accessibility layer presents them, with the navigation bar and the share
 // sheet open.
+#include "app/qt/gui_options.h"
 #include "screen_driver.h"
 #include "ui_test.h"
 
@@ -10,7 +11,9 @@
 #include <map>
 #include <utility>
 
+using namespace quorvane;
 using namespace quorvane::uitest;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -182,6 +185,9 @@ private slots:
         QCOMPARE(screen.selectorIndex("c1"), 1); // the latitude selectors move together
         QVERIFY(south->state().checked);
         QVERIFY(selector->text(QAccessible::Name).endsWith(QLatin1String(": South")));
+        // A reader that focuses a segment lands on the selector, where the keys work.
+        south->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+        QCOMPARE(focusedName(screen), QStringLiteral("c3"));
     }
 
     // Under a screen reader the first field has the focus at launch; a field ended with Return
@@ -240,6 +246,29 @@ private slots:
         EventLog log;
         face(screen, "copy4")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(EventLog::announced(), QStringList{"Copied to Clipboard: 12.5, 7.25"});
+        // A refused copy: its notice is announced too.
+        screen.set({"d7=95.5"});
+        face(screen, "copy4")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(EventLog::announced().size(), 2);
+        QVERIFY2(EventLog::announced()[1].startsWith("Latitude 95.5"),
+                 qPrintable(EventLog::announced()[1]));
+    }
+
+    // The current location: its progress and its result with the accuracy are announced.
+    void locationFillIsAnnounced() {
+        const qt::LocationSetup replay{
+            positionSourceFactory({PositionSourceKind::nmeaFile,
+                                   QUORVANE_LOCATION_TEST_DATA "/sydney.nmea"}), // 15 m
+            5000ms};
+        ScreenDriver screen(*settings_, kPhoneWindowSize, replay);
+        QVERIFY(screen.loaded());
+        EventLog log;
+        face(screen, "getcurrentlocationButton")
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(EventLog::announced(),
+                     (QStringList{"Finding your position", "Position filled in, accuracy 15 m"}));
+        QCOMPARE(spokenName(screen, "accuracyLabel"), QStringLiteral("15 m"));
     }
 
     // The settings and the picker with the keyboard alone: Tab, Return, Space and both keys
