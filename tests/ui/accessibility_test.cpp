@@ -254,7 +254,8 @@ private slots:
                  qPrintable(EventLog::announced()[1]));
     }
 
-    // The current location: its progress and its result with the accuracy are announced.
+    // The current location: its progress and its result with the accuracy are announced; the
+    // indicator says what is under way and is busy while it is.
     void locationFillIsAnnounced() {
         const qt::LocationSetup replay{
             positionSourceFactory({PositionSourceKind::nmeaFile,
@@ -266,9 +267,14 @@ private slots:
         face(screen, "getcurrentlocationButton")
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
+        QAccessibleInterface* indicator = face(screen, "getcurrentlocationindicator");
+        QVERIFY(indicator && indicator->state().busy);
+        QCOMPARE(indicator->role(), QAccessible::Animation);
+        QCOMPARE(indicator->text(QAccessible::Name), QStringLiteral("Finding your position"));
         QTRY_COMPARE(EventLog::announced(),
                      (QStringList{"Finding your position", "Position filled in, accuracy 15 m"}));
         QCOMPARE(spokenName(screen, "accuracyLabel"), QStringLiteral("15 m"));
+        QTRY_VERIFY(!indicator->state().busy);
     }
 
     // The settings and the picker with the keyboard alone: Tab, Return, Space and both keys

@@ -50,9 +50,9 @@ Rectangle {
                     // Spins while a position is awaited and hides when stopped; the spinner
                     // itself is made on first use, which keeps it off the start-up path.
                     property bool running: MainScreen.locationBusy
+                    // Spoken, with the busy state, by its accessibility interface (C++).
+                    readonly property string accessibleName: MainScreen.locatingName
                     visible: running
-                    Accessible.role: Accessible.Animation
-                    Accessible.name: MainScreen.locatingName
                     implicitWidth: 28
                     implicitHeight: 28
 

@@ -1,5 +1,6 @@
 #include "main_screen.h"
 
+#include "busy_indicator_accessible.h"
 #include "keystroke_gate.h"
 #include "qt_form_view.h"
 #include "screens/main/accessible_names.h"
@@ -60,6 +61,7 @@ void collectNamedItems(QQuickItem& item, QHash<QString, QPointer<QQuickItem>>& f
 } // namespace
 
 MainScreen::MainScreen(QObject* parent) : QObject(parent) {
+    installBusyIndicatorAccessible();
     noticeTimer_.setSingleShot(true);
     connect(&noticeTimer_, &QTimer::timeout, this, &MainScreen::dismissNotice);
 }
@@ -307,6 +309,13 @@ void MainScreen::setLocationBusy(bool busy) {
     if (locationBusy_ == busy) return;
     locationBusy_ = busy;
     emit locationBusyChanged();
+    if (QQuickItem* indicator = outlets_.value(QStringLiteral("getcurrentlocationindicator"));
+        indicator && QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.busy = true;
+        QAccessibleStateChangeEvent event(indicator, changed);
+        QAccessible::updateAccessibility(&event);
+    }
     if (busy) announce(locatingName());
 }
 
