@@ -316,6 +316,8 @@ private slots:
         QAccessibleInterface* waze = face(screen, "wazeRow");
         QVERIFY(waze->state().checkable && waze->state().checked);
         QVERIFY(!face(screen, "googleMapsRow")->state().checked);
+        QCOMPARE(face(screen, "defaultMapsPageTitle")->role(), QAccessible::Heading);
+        QCOMPARE(spokenName(screen, "defaultMapsBackButton"), QStringLiteral("Back"));
         // The checkmark is not spoken: the checked state and the role say it.
         for (int i = 0; i < waze->childCount(); ++i)
             QVERIFY(!waze->child(i) ||

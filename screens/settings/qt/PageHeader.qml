@@ -46,7 +46,11 @@ ToolBar {
             Keys.onEnterPressed: bar.goBack()
             Layout.preferredWidth: 48
         }
-        Label {
+        // A Text, not a Label: a Label's control gives itself the static-text role over the
+        // heading set here.
+        Text {
+            objectName: bar.page.objectName + "Title"
+            color: bar.palette.windowText
             Accessible.role: Accessible.Heading
             Accessible.name: text
             text: bar.page.title
