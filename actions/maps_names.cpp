@@ -8,12 +8,13 @@ namespace {
 
 // German and French names follow the vendors' own naming: Apple calls its maps "Karten" in
 // German and "Plans" in French; the other three keep their brand names everywhere.
-constexpr std::array<ShippedText, 7> kTexts{{
+constexpr std::array<ShippedText, 8> kTexts{{
     {"Apple Maps", {"Apple Karten", "Plans"}},
     {"Google Maps", {"Google Maps", "Google Maps"}},
     {"OpenStreetMap", {"OpenStreetMap", "OpenStreetMap"}},
     {"Waze", {"Waze", "Waze"}},
     {"Default Maps App", {"Standard-Karten-App", "App de cartes par défaut"}},
+    {"Grid References", {"Gitterkoordinaten", "Références de quadrillage"}},
     {"License Agreement", {"Lizenzvereinbarung", "Contrat de licence"}},
     {"Privacy Policy", {"Datenschutzerklärung", "Politique de confidentialité"}},
 }};

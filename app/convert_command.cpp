@@ -57,6 +57,12 @@ degrees; minutes and seconds up to 60, whole minutes and their seconds at most 6
 between digits is read as decimal comma and as separator; the text is taken only when one of
 the two readings works (45,5 ,73,25 is read; 45,5,73,25 is refused).
 
+POSITION may also be a grid reference, read as the centre of the square it names:
+UTM/UPS (31U 448251 5411952), MGRS (31U DQ 48250 11951, also 31UDQ4825011951, any precision
+down to 1 m), a full Plus Code of 2 to 15 digits (8FW4V75V+8Q, 8FW40000+; a short code such
+as V75V+8Q needs a reference place and is refused) or a Maidenhead locator of 2, 4, 6 or 8
+characters (JN18du).
+
 Options:
   -                read positions from standard input, one per line, and write one line for
                    each: its four copy lines separated by tabs. A line that cannot be read
@@ -74,6 +80,12 @@ Options:
                    FIELD= erases the field. Repeatable: the edits are made in order, and
                    what is printed is the form after the last. Not with "-".
   --edit FIELD     only enter FIELD and leave it again (the form converts from it)
+  --grid           add the four grid references of the position after the copy lines, in
+                   this order: UTM (UPS near the poles), MGRS to 1 m, Plus Code of 10 digits,
+                   Maidenhead locator of 6 characters (31U 448251 5411952, 31U DQ 48250 11951,
+                   8FW4V75V+8Q, JN18du); with "-" as four further columns; with --fields as
+                   four further lines utm, mgrs, pluscode and maidenhead. A position beyond 90
+                   or 180 degrees has no references: their places stay empty.
   --decimal-comma  the form writes "," as its decimal separator
   --decimal-point  the form writes "." as its decimal separator
                    Without either, the user's locale decides: the first of LC_ALL,
@@ -92,6 +104,7 @@ Examples:
   quorvane convert -45.5041667, 73.3416667
   quorvane convert --fields --decimal-comma "48.8583701, 2.2944813"
   quorvane convert --fields --edit d5=45.9999999 --edit m3 "0, 0"
+  quorvane convert --grid "31U DQ 48250 11951"
   quorvane convert - < positions.txt > converted.tsv
 )";
 
@@ -164,11 +177,12 @@ std::string_view convertHelpText() {
 
 // ---- The form -----------------------------------------------------------------------------
 
-ConversionForm::ConversionForm(DecimalMode mode)
+ConversionForm::ConversionForm(DecimalMode mode, GridColumns grid)
     : view_(nullptr), numberFormat_(mode), mapsChoice_(translator_),
       controller_(MainScreenPlatform{view_, settings_, numberFormat_, translator_, nowhere_,
                                      nowhere_, nowhere_, nowhere_},
-                  mapsChoice_) {
+                  mapsChoice_),
+      grid_(grid) {
     view_.setDelegate(&controller_);
 }
 
@@ -201,6 +215,12 @@ void ConversionForm::appendCopyLines(std::string& out, char separator) const {
         texts.longitudeSelector = view_.selectedIndex(n.longitudeSelector);
         appendCopyText(out, n.id, texts);
     }
+    if (grid_ == GridColumns::none) return;
+    const auto position = formPosition(view_);
+    for (const grid::GridSystemInfo& system : grid::gridSystems()) {
+        out += separator;
+        if (position) out += system.write(position->latitude, position->longitude).view();
+    }
 }
 
 void ConversionForm::appendFields(std::string& out) const {
@@ -214,6 +234,14 @@ void ConversionForm::appendFields(std::string& out) const {
         out += c.name;
         out += '\t';
         out += std::to_string(view_.selectedIndex(c.id));
+        out += '\n';
+    }
+    if (grid_ == GridColumns::none) return;
+    const auto position = formPosition(view_);
+    for (const grid::GridSystemInfo& system : grid::gridSystems()) {
+        out += system.name;
+        out += '\t';
+        if (position) out += system.write(position->latitude, position->longitude).view();
         out += '\n';
     }
 }
@@ -231,6 +259,7 @@ struct ConvertOptions {
     std::optional<DecimalMode> decimalMode;
     std::string position;
     std::vector<FieldEdit> edits; // made in order after the position is entered
+    GridColumns grid = GridColumns::none;
     bool help = false;
 };
 
@@ -282,6 +311,8 @@ ParsedArguments parseArguments(int argc, const char* const* argv) {
                 o.edits.push_back(*edit);
             } else if (word == "--fields") {
                 o.output = OutputKind::fields;
+            } else if (word == "--grid") {
+                o.grid = GridColumns::added;
             } else if (word == "--decimal-comma" || word == "--decimal-point") {
                 const DecimalMode mode =
                     word == "--decimal-comma" ? DecimalMode::comma : DecimalMode::point;
@@ -345,12 +376,12 @@ bool finishOutput(std::FILE* out, std::FILE* err) {
 }
 
 int convertOne(const ConvertOptions& o, std::FILE* out, std::FILE* err) {
+    ConversionForm form(decimalModeFor(o), o.grid);
     const PositionReading reading = readPosition(o.position);
     if (!reading.ok()) {
         reportUnread(err, o.position, reading);
         return kExitUnread;
     }
-    ConversionForm form(decimalModeFor(o));
     form.enter(reading);
     for (const FieldEdit& edit : o.edits)
         form.edit(edit);
@@ -366,7 +397,7 @@ int convertOne(const ConvertOptions& o, std::FILE* out, std::FILE* err) {
 }
 
 int convertStream(const ConvertOptions& o, std::FILE* in, std::FILE* out, std::FILE* err) {
-    switch (convertPositionStream(in, out, err, decimalModeFor(o))) {
+    switch (convertPositionStream(in, out, err, decimalModeFor(o), 0, 0, o.grid)) {
     case StreamOutcome::allConverted:
         return kExitOk;
     case StreamOutcome::someLinesUnread:

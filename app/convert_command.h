@@ -8,8 +8,10 @@
 #include "actions/action_platform.h"
 #include "actions/maps_choice.h"
 #include "actions/output_texts.h"
+#include "app/convert_stream.h"
 #include "core/position_reader.h"
 #include "core/memory_platform.h"
+#include "screens/main/grid_card.h"
 #include "screens/main/main_view_controller.h"
 
 #include <cstddef>
@@ -53,11 +55,12 @@ struct FieldEdit {
     std::optional<std::string> typed;
 };
 
+
 // A form on which positions are entered one after the other, each on an empty form. It is made
 // once and reused, so a stream of positions builds no controller per line.
 class ConversionForm {
 public:
-    explicit ConversionForm(DecimalMode mode);
+    explicit ConversionForm(DecimalMode mode, GridColumns grid = GridColumns::none);
     ConversionForm(const ConversionForm&) = delete;
     ConversionForm& operator=(const ConversionForm&) = delete;
 
@@ -66,9 +69,12 @@ public:
     // Edits one field as a user does (see editField in position_entry.h).
     void edit(const FieldEdit& edit);
 
-    // The four copy lines in notation order, joined by `separator` (no separator at the end).
+    // The four copy lines in notation order, joined by `separator` (no separator at the end);
+    // with GridColumns::added the four grid references follow, joined the same way (empty for a
+    // position out of range).
     void appendCopyLines(std::string& out, char separator) const;
-    // 14 lines NAME<TAB>TEXT in field order, then 8 lines cN<TAB>INDEX, each ending in "\n".
+    // 14 lines NAME<TAB>TEXT in field order, then 8 lines cN<TAB>INDEX, each ending in "\n";
+    // with GridColumns::added then utm, mgrs, pluscode and maidenhead as NAME<TAB>TEXT.
     void appendFields(std::string& out) const;
 
     const MemoryFormView& view() const { return view_; }
@@ -92,6 +98,7 @@ private:
     MapsChoice mapsChoice_;
     MainViewController controller_;
     mutable NotationTexts copyTexts_; // reused by appendCopyLines
+    GridColumns grid_;
 };
 
 } // namespace quorvane

@@ -264,12 +264,13 @@ std::size_t workerCount(std::size_t requested) {
 }
 
 // Starts the workers; fewer (even none) when the system refuses threads.
-std::vector<std::thread> startWorkers(std::size_t count, WorkQueue& queue, DecimalMode mode) {
+std::vector<std::thread> startWorkers(std::size_t count, WorkQueue& queue, DecimalMode mode,
+                                      GridColumns grid) {
     std::vector<std::thread> workers;
     for (std::size_t i = 0; i < count; ++i) {
         try {
-            workers.emplace_back([&queue, mode] {
-                ConversionForm form(mode);
+            workers.emplace_back([&queue, mode, grid] {
+                ConversionForm form(mode, grid);
                 while (Block* block = queue.pop()) {
                     convertBlock(*block, form);
                     queue.markConverted(block);
@@ -285,13 +286,13 @@ std::vector<std::thread> startWorkers(std::size_t count, WorkQueue& queue, Decim
 } // namespace
 
 StreamOutcome convertPositionStream(std::FILE* in, std::FILE* out, std::FILE* err, DecimalMode mode,
-                                    std::size_t workers, std::size_t blockBytes) {
+                                    std::size_t workers, std::size_t blockBytes, GridColumns grid) {
     if (blockBytes == 0) blockBytes = kChunkSize;
     WorkQueue queue;
-    std::vector<std::thread> threads = startWorkers(workerCount(workers), queue, mode);
+    std::vector<std::thread> threads = startWorkers(workerCount(workers), queue, mode, grid);
     // Without any worker thread, this thread converts each block itself.
     std::unique_ptr<ConversionForm> ownForm;
-    if (threads.empty()) ownForm = std::make_unique<ConversionForm>(mode);
+    if (threads.empty()) ownForm = std::make_unique<ConversionForm>(mode, grid);
 
     std::vector<std::unique_ptr<Block>> blocks(std::max<std::size_t>(threads.size(), 1) *
                                                kBlocksPerWorker);

@@ -5,10 +5,13 @@
 #include "app/convert_command.h"
 #include "app/convert_stream.h"
 #include "core/form_controller.h"
+#include "core/grid/grid_reference.h"
 #include "core/keystroke_filter.h"
 #include "core/memory_platform.h"
 #include "core/number_text.h"
 #include "core/position_reader.h"
+#include "screens/main/grid_card.h"
+#include "screens/main/main_view_controller.h"
 
 #include <array>
 #include <benchmark/benchmark.h>
@@ -81,6 +84,103 @@ void BM_ConvertFromField_SignedDecimalDegrees(benchmark::State& state) {
     state.SetLabel(state.range(0) == 0 ? "point" : "comma");
 }
 BENCHMARK(BM_ConvertFromField_SignedDecimalDegrees)->Arg(0)->Arg(1);
+
+// ---- Grid references ----------------------------------------------------------------------
+
+// Positions spread over the globe (UPS near the poles included), so no one zone is measured.
+const std::vector<std::array<double, 2>>& spreadPositions() {
+    static const auto positions = [] {
+        std::vector<std::array<double, 2>> p;
+        std::mt19937_64 random(11);
+        std::uniform_real_distribution<double> latitudes(-90, 90);
+        std::uniform_real_distribution<double> longitudes(-180, 180);
+        for (int i = 0; i < 1024; ++i)
+            p.push_back({latitudes(random), longitudes(random)});
+        return p;
+    }();
+    return positions;
+}
+
+// One position to its four references: UTM/UPS, MGRS, Plus Code, Maidenhead.
+void BM_GridReferences_WriteAll(benchmark::State& state) {
+    const auto& positions = spreadPositions();
+    std::size_t i = 0;
+    AllocationCounter allocations(state);
+    for (auto _ : state) {
+        const auto& p = positions[i++ % positions.size()];
+        const grid::GridTexts texts = grid::writeAll(p[0], p[1]);
+        benchmark::DoNotOptimize(texts.data());
+    }
+}
+BENCHMARK(BM_GridReferences_WriteAll);
+
+// Each system alone (argument: the system's index in screen order).
+void BM_GridReferences_Write(benchmark::State& state) {
+    const auto& system = grid::gridSystems()[static_cast<std::size_t>(state.range(0))];
+    const auto& positions = spreadPositions();
+    std::size_t i = 0;
+    AllocationCounter allocations(state);
+    for (auto _ : state) {
+        const auto& p = positions[i++ % positions.size()];
+        const grid::GridText text = system.write(p[0], p[1]);
+        benchmark::DoNotOptimize(text.chars.data());
+    }
+    state.SetLabel(std::string(system.name));
+}
+BENCHMARK(BM_GridReferences_Write)->DenseRange(0, 3);
+
+// Reading each system's reference of the Eiffel Tower.
+void BM_GridReferences_Read(benchmark::State& state) {
+    const auto& system = grid::gridSystems()[static_cast<std::size_t>(state.range(0))];
+    AllocationCounter allocations(state);
+    for (auto _ : state) {
+        const grid::GridReading reading = system.read(system.example);
+        benchmark::DoNotOptimize(reading.latitude);
+    }
+    state.SetLabel(std::string(system.name));
+}
+BENCHMARK(BM_GridReferences_Read)->DenseRange(0, 3);
+
+// The screen's chain of an edit: d7 ended on the main screen's controller, the form converted,
+// and the grid card (listening to the conversions) writing its four references.
+struct GridScreen {
+    struct Nowhere final : Clipboard, UrlOpener, CopyConfirmation, ShareSheet {
+        void setText(std::string_view) override {}
+        void openUrl(std::string_view) override {}
+        void showCopied(std::string_view, std::string_view) override {}
+        void share(std::string_view, std::string_view) override {}
+    };
+    GridScreen() {
+        view.setDelegate(&controller);
+        controller.addConversionObserver([this] { card.refresh(); });
+    }
+    EnglishTranslator translator;
+    Nowhere nowhere;
+    MemoryFormView view{nullptr};
+    MemorySettingsStore settings;
+    FixedNumberFormat format{DecimalMode::point};
+    MapsChoice mapsChoice{translator};
+    MainViewController controller{
+        MainScreenPlatform{view, settings, format, translator, nowhere, nowhere, nowhere, nowhere},
+        mapsChoice};
+    MemoryGridCardView cardView;
+    grid::GridChoice choice;
+    GridCard card{GridCardPlatform{cardView, translator, nowhere, nowhere}, controller.form(),
+                  choice};
+};
+
+void BM_ConvertFromField_WithGridReferences(benchmark::State& state) {
+    GridScreen screen;
+    screen.view.setText(FieldId::d8, "2.2944813");
+    AllocationCounter allocations(state);
+    for (auto _ : state) {
+        screen.view.beginEditing(FieldId::d7);
+        screen.view.setText(FieldId::d7, "48.8583701");
+        screen.view.endEditing(FieldId::d7);
+        benchmark::DoNotOptimize(screen.card.written(grid::GridSystem::utm).data());
+    }
+}
+BENCHMARK(BM_ConvertFromField_WithGridReferences);
 
 // ---- Keystroke filter ---------------------------------------------------------------------
 

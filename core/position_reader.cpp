@@ -3,10 +3,12 @@
 // and the positions checked and compared. Everything lives in fixed arrays on the stack.
 #include "core/position_reader.h"
 
+#include "core/grid/grid_reference.h"
 #include "core/position_parts.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace quorvane {
 
@@ -974,9 +976,32 @@ bool anyText(std::string_view) noexcept {
     return true;
 }
 
-constexpr std::array<TextReader, 3> kTextReaders{{
+// A grid reference (UTM/UPS, MGRS, Plus Code, Maidenhead locator) by its shape; the position
+// is the centre of the square it names, to the seven decimals the form's fill writes.
+bool isGridReference(std::string_view text) noexcept {
+    return grid::recogniseGridSystem(text).has_value();
+}
+
+constexpr double kSevenDecimals = 1e7;
+constexpr double kMetresPerDegree = 111'320; // a degree of latitude, near enough for a precision
+
+PositionReading readGridPosition(std::string_view text) noexcept {
+    const grid::GridReading g = grid::readGridReference(text);
+    if (!g.ok()) return reading::failure(PositionError::badGridReference, ErrorPart::text, text);
+    PositionReading r;
+    r.error = PositionError::none;
+    r.point = {std::round(g.latitude * kSevenDecimals) / kSevenDecimals,
+               std::round(g.longitude * kSevenDecimals) / kSevenDecimals};
+    const double height =
+        g.cell.unit == grid::CellUnit::metres ? g.cell.height / kMetresPerDegree : g.cell.height;
+    r.precision = height / 2;
+    return r;
+}
+
+constexpr std::array<TextReader, 4> kTextReaders{{
     {"signed decimal pair", isPlainPair, readPlainPair},
     {"link", isWholeLink, reading::readLink},
+    {"grid reference", isGridReference, readGridPosition},
     {"written coordinates", anyText, readWritten},
 }};
 

@@ -108,6 +108,7 @@ enum class PositionError : std::uint8_t {
     unsupportedLink,     // a link that is no geo: URI or maps link this reader knows
     noPositionInLink,    // a link without coordinates (a search, a place name)
     badLink,             // a geo: URI that breaks its rules
+    badGridReference,    // a text shaped like a grid reference that its system cannot read
 };
 
 // What the error concerns: the place in the text and the half it was found in.

@@ -1,4 +1,5 @@
 // The values of a reading: whole numbers, ranges, the point and its precision; and the messages.
+#include "core/grid/grid_reference.h"
 #include "core/message_text.h"
 #include "core/number_text.h"
 #include "core/position_parts.h"
@@ -432,6 +433,9 @@ std::string describeError(const PositionReading& r) {
     case E::noPositionInLink:
         return "the link " + quoted(r.piece) +
                " holds no coordinates (a search or a place name is no position)";
+    case E::badGridReference:
+        // The text is the piece: its system's reader says what it could not read.
+        return grid::describeError(grid::readGridReference(r.piece));
     case E::badLink:
         return quoted(r.piece) +
                " cannot be read in the link: a geo: link is geo:LATITUDE,LONGITUDE in signed "

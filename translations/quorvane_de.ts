@@ -59,6 +59,36 @@
     </message>
 </context>
 <context>
+    <name>GridReferenceRow</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>GridReferencesCard</name>
+    <message>
+        <source>Grid references</source>
+        <translation>Gitterkoordinaten</translation>
+    </message>
+    <message>
+        <source>UTM/UPS</source>
+        <translation>UTM/UPS</translation>
+    </message>
+    <message>
+        <source>MGRS</source>
+        <translation>MGRS</translation>
+    </message>
+    <message>
+        <source>Plus Code</source>
+        <translation>Plus Code</translation>
+    </message>
+    <message>
+        <source>Maidenhead</source>
+        <translation>Maidenhead</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Quorvane</source>
@@ -277,6 +307,36 @@
         <source>Position filled in, accuracy %1</source>
         <extracomment>As before, with %1 the accuracy as shown (e.g. &quot;±12 m&quot;)</extracomment>
         <translation>Position eingetragen, Genauigkeit %1</translation>
+    </message>
+    <message>
+        <source>Grid References</source>
+        <translation>Gitterkoordinaten</translation>
+    </message>
+    <message>
+        <source>UTM/UPS</source>
+        <translation>UTM/UPS</translation>
+    </message>
+    <message>
+        <source>MGRS</source>
+        <translation>MGRS</translation>
+    </message>
+    <message>
+        <source>Plus Code</source>
+        <translation>Plus Code</translation>
+    </message>
+    <message>
+        <source>Maidenhead</source>
+        <translation>Maidenhead</translation>
+    </message>
+    <message>
+        <source>%1 grid reference</source>
+        <extracomment>Name of a grid reference field: %1 the system (UTM/UPS, MGRS, Plus Code, Maidenhead)</extracomment>
+        <translation>Gitterkoordinate %1</translation>
+    </message>
+    <message>
+        <source>Out of range</source>
+        <extracomment>Shown in an empty grid reference field: the position lies beyond 90 or 180 degrees</extracomment>
+        <translation>Außerhalb des Bereichs</translation>
     </message>
 </context>
 <context>

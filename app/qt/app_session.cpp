@@ -18,17 +18,24 @@ AppSession::AppSession(const LocationSetup& location)
       controller_(MainScreenPlatform{view_, settings_, numberFormat_, translator_, clipboard_,
                                      urlOpener_, copyConfirmation_, shareSheet_},
                   mapsChoice_),
+      gridCard_(GridCardPlatform{gridScreen_, translator_, clipboard_, copyConfirmation_},
+                controller_.form(), gridChoice_),
       settingsScreen_(SettingsScreenPlatform{translator_, urlOpener_, settings_}, mapsChoice_,
+                      GridReferencesSetting{gridChoice_, [this] { gridCard_.applyChoice(); }},
                       SettingsScreen::privacyPolicyUrlOfProgram()),
       location_(location, screen_, controller_, translator_) {
     screen_.connectController(controller_, view_);
     MainScreen::provideTo(engine_, screen_);
+    gridScreen_.connectCard(gridCard_, translator_);
+    GridCardScreen::provideTo(engine_, gridScreen_);
+    controller_.addConversionObserver([this] { gridCard_.refresh(); });
     PasteBridge::provideTo(engine_, paste_);
     SettingsScreen::provideTo(engine_, settingsScreen_);
 }
 
 AppSession::~AppSession() {
     // End any edit while the page still exists, then let the engine take the QML down.
+    gridScreen_.detach();
     screen_.releasePage();
 }
 
@@ -62,9 +69,13 @@ bool AppSession::load(WindowSize size) {
         loadErrors_ << QStringLiteral("the converter page did not attach to the screen");
         return false;
     }
-    for (const QString& name : screen_.missingOutlets())
+    QStringList missing = screen_.missingOutlets() + gridScreen_.attach();
+    gridChoice_.restore(settings_);
+    gridCard_.applyChoice();
+    gridCard_.refresh();
+    for (const QString& name : missing)
         loadErrors_ << QStringLiteral("the converter page has no control named %1").arg(name);
-    return screen_.missingOutlets().isEmpty();
+    return missing.isEmpty();
 }
 
 bool AppSession::showPage(StartPage page) {

@@ -8,15 +8,18 @@
 
 #include "actions/maps_choice.h"
 #include "app/qt/gui_options.h"
+#include "core/grid/grid_choice.h"
+#include "screens/main/grid_card.h"
 #include "screens/main/main_view_controller.h"
+#include "screens/main/qt/grid_card_screen.h"
 #include "screens/main/qt/location_bridge.h"
 #include "screens/main/qt/main_screen.h"
 #include "screens/main/qt/paste_bridge.h"
 #include "screens/main/qt/qt_copy_confirmation.h"
 #include "screens/main/qt/qt_form_view.h"
 #include "screens/main/qt/qt_services.h"
-#include "screens/main/qt/qt_share_sheet.h"
 #include "screens/main/qt/qt_settings_store.h"
+#include "screens/main/qt/qt_share_sheet.h"
 #include "screens/settings/qt/settings_screen.h"
 
 #include <QQmlApplicationEngine>
@@ -58,6 +61,8 @@ public:
     LocationBridge& location() { return location_; }
     PasteBridge& paste() { return paste_; }
     SettingsScreen& settingsScreen() { return settingsScreen_; }
+    GridCard& gridCard() { return gridCard_; }
+    grid::GridChoice& gridChoice() { return gridChoice_; }
 
     // Shows a page of the window without animation: the settings screen, or the default-maps
     // picker over it (for screenshots and tests). Call after load(); false when the window
@@ -80,6 +85,10 @@ private:
     QtShareSheet shareSheet_{screen_, ShareServices{clipboard_, urlOpener_, translator_}};
     MapsChoice mapsChoice_;
     MainViewController controller_;
+    // The grid card follows the form's conversions; the settings change which rows it shows.
+    grid::GridChoice gridChoice_;
+    GridCardScreen gridScreen_{screen_};
+    GridCard gridCard_;
     PasteBridge paste_{screen_, controller_.form()};
     // Shares mapsChoice_ with controller_: a pick takes effect at once for Open in Maps and Share.
     SettingsScreen settingsScreen_;

@@ -28,7 +28,33 @@ void MainViewController::textFieldDidBeginEditing(FieldId field) {
     form_.textFieldDidBeginEditing(field);
 }
 
-void MainViewController::textFieldDidEndEditing(FieldId field) { form_.textFieldDidEndEditing(field); }
+void MainViewController::textFieldDidEndEditing(FieldId field) {
+    form_.textFieldDidEndEditing(field);
+    notifyConversion();
+}
+
+void MainViewController::changeNS(SelectorId sender) {
+    form_.changeNS(sender);
+    notifyConversion();
+}
+
+void MainViewController::changeEW(SelectorId sender) {
+    form_.changeEW(sender);
+    notifyConversion();
+}
+
+void MainViewController::clearButtonAction() {
+    form_.clearButtonAction();
+    notifyConversion();
+}
+
+void MainViewController::addConversionObserver(std::function<void()> observer) {
+    conversionObservers_.push_back(std::move(observer));
+}
+
+void MainViewController::notifyConversion() const {
+    for (const auto& observer : conversionObservers_) observer();
+}
 
 FilterDecision MainViewController::shouldChangeCharacters(std::u16string_view current,
                                                           Utf16Range range,

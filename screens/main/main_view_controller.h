@@ -51,6 +51,9 @@ public:
                                           std::u16string_view replacement) const;
     // Runs before the form records the field being edited (the location flow stops there).
     void addBeginEditingObserver(std::function<void()> observer);
+    // Runs after each change of the form's position: an edit's conversion, a hemisphere toggle,
+    // Clear (the grid references follow there).
+    void addConversionObserver(std::function<void()> observer);
 
     // ---- Navigation ----
     void previousButtonAction();
@@ -58,9 +61,9 @@ public:
     void doneButtonAction(); // also the tap on the background
 
     // ---- Actions ----
-    void changeNS(SelectorId sender) { form_.changeNS(sender); }
-    void changeEW(SelectorId sender) { form_.changeEW(sender); }
-    void clearButtonAction() { form_.clearButtonAction(); }
+    void changeNS(SelectorId sender);
+    void changeEW(SelectorId sender);
+    void clearButtonAction();
     // The output actions first end the edit in progress, so that they act on the converted form
     // the user sees, and refuse a position out of range.
     OutputOutcome copyNotation(Notation notation);
@@ -86,6 +89,7 @@ public:
 
 private:
     std::optional<FieldId> fieldBeingEdited() const;
+    void notifyConversion() const;
     // Ends the edit in progress; then the refusal when the form's position is out of range.
     std::optional<OutputOutcome> refusalAfterEditing();
 
@@ -93,6 +97,7 @@ private:
     MapsChoice& mapsChoice_;
     FormController form_;
     std::vector<std::function<void()>> beginEditingObservers_;
+    std::vector<std::function<void()>> conversionObservers_;
     HemisphereMarkers markers_;
 };
 

@@ -51,6 +51,8 @@ TableCell SettingsViewController::cellForRow(IndexPath index) const {
         cell.detail = mapsChoice_.defaultMapsAppName();
         cell.accessory = CellAccessory::disclosureIndicator;
     }
+    if (*title == localized(SettingsRow::gridReferences))
+        cell.accessory = CellAccessory::disclosureIndicator;
     return cell;
 }
 
@@ -63,6 +65,8 @@ SettingsOutcome SettingsViewController::didSelectRow(IndexPath index) {
         switch (row.id) {
         case SettingsRow::defaultMapsApp:
             return SettingsOutcome::showDefaultMapsPicker;
+        case SettingsRow::gridReferences:
+            return SettingsOutcome::showGridReferences;
         case SettingsRow::licenseAgreement:
             return openPage(kLicenseAgreementUrl);
         case SettingsRow::privacyPolicy:

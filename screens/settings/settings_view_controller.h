@@ -1,4 +1,4 @@
-// The settings screen's behaviour, without the toolkit: one section of three rows, the current
+// The settings screen's behaviour, without the toolkit: one section of four rows, the current
 // maps choice as the first row's detail, and what selecting each row does.
 #pragma once
 
@@ -13,15 +13,21 @@
 
 namespace quorvane {
 
-enum class SettingsRow : unsigned char { defaultMapsApp, licenseAgreement, privacyPolicy };
+enum class SettingsRow : unsigned char {
+    defaultMapsApp,
+    gridReferences,
+    licenseAgreement,
+    privacyPolicy
+};
 
 struct SettingsRowInfo {
     SettingsRow id;
     std::string_view key; // English title, also its translation key
 };
 
-inline constexpr std::array<SettingsRowInfo, 3> kSettingsRows{{
+inline constexpr std::array<SettingsRowInfo, 4> kSettingsRows{{
     {SettingsRow::defaultMapsApp, "Default Maps App"},
+    {SettingsRow::gridReferences, "Grid References"},
     {SettingsRow::licenseAgreement, "License Agreement"},
     {SettingsRow::privacyPolicy, "Privacy Policy"},
 }};
@@ -33,6 +39,7 @@ inline constexpr std::string_view kLicenseAgreementUrl =
 // What the front end does after a row was selected.
 enum class SettingsOutcome : unsigned char {
     showDefaultMapsPicker, // push the picker page
+    showGridReferences,    // push the list of grid references
     openedPage,            // a page was handed to the UrlOpener
     pageMissing,           // the page is a local file that does not exist: see message()
     nothing,               // e.g. a page address that is no valid URL

@@ -138,6 +138,31 @@ TEST(ConvertCommand, EditsAreMadeInOrderAfterThePositionIsEntered) {
     }
 }
 
+// --grid adds the four references: as lines, as --fields lines, as stream columns; a grid
+// reference is read as a position; without --grid nothing changes (the tests above).
+TEST(ConvertCommand, GridReferencesAreReadAndAddedWhenAsked) {
+    const std::string eiffel = "31U 448251 5411952\n31U DQ 48250 11951\n8FW4V75V+8Q\nJN18du\n";
+    const CommandRun lines = convert({"--grid", "--decimal-point", "48.8583701, 2.2944813"});
+    EXPECT_EQ(lines.status, 0);
+    EXPECT_TRUE(lines.out.ends_with("48.8583701, 2.2944813\n" + eiffel)) << lines.out;
+
+    const CommandRun fields = convert({"--fields", "--grid", "--decimal-point", "JN18du"});
+    EXPECT_TRUE(fields.out.find("d7\t48.8541667\n") != std::string::npos) << fields.out;
+    // The subsquare's centre, 48° 51' 15" N, 2° 17' 30" E.
+    EXPECT_TRUE(fields.out.ends_with("c8\t0\nutm\t31U 448040 5411486\nmgrs\t31U DQ 48039 "
+                                     "11486\npluscode\t8FW4V73R+MM\nmaidenhead\tJN18du\n"))
+        << fields.out;
+
+    const CommandRun stream =
+        convert({"--grid", "--decimal-point", "-"}, "31udq4825011951\nV75V+8Q Paris\n");
+    EXPECT_EQ(stream.status, 1);
+    EXPECT_TRUE(stream.out.find("48.8583692, 2.29448\t31U 448251 5411951\t31U DQ 48250 "
+                                "11951\t8FW4V75V+8Q\tJN18du\n\n") != std::string::npos)
+        << stream.out;
+    EXPECT_NE(stream.err.find("line 2: cannot read \"V75V+8Q Paris\""), std::string::npos);
+    EXPECT_NE(stream.err.find("full code"), std::string::npos) << stream.err;
+}
+
 TEST(ConvertCommand, WithoutAnOptionTheLocaleChoosesTheFormsSeparator) {
     const char* saved = std::getenv("LC_ALL");
     const std::string restore = saved ? saved : "";

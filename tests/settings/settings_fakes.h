@@ -42,11 +42,13 @@ inline TableTranslator translatorFor(Language language) {
     case Language::german:
         return TableTranslator({{"Apple Maps", "Apple Karten"},
                                 {"Default Maps App", "Standard-Karten-App"},
+                                {"Grid References", "Gitterkoordinaten"},
                                 {"License Agreement", "Lizenzvereinbarung"},
                                 {"Privacy Policy", "Datenschutzerklärung"}});
     case Language::french:
         return TableTranslator({{"Apple Maps", "Plans"},
                                 {"Default Maps App", "App de cartes par défaut"},
+                                {"Grid References", "Références de quadrillage"},
                                 {"License Agreement", "Contrat de licence"},
                                 {"Privacy Policy", "Politique de confidentialité"}});
     case Language::english:

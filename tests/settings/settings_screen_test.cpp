@@ -19,15 +19,16 @@ constexpr const char* kWebPrivacyPage = "https://quorvane.example.org/privacypol
 
 struct FreshRowsCase {
     Language language;
-    std::array<const char*, 3> titles;
+    std::array<const char*, 4> titles;
     const char* mapsDetail;
     friend void PrintTo(const FreshRowsCase& c, std::ostream* os) { *os << c.titles[0]; }
 };
 
 class SettingsRowsOnFreshStore : public ::testing::TestWithParam<FreshRowsCase> {};
 
-// Three rows, the first with the maps name as detail; an index outside them shows an empty cell.
-TEST_P(SettingsRowsOnFreshStore, ShowThreeRowsWithTheDefaultMapsNameAsDetail) {
+// Four rows, the first with the maps name as detail, the second leading to the grid references;
+// an index outside them shows an empty cell.
+TEST_P(SettingsRowsOnFreshStore, ShowFourRowsWithTheDefaultMapsNameAsDetail) {
     const FreshRowsCase& c = GetParam();
     const auto translator = translatorFor(c.language);
     MemorySettingsStore store;
@@ -37,25 +38,30 @@ TEST_P(SettingsRowsOnFreshStore, ShowThreeRowsWithTheDefaultMapsNameAsDetail) {
     const SettingsViewController settings(translator, opener, choice, kWebPrivacyPage);
 
     ASSERT_EQ(settings.numberOfSections(), 1u);
-    ASSERT_EQ(settings.numberOfRows(0), 3u);
+    ASSERT_EQ(settings.numberOfRows(0), 4u);
     EXPECT_EQ(settings.numberOfRows(1), 0u);
     EXPECT_EQ(settings.titleForHeader(0), "");
     EXPECT_EQ(settings.cellForRow({0, 0}),
               (TableCell{c.titles[0], c.mapsDetail, CellAccessory::disclosureIndicator}));
-    EXPECT_EQ(settings.cellForRow({0, 1}), (TableCell{c.titles[1], "", CellAccessory::none}));
+    EXPECT_EQ(settings.cellForRow({0, 1}),
+              (TableCell{c.titles[1], "", CellAccessory::disclosureIndicator}));
     EXPECT_EQ(settings.cellForRow({0, 2}), (TableCell{c.titles[2], "", CellAccessory::none}));
-    for (const IndexPath outside : {IndexPath{0, 3}, IndexPath{1, 0}, IndexPath{7, 7}})
+    EXPECT_EQ(settings.cellForRow({0, 3}), (TableCell{c.titles[3], "", CellAccessory::none}));
+    for (const IndexPath outside : {IndexPath{0, 4}, IndexPath{1, 0}, IndexPath{7, 7}})
         EXPECT_EQ(settings.cellForRow(outside), TableCell{});
     EXPECT_FALSE(store.raw("defaultMapsApp").has_value()) << "showing the screen writes nothing";
 }
 
 const FreshRowsCase kFreshRows[] = {
-    {Language::english, {"Default Maps App", "License Agreement", "Privacy Policy"}, "Apple Maps"},
+    {Language::english,
+     {"Default Maps App", "Grid References", "License Agreement", "Privacy Policy"},
+     "Apple Maps"},
     {Language::german,
-     {"Standard-Karten-App", "Lizenzvereinbarung", "Datenschutzerklärung"},
+     {"Standard-Karten-App", "Gitterkoordinaten", "Lizenzvereinbarung", "Datenschutzerklärung"},
      "Apple Karten"},
     {Language::french,
-     {"App de cartes par défaut", "Contrat de licence", "Politique de confidentialité"},
+     {"App de cartes par défaut", "Références de quadrillage", "Contrat de licence",
+      "Politique de confidentialité"},
      "Plans"},
 };
 INSTANTIATE_TEST_SUITE_P(Languages, SettingsRowsOnFreshStore, ::testing::ValuesIn(kFreshRows));
@@ -106,23 +112,24 @@ TEST_P(SettingsRows, LeadToTheirPageAtOnce) {
 
 const RowCase kRows[] = {
     {"maps", {0, 0}, kWebPrivacyPage, {}, SettingsOutcome::showDefaultMapsPicker},
-    {"licence", {0, 1}, kWebPrivacyPage, {kLicencePage}, SettingsOutcome::openedPage},
-    {"privacyOnTheWeb", {0, 2}, kWebPrivacyPage, {kWebPrivacyPage}, SettingsOutcome::openedPage},
+    {"grid", {0, 1}, kWebPrivacyPage, {}, SettingsOutcome::showGridReferences},
+    {"licence", {0, 2}, kWebPrivacyPage, {kLicencePage}, SettingsOutcome::openedPage},
+    {"privacyOnTheWeb", {0, 3}, kWebPrivacyPage, {kWebPrivacyPage}, SettingsOutcome::openedPage},
     {"privacyShipped",
-     {0, 2},
+     {0, 3},
      privacyPolicyUrl("", QUORVANE_SOURCE_DIR "/packaging"),
      {privacyPolicyUrl("", QUORVANE_SOURCE_DIR "/packaging")},
      SettingsOutcome::openedPage},
     // A shipped page that is not there opens nothing and says so (see message()).
     {"privacyMissing",
-     {0, 2},
+     {0, 3},
      privacyPolicyUrl("", "/nowhere/share/quorvane"),
      {},
      SettingsOutcome::pageMissing},
     // An address that is no URL opens nothing and shows nothing.
-    {"privacyNotAnAddress", {0, 2}, "privacy policy", {}, SettingsOutcome::nothing},
-    {"privacyEmpty", {0, 2}, "", {}, SettingsOutcome::nothing},
-    {"rowOutsideTheList", {0, 3}, kWebPrivacyPage, {}, SettingsOutcome::nothing},
+    {"privacyNotAnAddress", {0, 3}, "privacy policy", {}, SettingsOutcome::nothing},
+    {"privacyEmpty", {0, 3}, "", {}, SettingsOutcome::nothing},
+    {"rowOutsideTheList", {0, 4}, kWebPrivacyPage, {}, SettingsOutcome::nothing},
     {"sectionOutsideTheList", {1, 0}, kWebPrivacyPage, {}, SettingsOutcome::nothing},
 };
 INSTANTIATE_TEST_SUITE_P(Rows, SettingsRows, ::testing::ValuesIn(kRows),

@@ -6,9 +6,11 @@
 #include "core/memory_platform.h"
 #include "location/location_flow.h"
 #include "screens/main/accessible_names.h"
+#include "screens/main/grid_card.h"
 #include "screens/main/main_view_controller.h"
 #include "screens/main/qt/translator_keys.h"
 #include "screens/settings/default_maps_view_controller.h"
+#include "screens/settings/grid_references_view_controller.h"
 #include "screens/settings/settings_view_controller.h"
 
 #include <QCoreApplication>
@@ -205,6 +207,17 @@ std::set<std::string> keysAskedByTheCode() {
     for (std::size_t row = 0; row < settings.numberOfRows(0); ++row)
         settings.cellForRow({0, row});
     const DefaultMapsViewController picker(keys, store, maps);
+
+    // The grid card's spoken names, its list in the settings, and the reason a position beyond
+    // 90 degrees has no references.
+    gridAccessibleNames(keys);
+    grid::GridChoice gridChoice;
+    const GridReferencesViewController gridList(keys, store, gridChoice, {});
+    MemoryGridCardView gridView;
+    GridCard card(GridCardPlatform{gridView, keys, out, out}, controller.form(), gridChoice);
+    view.setText(FieldId::d7, "95");
+    view.setText(FieldId::d8, "10");
+    card.refresh();
     return keys.asked;
 }
 

@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <functional>
 #include <map>
+#include <string_view>
 #include <utility>
 
 using namespace quorvane;
@@ -118,18 +119,18 @@ private slots:
         screen.tap("d1");
         QTRY_VERIFY(screen.shown("doneButton"));
         auto editing = namedControls(screen);
-        QCOMPARE(editing[QAccessible::EditableText], 14);
+        QCOMPARE(editing[QAccessible::EditableText], 18); // and the four grid references
         QCOMPARE(editing[QAccessible::ComboBox], 8);
         QCOMPARE(editing[QAccessible::RadioButton], 16);
-        // Settings, paste, share, four copies, location, maps, clear; Done and Next (the first
-        // field has no Previous).
-        QCOMPARE(editing[QAccessible::Button], 12);
+        // Settings, paste, share, four copies, location, maps, clear, four grid copies; Done and
+        // Next (the first field has no Previous).
+        QCOMPARE(editing[QAccessible::Button], 16);
 
         screen.tap("shareButton");
         QTRY_VERIFY(screen.shown("shareSheet"));
         screen.settle();
-        // The ten of the form, five entries of the sheet and its Cancel.
-        QCOMPARE(namedControls(screen)[QAccessible::Button], 16);
+        // The fourteen of the form, five entries of the sheet and its Cancel.
+        QCOMPARE(namedControls(screen)[QAccessible::Button], 20);
     }
 
     // The settings page and the maps picker: each row says its title, the back control what
@@ -138,9 +139,9 @@ private slots:
         ScreenDriver screen(*settings_);
         QVERIFY(screen.loaded());
         screen.tap("settingsButton");
-        const std::pair<const char*, int> pages[] = {{"settingsPage", 3}, {"defaultMapsPage", 4}};
+        const std::pair<const char*, int> pages[] = {{"settingsPage", 4}, {"defaultMapsPage", 4}};
         for (const auto& [page, rows] : pages) {
-            if (rows == 4) screen.tap("defaultMapsAppRow");
+            if (std::string_view(page) == "defaultMapsPage") screen.tap("defaultMapsAppRow");
             QVERIFY(screen.showsPage(page));
             screen.settle();
             auto named = namedControls(screen);
@@ -160,7 +161,9 @@ private slots:
                                    "copy3=Copy decimal degrees",
                                    "shareButton=Share",
                                    "getcurrentlocationButton=Current Location",
-                                   "clearButton=Clear"};
+                                   "clearButton=Clear",
+                                   "mgrs=MGRS grid reference",
+                                   "copy_pluscode=Copy Plus Code"};
         for (const QString& pair : expected) {
             QAccessibleInterface* face =
                 QAccessible::queryAccessibleInterface(screen.item(pair.section(u'=', 0, 0)));

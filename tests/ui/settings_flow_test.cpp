@@ -84,14 +84,15 @@ private slots:
         QCOMPARE(screen.editingField(), QString());
         QCOMPARE(screen.text("d5"), QString("45.5\u00b0"));
 
-        QCOMPARE(screen.item("settingsTableView")->property("count").toInt(), 3);
+        QCOMPARE(screen.item("settingsTableView")->property("count").toInt(), 4);
         const char* rows[][3] = {{"defaultMapsAppRow", "Default Maps App", "Apple Maps"},
+                                 {"gridReferencesRow", "Grid References", ""},
                                  {"licenseAgreementRow", "License Agreement", nullptr},
                                  {"privacyPolicyRow", "Privacy Policy", nullptr}};
         for (const auto& [row, title, detail] : rows) {
             QCOMPARE(rowLabel(screen, row, "titleLabel"), QString(title));
             if (detail) QCOMPARE(rowLabel(screen, row, "detailLabel"), QString(detail));
-            QCOMPARE(accessoryShown(screen, row), detail != nullptr); // only the picker's row
+            QCOMPARE(accessoryShown(screen, row), detail != nullptr); // only the rows leading on
         }
         QVERIFY(!settings_->stored("defaultMapsApp").isValid());
 

@@ -18,7 +18,7 @@ Item {
     // for their longest texts.
     readonly property bool narrow: width < 360
     readonly property int pageMargin: narrow ? 10 : Theme.margin
-    readonly property bool editing: MainScreen.editingField !== ""
+    readonly property bool editing: MainScreen.editingField !== "" || GridCardScreen.editing
     readonly property real keyboardHeight: Qt.inputMethod.visible
                                            ? Qt.inputMethod.keyboardRectangle.height : 0
     // Room kept free below the edited field: the keyboard, the navigation bar and 10 more.
@@ -259,6 +259,10 @@ Item {
                 ActionsCard {
                     width: form.width
                     wide: page.wide
+                }
+
+                GridReferencesCard {
+                    width: form.width
                 }
             }
         }

@@ -225,6 +225,7 @@ void MainScreen::nextButtonAction() {
 
 void MainScreen::doneButtonAction() {
     if (controller_) controller_->doneButtonAction();
+    emit doneRequested();
 }
 
 void MainScreen::changeHemisphere(const QString& selectorName) {

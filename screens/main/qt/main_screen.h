@@ -138,6 +138,9 @@ signals:
     // After the controller handled the event (the end of editing has converted the form).
     void fieldEditingBegan(const QString& fieldName);
     void fieldEditingEnded(const QString& fieldName);
+    // Done was asked for (the bar's button, Return, a tap beside the fields): controls outside
+    // the fourteen fields end their editing too.
+    void doneRequested();
     // A paste (more than one character) that the keystroke filter refused for the field.
     void refusedPaste(const QString& text);
 

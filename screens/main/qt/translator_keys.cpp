@@ -89,6 +89,18 @@ constexpr std::array kKeys{
                       "Latitude %1\u00B0 is out of range (0\u00B0 to %2\u00B0)."),
     QT_TRANSLATE_NOOP("MainViewController",
                       "Longitude %1\u00B0 is out of range (0\u00B0 to %2\u00B0)."),
+
+    // The grid references: the settings row and page, the systems' names, the spoken name of a
+    // reference field, and the reason a field is empty.
+    QT_TRANSLATE_NOOP("MainViewController", "Grid References"),
+    QT_TRANSLATE_NOOP("MainViewController", "UTM/UPS"),
+    QT_TRANSLATE_NOOP("MainViewController", "MGRS"),
+    QT_TRANSLATE_NOOP("MainViewController", "Plus Code"),
+    QT_TRANSLATE_NOOP("MainViewController", "Maidenhead"),
+    //: Name of a grid reference field: %1 the system (UTM/UPS, MGRS, Plus Code, Maidenhead)
+    QT_TRANSLATE_NOOP("MainViewController", "%1 grid reference"),
+    //: Shown in an empty grid reference field: the position lies beyond 90 or 180 degrees
+    QT_TRANSLATE_NOOP("MainViewController", "Out of range"),
 };
 
 } // namespace

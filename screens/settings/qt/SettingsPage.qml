@@ -2,8 +2,8 @@ import QtQuick
 import QtQuick.Controls
 import Quorvane.Settings
 
-// The settings screen: the default maps application (leading to the picker), the licence
-// agreement and the privacy policy. Rows, texts and what a tap does come from SettingsScreen.
+// The settings screen: the default maps application (leading to the picker), the grid
+// references shown (leading to their list), the licence agreement and the privacy policy. Rows, texts and what a tap does come from SettingsScreen.
 Page {
     id: page
     objectName: "settingsPage"
@@ -40,9 +40,21 @@ Page {
         }
     }
 
+    Connections {
+        target: SettingsScreen.settingsModel
+        function onGridReferencesRequested() {
+            if (page.StackView.view)
+                page.StackView.view.push(gridReferencesPage)
+        }
+    }
+
     Component {
         id: defaultMapsPage
         DefaultMapsPage {}
+    }
+    Component {
+        id: gridReferencesPage
+        GridReferencesPage {}
     }
 
     // Why the last tapped page could not be opened.

@@ -8,7 +8,8 @@ namespace {
 
 // objectNames of the rows, in the order of kSettingsRows and kMapsApps.
 constexpr std::array<const char*, kSettingsRows.size()> kSettingsRowNames{
-    "defaultMapsAppRow", "licenseAgreementRow", "privacyPolicyRow"};
+    "defaultMapsAppRow", "gridReferencesRow", "licenseAgreementRow", "privacyPolicyRow"};
+constexpr std::string_view kGridRowSuffix = "GridRow"; // utmGridRow, mgrsGridRow, ...
 constexpr std::array<const char*, kMapsApps.size()> kMapsRowNames{"appleMapsRow", "googleMapsRow",
                                                                   "openStreetMapRow", "wazeRow"};
 
@@ -82,6 +83,7 @@ void SettingsTableModel::select(int row) {
         emit messageChanged();
     }
     if (outcome == SettingsOutcome::showDefaultMapsPicker) emit defaultMapsPickerRequested();
+    if (outcome == SettingsOutcome::showGridReferences) emit gridReferencesRequested();
 }
 
 // ---- Default maps picker ------------------------------------------------------------------
@@ -138,6 +140,50 @@ void DefaultMapsTableModel::deselect(int row) {
 void DefaultMapsTableModel::redrawAll() {
     const int rows = rowCount();
     if (rows > 0) emit dataChanged(index(0), index(rows - 1));
+}
+
+// ---- Grid references ----------------------------------------------------------------------
+
+GridReferencesTableModel::GridReferencesTableModel(GridReferencesViewController& controller,
+                                                   QObject* parent)
+    : QAbstractListModel(parent), controller_(controller) {}
+
+int GridReferencesTableModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid()) return 0;
+    return static_cast<int>(controller_.numberOfRows());
+}
+
+QVariant GridReferencesTableModel::data(const QModelIndex& index, int role) const {
+    const auto row = rowOf(index, controller_.numberOfRows());
+    if (!row) return {};
+    const TableCell cell = controller_.cellForRow(*row);
+    switch (role) {
+    case Qt::DisplayRole:
+    case TitleRole:
+        return qtText(cell.title);
+    case CheckmarkRole:
+        return cell.accessory == CellAccessory::checkmark;
+    case RowNameRole:
+        return qtText(std::string(grid::gridSystems()[*row].name) + std::string(kGridRowSuffix));
+    default:
+        return {};
+    }
+}
+
+QHash<int, QByteArray> GridReferencesTableModel::roleNames() const {
+    return {{TitleRole, "title"}, {CheckmarkRole, "checkmark"}, {RowNameRole, "rowName"}};
+}
+
+void GridReferencesTableModel::reload() {
+    const int rows = rowCount();
+    if (rows > 0) emit dataChanged(index(0), index(rows - 1));
+}
+
+void GridReferencesTableModel::select(int row) {
+    const auto at = rowOf(row, controller_.numberOfRows());
+    if (!at) return;
+    controller_.didSelectRow(*at);
+    emit dataChanged(index(row), index(row), {CheckmarkRole});
 }
 
 } // namespace quorvane::qt

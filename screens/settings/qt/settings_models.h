@@ -4,6 +4,7 @@
 #pragma once
 
 #include "screens/settings/default_maps_view_controller.h"
+#include "screens/settings/grid_references_view_controller.h"
 #include "screens/settings/settings_view_controller.h"
 
 #include <QAbstractListModel>
@@ -40,6 +41,7 @@ public:
 
 signals:
     void defaultMapsPickerRequested();
+    void gridReferencesRequested();
     void messageChanged();
 
 private:
@@ -79,6 +81,34 @@ private:
     void redrawAll();
 
     DefaultMapsViewController& controller_;
+};
+
+// The grid-references list: the same roles as the maps picker; a tap toggles the row's mark.
+class GridReferencesTableModel final : public QAbstractListModel {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Provided by SettingsScreen")
+
+public:
+    enum Role : int {
+        TitleRole = Qt::UserRole + 1,
+        CheckmarkRole,
+        RowNameRole,
+    };
+    Q_ENUM(Role)
+
+    explicit GridReferencesTableModel(GridReferencesViewController& controller,
+                                      QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    Q_INVOKABLE void reload();
+    Q_INVOKABLE void select(int row);
+
+private:
+    GridReferencesViewController& controller_;
 };
 
 } // namespace quorvane::qt

@@ -8,12 +8,14 @@
 
 #include "actions/maps_choice.h"
 #include "screens/settings/default_maps_view_controller.h"
+#include "screens/settings/grid_references_view_controller.h"
 #include "screens/settings/settings_view_controller.h"
 #include "settings_models.h"
 
 #include <QObject>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
+#include <functional>
 #include <string>
 
 class QJSEngine;
@@ -31,6 +33,12 @@ struct SettingsScreenPlatform {
     SettingsStore& settings;
 };
 
+// The choice of grid references the settings change, and what follows a change.
+struct GridReferencesSetting {
+    grid::GridChoice& choice;
+    std::function<void()> changed;
+};
+
 class SettingsScreen final : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -38,14 +46,18 @@ class SettingsScreen final : public QObject {
 
     Q_PROPERTY(quorvane::qt::SettingsTableModel* settingsModel READ settingsModel CONSTANT)
     Q_PROPERTY(quorvane::qt::DefaultMapsTableModel* defaultMapsModel READ defaultMapsModel CONSTANT)
+    Q_PROPERTY(quorvane::qt::GridReferencesTableModel* gridReferencesModel READ gridReferencesModel
+                   CONSTANT)
     // Page titles, localized.
     Q_PROPERTY(QString settingsTitle READ settingsTitle CONSTANT)
     Q_PROPERTY(QString defaultMapsTitle READ defaultMapsTitle CONSTANT)
+    Q_PROPERTY(QString gridReferencesTitle READ gridReferencesTitle CONSTANT)
 
 public:
     // All references must outlive the screen. privacyPolicyUrl: see privacyPolicyUrlOfProgram().
     SettingsScreen(const SettingsScreenPlatform& platform, MapsChoice& mapsChoice,
-                   std::string privacyPolicyUrl, QObject* parent = nullptr);
+                   const GridReferencesSetting& gridReferences, std::string privacyPolicyUrl,
+                   QObject* parent = nullptr);
 
     // QML's singleton factory: the screen given to provideTo() for that engine.
     static SettingsScreen* create(QQmlEngine* qmlEngine, QJSEngine* jsEngine);
@@ -58,6 +70,8 @@ public:
 
     SettingsTableModel* settingsModel() { return &settingsModel_; }
     DefaultMapsTableModel* defaultMapsModel() { return &defaultMapsModel_; }
+    GridReferencesTableModel* gridReferencesModel() { return &gridReferencesModel_; }
+    QString gridReferencesTitle() const { return gridReferencesTitle_; }
     QString settingsTitle() const { return settingsTitle_; }
     QString defaultMapsTitle() const { return defaultMapsTitle_; }
 
@@ -69,8 +83,11 @@ private:
     DefaultMapsViewController defaultMapsController_;
     SettingsTableModel settingsModel_;
     DefaultMapsTableModel defaultMapsModel_;
+    GridReferencesViewController gridReferencesController_;
+    GridReferencesTableModel gridReferencesModel_;
     QString settingsTitle_;
     QString defaultMapsTitle_;
+    QString gridReferencesTitle_;
 };
 
 } // namespace quorvane::qt

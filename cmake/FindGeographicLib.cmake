@@ -1,0 +1,17 @@
+# Finds GeographicLib (Debian: libgeographiclib-dev) and defines the imported target
+# GeographicLib::GeographicLib. Debian ships its own FindGeographicLib.cmake outside CMake's module
+# path and no package configuration, so the header and the library are looked up directly.
+find_path(GeographicLib_INCLUDE_DIR GeographicLib/UTMUPS.hpp)
+find_library(GeographicLib_LIBRARY NAMES GeographicLib)
+
+include(FindPackageHandleStandardArgs)
+find_package_handle_standard_args(GeographicLib REQUIRED_VARS GeographicLib_LIBRARY
+                                                              GeographicLib_INCLUDE_DIR)
+mark_as_advanced(GeographicLib_INCLUDE_DIR GeographicLib_LIBRARY)
+
+if(GeographicLib_FOUND AND NOT TARGET GeographicLib::GeographicLib)
+  add_library(GeographicLib::GeographicLib UNKNOWN IMPORTED)
+  set_target_properties(GeographicLib::GeographicLib PROPERTIES
+    IMPORTED_LOCATION "${GeographicLib_LIBRARY}"
+    INTERFACE_INCLUDE_DIRECTORIES "${GeographicLib_INCLUDE_DIR}")
+endif()

@@ -1,0 +1,345 @@
+// UTM/UPS and MGRS through GeographicLib: it picks the zone (with the Norway and Svalbard
+// exceptions), the latitude band and UPS near the poles, and checks the MGRS squares. This file
+// reads and writes the texts around it and keeps GeographicLib's exceptions inside.
+#include "grid_internal.h"
+
+#include <GeographicLib/MGRS.hpp>
+#include <GeographicLib/UTMUPS.hpp>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <string>
+
+namespace quorvane::grid {
+
+namespace {
+
+using namespace detail;
+using GeographicLib::MGRS;
+using GeographicLib::UTMUPS;
+
+constexpr std::string_view kBands = "CDEFGHJKLMNPQRSTUVWX"; // 8° each from 80° S, X 12°
+constexpr std::string_view kUpsLetters = "ABYZ";            // south west/east, north west/east
+constexpr std::string_view kSquareLetters = "ABCDEFGHJKLMNPQRSTUVWXYZ";
+constexpr double kBandHeight = 8;           // degrees
+constexpr double kSouthernmostBand = -80;   // degrees, UTM's southern limit
+constexpr double kNorthernmostBandTop = 84; // degrees, band X is 12° high
+constexpr int kMaxZone = 60;
+constexpr int kMaxZoneDigits = 2;
+constexpr double kUpsFalseEasting = 2'000'000; // metres: the pole; east of it B and Z
+// Tolerance of the band check of a UTM reading: the easting and northing are rounded to the metre,
+// which may carry a point just across a band edge (1e-4° is about 11 m).
+constexpr double kBandTolerance = 1e-4; // degrees
+constexpr int kMgrsMetrePrecision = 5;  // GeographicLib's precision: 5 digits each, 1 m
+constexpr int kMaxMgrsDigits = 2 * kMgrsMetrePrecision;
+constexpr std::size_t kMgrsCompactCapacity = 32;
+constexpr std::size_t kSquareLetterCount = 2; // the 100 km square
+
+// Coordinate limits of the readers, in metres: GeographicLib's own (100 km beyond the MGRS
+// limits), so what it refuses is named before it is asked.
+struct Limits {
+    double minEasting, maxEasting, minNorthing, maxNorthing;
+};
+constexpr Limits kUtmNorth{0, 1'000'000, 0, 9'600'000};
+constexpr Limits kUtmSouth{0, 1'000'000, 900'000, 10'000'000};
+constexpr Limits kUpsNorth{1'200'000, 2'800'000, 1'200'000, 2'800'000};
+constexpr Limits kUpsSouth{700'000, 3'300'000, 700'000, 3'300'000};
+
+char bandLetter(double latitude) {
+    const auto band = static_cast<int>(std::floor((latitude - kSouthernmostBand) / kBandHeight));
+    const int last = static_cast<int>(kBands.size()) - 1;
+    return kBands[static_cast<std::size_t>(band < 0 ? 0 : band > last ? last : band)];
+}
+
+bool isNorthernBand(char band) {
+    return band >= 'N';
+}
+
+char upsLetter(bool north, double easting) {
+    const bool east = easting >= kUpsFalseEasting;
+    return kUpsLetters[(north ? 2U : 0U) + (east ? 1U : 0U)];
+}
+
+bool forward(double latitude, double longitude, int& zone, bool& north, double& x, double& y) {
+    try {
+        UTMUPS::Forward(latitude, longitude, zone, north, x, y);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+// ---- UTM reading ------------------------------------------------------------------------------
+
+struct Cursor {
+    std::string_view s;
+    std::size_t i = 0;
+    bool atEnd() const { return i >= s.size(); }
+    void skipBlanks() {
+        while (!atEnd() && isBlank(s[i]))
+            ++i;
+    }
+    std::string_view token() { // up to the next blank
+        const std::size_t start = i;
+        while (!atEnd() && !isBlank(s[i]))
+            ++i;
+        return s.substr(start, i - start);
+    }
+};
+
+struct Metres {
+    double value = 0;
+    int decimals = 0;
+};
+
+// Digits with at most one decimal point, a digit before it.
+std::optional<Metres> readMetres(std::string_view token) {
+    const auto point = token.find('.');
+    const std::string_view whole = token.substr(0, point);
+    const std::string_view fraction =
+        point == token.npos ? std::string_view{} : token.substr(point + 1);
+    const auto digitsOnly = [](std::string_view s) {
+        for (const char c : s)
+            if (!isDigit(c)) return false;
+        return true;
+    };
+    if (whole.empty() || !digitsOnly(whole) || !digitsOnly(fraction)) return std::nullopt;
+    Metres m;
+    const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), m.value);
+    if (error != std::errc{} || end != token.data() + token.size()) return std::nullopt;
+    m.decimals = static_cast<int>(fraction.size());
+    return m;
+}
+
+GridReading failUtm(GridError error, std::string_view piece) {
+    return failure(GridSystem::utm, error, piece);
+}
+
+bool within(double v, double low, double high) {
+    return v >= low && v <= high;
+}
+
+// The band or UPS letter agrees with the point read.
+bool letterAgrees(int zone, char letter, double latitude, double easting) {
+    if (zone == 0) return upsLetter(isNorthernBand(letter), easting) == letter;
+    const auto index = static_cast<double>(kBands.find(letter));
+    const double south = kSouthernmostBand + index * kBandHeight;
+    const double north = letter == kBands.back() ? kNorthernmostBandTop : south + kBandHeight;
+    return within(latitude, south - kBandTolerance, north + kBandTolerance);
+}
+
+// ---- MGRS -------------------------------------------------------------------------------------
+
+GridReading failMgrs(GridError error, std::string_view piece) {
+    return failure(GridSystem::mgrs, error, piece);
+}
+
+// The text without blanks, each character remembering where it stood, so a message can quote the
+// piece as the user wrote it.
+struct Compact {
+    std::array<char, kMgrsCompactCapacity> chars{};
+    std::array<std::size_t, kMgrsCompactCapacity> at{};
+    std::array<bool, kMgrsCompactCapacity> blankBefore{};
+    std::size_t size = 0;
+};
+
+} // namespace
+
+GridText writeUtm(double latitude, double longitude) noexcept {
+    if (!inRange(latitude, longitude)) return noReference();
+    int zone = 0;
+    bool north = true;
+    double x = 0;
+    double y = 0;
+    if (!forward(latitude, longitude, zone, north, x, y)) return noReference();
+    const long long easting = std::llround(x);
+    const long long northing = std::llround(y);
+    TextBuilder out;
+    if (zone != UTMUPS::UPS) {
+        out.putNumber(zone);
+        out.put(bandLetter(latitude));
+    } else {
+        out.put(upsLetter(north, static_cast<double>(easting)));
+    }
+    out.put(' ');
+    out.putNumber(easting);
+    out.put(' ');
+    out.putNumber(northing);
+    return out.done();
+}
+
+GridReading readUtm(std::string_view text) noexcept {
+    const std::string_view t = trimmed(text);
+    if (t.empty()) return failUtm(GridError::empty, t);
+    Cursor c{t};
+    while (!c.atEnd() && isDigit(t[c.i]))
+        ++c.i;
+    const std::string_view zoneText = t.substr(0, c.i);
+    int zone = UTMUPS::UPS;
+    if (!zoneText.empty()) {
+        std::from_chars(zoneText.data(), zoneText.data() + zoneText.size(), zone);
+        if (zoneText.size() > kMaxZoneDigits || zone < 1 || zone > kMaxZone) {
+            return failUtm(GridError::badZone, zoneText);
+        }
+    }
+    c.skipBlanks();
+    if (c.atEnd()) return failUtm(GridError::badLength, t);
+    const char letter = upper(t[c.i]);
+    const std::string_view letters = zone == UTMUPS::UPS ? kUpsLetters : kBands;
+    if (!isLetter(t[c.i]) || letters.find(letter) == std::string_view::npos) {
+        return failUtm(GridError::badBand, characterAt(t, c.i));
+    }
+    ++c.i;
+    c.skipBlanks();
+    const std::string_view eastingText = c.token();
+    c.skipBlanks();
+    const std::string_view northingText = c.token();
+    c.skipBlanks();
+    if (eastingText.empty() || northingText.empty()) return failUtm(GridError::badLength, t);
+    if (!c.atEnd()) return failUtm(GridError::badCharacter, t.substr(c.i));
+    const auto easting = readMetres(eastingText);
+    if (!easting) return failUtm(GridError::badNumber, eastingText);
+    const auto northing = readMetres(northingText);
+    if (!northing) return failUtm(GridError::badNumber, northingText);
+
+    const bool north = isNorthernBand(letter);
+    const Limits& limits =
+        zone == UTMUPS::UPS ? (north ? kUpsNorth : kUpsSouth) : (north ? kUtmNorth : kUtmSouth);
+    if (!within(easting->value, limits.minEasting, limits.maxEasting)) {
+        return failUtm(GridError::outsideZone, eastingText);
+    }
+    if (!within(northing->value, limits.minNorthing, limits.maxNorthing)) {
+        return failUtm(GridError::outsideZone, northingText);
+    }
+    double latitude = 0;
+    double longitude = 0;
+    try {
+        UTMUPS::Reverse(zone, north, easting->value, northing->value, latitude, longitude);
+    } catch (...) {
+        return failUtm(GridError::outsideZone, t);
+    }
+    if (!letterAgrees(zone, letter, latitude, easting->value)) {
+        return failUtm(GridError::outsideZone, t);
+    }
+    const double cell = std::pow(10.0, -std::max(easting->decimals, northing->decimals));
+    return success(GridSystem::utm, latitude, longitude, {cell, cell, CellUnit::metres});
+}
+
+GridText writeMgrs(double latitude, double longitude) noexcept {
+    if (!inRange(latitude, longitude)) return noReference();
+    int zone = 0;
+    bool north = true;
+    double x = 0;
+    double y = 0;
+    if (!forward(latitude, longitude, zone, north, x, y)) return noReference();
+    // 15 characters at most, within the string's own small buffer: no allocation.
+    std::string mgrs;
+    try {
+        MGRS::Forward(zone, north, x, y, latitude, kMgrsMetrePrecision, mgrs);
+    } catch (...) {
+        return noReference();
+    }
+    // "31UDQ4825011951" is written "31U DQ 48250 11951"; GeographicLib's leading zero of the
+    // zones 1 to 9 is left out, as in the UTM reference.
+    // The pieces from the end: five northing digits, five easting digits, the square's two
+    // letters; the grid zone before them (zone digits, if any, and the band or UPS letter).
+    const std::string_view s = mgrs;
+    const std::string_view northing = s.substr(s.size() - kMgrsMetrePrecision);
+    const std::string_view easting = s.substr(s.size() - kMaxMgrsDigits, kMgrsMetrePrecision);
+    const std::string_view square =
+        s.substr(s.size() - kMaxMgrsDigits - kSquareLetterCount, kSquareLetterCount);
+    std::string_view gridZone = s.substr(0, s.size() - kMaxMgrsDigits - kSquareLetterCount);
+    if (gridZone.size() == kMaxZoneDigits + 1 && gridZone.front() == '0') gridZone.remove_prefix(1);
+    TextBuilder out;
+    for (const std::string_view piece : {gridZone, square, easting}) {
+        out.put(piece);
+        out.put(' ');
+    }
+    out.put(northing);
+    return out.done();
+}
+
+GridReading readMgrs(std::string_view text) noexcept {
+    const std::string_view t = trimmed(text);
+    if (t.empty()) return failMgrs(GridError::empty, t);
+    Compact k;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (isBlank(t[i])) continue;
+        if (k.size == k.chars.size()) return failMgrs(GridError::badLength, t);
+        k.chars[k.size] = upper(t[i]);
+        k.blankBefore[k.size] = i > 0 && isBlank(t[i - 1]);
+        k.at[k.size++] = i;
+    }
+    // Blanks may stand between the pieces only, and between the easting and northing digits.
+    const auto splitInside = [&](std::size_t from, std::size_t to, std::size_t allowed) {
+        for (std::size_t i = from + 1; i < to; ++i)
+            if (k.blankBefore[i] && i != allowed) return true;
+        return false;
+    };
+    const auto piece = [&](std::size_t from, std::size_t to) { // compact [from, to)
+        const std::size_t end = to >= k.size ? t.size() : k.at[to];
+        return trimmed(t.substr(k.at[from], end - k.at[from]));
+    };
+    const auto bad = [&](std::size_t i) { return characterAt(t, k.at[i]); };
+
+    std::size_t i = 0;
+    while (i < k.size && isDigit(k.chars[i]))
+        ++i;
+    int zone = UTMUPS::UPS;
+    if (i > 0) {
+        std::from_chars(k.chars.data(), k.chars.data() + i, zone);
+        if (i > kMaxZoneDigits || zone < 1 || zone > kMaxZone || splitInside(0, i, 0)) {
+            return failMgrs(GridError::badZone, piece(0, i));
+        }
+    }
+    const std::string_view letters = zone == UTMUPS::UPS ? kUpsLetters : kBands;
+    if (i == k.size) return failMgrs(GridError::badLength, t);
+    if (!isLetter(t[k.at[i]]) || letters.find(k.chars[i]) == std::string_view::npos) {
+        return failMgrs(GridError::badBand, bad(i));
+    }
+    const std::size_t squareStart = ++i;
+    if (i == k.size) return failMgrs(GridError::missingSquare, t);
+    for (; i < squareStart + kSquareLetterCount; ++i) {
+        if (i == k.size) return failMgrs(GridError::missingSquare, t);
+        if (!isLetter(t[k.at[i]]) || kSquareLetters.find(k.chars[i]) == std::string_view::npos) {
+            return failMgrs(GridError::badCharacter, bad(i));
+        }
+    }
+    const std::size_t digitsStart = i;
+    for (; i < k.size; ++i) {
+        if (!isDigit(k.chars[i])) return failMgrs(GridError::badCharacter, bad(i));
+    }
+    const std::size_t digits = k.size - digitsStart;
+    if (splitInside(squareStart, digitsStart, squareStart)) {
+        return failMgrs(GridError::badCharacter, piece(squareStart, digitsStart));
+    }
+    if (digits % 2 == 1 || digits > kMaxMgrsDigits ||
+        splitInside(digitsStart, k.size, digitsStart + digits / 2)) {
+        return failMgrs(GridError::badLength, piece(digitsStart, k.size));
+    }
+
+    int readZone = 0;
+    bool north = true;
+    double x = 0;
+    double y = 0;
+    int precision = 0;
+    double latitude = 0;
+    double longitude = 0;
+    try {
+        // At most 15 characters: the string stays in its own small buffer.
+        const std::string compact(k.chars.data(), k.size);
+        MGRS::Reverse(compact, readZone, north, x, y, precision, /*centerp=*/true);
+    } catch (...) {
+        return failMgrs(GridError::outsideZone, piece(0, digitsStart));
+    }
+    try {
+        UTMUPS::Reverse(readZone, north, x, y, latitude, longitude);
+    } catch (...) {
+        return failMgrs(GridError::outsideZone, t);
+    }
+    const double cell = std::pow(10.0, kMgrsMetrePrecision - precision);
+    return success(GridSystem::mgrs, latitude, longitude, {cell, cell, CellUnit::metres});
+}
+
+} // namespace quorvane::grid

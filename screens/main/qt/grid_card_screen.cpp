@@ -1,0 +1,166 @@
+#include "grid_card_screen.h"
+
+#include "keystroke_gate.h"
+#include "main_screen.h"
+
+#include <QJSEngine>
+#include <QQmlEngine>
+#include <algorithm>
+
+namespace quorvane::qt {
+
+namespace {
+
+constexpr const char* kEngineScreenProperty = "_quorvane_grid_card_screen";
+constexpr const char* kCardName = "card_grid";
+constexpr const char* kRowSuffix = "Row";
+// A refused reference's message stays this long in the notice line.
+constexpr int kMessageMilliseconds = 8000;
+
+QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::u16string_view utf16View(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+std::optional<grid::GridSystem> systemNamed(const QString& name) {
+    const QByteArray latin = name.toLatin1();
+    const std::string_view wanted(latin.constData(), static_cast<std::size_t>(latin.size()));
+    for (const grid::GridSystemInfo& s : grid::gridSystems())
+        if (s.name == wanted) return s.id;
+    return std::nullopt;
+}
+
+std::size_t at(grid::GridSystem system) {
+    return static_cast<std::size_t>(system);
+}
+
+} // namespace
+
+GridCardScreen::GridCardScreen(MainScreen& screen) : screen_(screen) {
+    // MainScreen's Done (the bar's button and a tap beside the fields) leaves a reference too.
+    connect(&screen_, &MainScreen::doneRequested, this, &GridCardScreen::done);
+}
+
+GridCardScreen::~GridCardScreen() {
+    detach();
+}
+
+GridCardScreen* GridCardScreen::create(QQmlEngine* qmlEngine, QJSEngine*) {
+    auto* screen =
+        qobject_cast<GridCardScreen*>(qmlEngine->property(kEngineScreenProperty).value<QObject*>());
+    if (!screen) qFatal("GridCardScreen: no screen was provided to this QML engine");
+    QJSEngine::setObjectOwnership(screen, QJSEngine::CppOwnership);
+    return screen;
+}
+
+void GridCardScreen::provideTo(QQmlEngine& engine, GridCardScreen& screen) {
+    engine.setProperty(kEngineScreenProperty, QVariant::fromValue<QObject*>(&screen));
+}
+
+void GridCardScreen::connectCard(GridCard& card, const Translator& translator) {
+    card_ = &card;
+    translator_ = &translator;
+    gate_ = new KeystrokeGate(
+        [this](QQuickItem& item, const EditState& state, const TextProposal& proposal) {
+            const auto system = systemNamed(item.objectName());
+            if (!card_ || !system) return GateVerdict::block;
+            const Utf16Range range{static_cast<std::size_t>(proposal.start),
+                                   static_cast<std::size_t>(proposal.length)};
+            return card_->shouldChangeCharacters(*system, utf16View(state.text), range,
+                                                 utf16View(proposal.replacement)) ==
+                           FilterDecision::accept
+                       ? GateVerdict::pass
+                       : GateVerdict::block;
+        },
+        this);
+}
+
+QStringList GridCardScreen::attach() {
+    detach();
+    QStringList missing;
+    cardItem_ = screen_.outlet(QLatin1String(kCardName));
+    if (!cardItem_) missing << QLatin1String(kCardName);
+    const auto names = translator_ ? gridAccessibleNames(*translator_) : std::vector<ControlName>{};
+    for (const grid::GridSystemInfo& s : grid::gridSystems()) {
+        const QString name = qtText(s.name);
+        QQuickItem* item = screen_.outlet(name);
+        rows_[at(s.id)] = screen_.outlet(name + QLatin1String(kRowSuffix));
+        if (!item) {
+            missing << name;
+            continue;
+        }
+        fields_[at(s.id)] = item;
+        item->setProperty("placeholderText", qtText(s.example));
+        if (gate_) gate_->watch(*item);
+        const grid::GridSystem system = s.id;
+        connections_.push_back(
+            connect(item, &QQuickItem::activeFocusChanged, this, [this, system](bool hasFocus) {
+                if (!hasFocus && card_) card_->editingEnded(system);
+                emit editingChanged();
+            }));
+    }
+    for (const ControlName& control : names)
+        if (QQuickItem* item = screen_.outlet(QString::fromStdString(control.objectName)))
+            item->setProperty("accessibleName", QString::fromStdString(control.name));
+    return missing;
+}
+
+void GridCardScreen::detach() {
+    for (const auto& connection : connections_)
+        disconnect(connection);
+    connections_.clear();
+    fields_.fill(nullptr);
+    rows_.fill(nullptr);
+    cardItem_ = nullptr;
+}
+
+void GridCardScreen::copy(const QString& system) {
+    if (const auto s = systemNamed(system); s && card_) card_->copy(*s);
+}
+
+void GridCardScreen::done() {
+    for (const auto& item : fields_)
+        if (item && item->hasActiveFocus()) item->setFocus(false, Qt::OtherFocusReason);
+}
+
+bool GridCardScreen::editing() const {
+    return std::any_of(fields_.begin(), fields_.end(), [](const QPointer<QQuickItem>& item) {
+        return item && item->hasActiveFocus();
+    });
+}
+
+QQuickItem* GridCardScreen::field(grid::GridSystem system) const {
+    return fields_[at(system)];
+}
+
+std::string GridCardScreen::text(grid::GridSystem system) const {
+    const QQuickItem* item = field(system);
+    return item ? item->property("text").toString().toStdString() : std::string();
+}
+
+void GridCardScreen::setText(grid::GridSystem system, std::string_view text) {
+    if (QQuickItem* item = field(system)) item->setProperty("text", qtText(text));
+}
+
+void GridCardScreen::setReason(grid::GridSystem system, std::string_view reason) {
+    if (QQuickItem* item = field(system))
+        item->setProperty("placeholderText",
+                          qtText(reason.empty() ? grid::info(system).example : reason));
+}
+
+void GridCardScreen::setVisibility(grid::GridSystem system, grid::Visibility visibility) {
+    visibility_[at(system)] = visibility;
+    if (QQuickItem* row = rows_[at(system)]) row->setVisible(visibility == grid::Visibility::shown);
+    const bool any = std::any_of(visibility_.begin(), visibility_.end(),
+                                 [](grid::Visibility v) { return v == grid::Visibility::shown; });
+    if (cardItem_) cardItem_->setVisible(any);
+}
+
+void GridCardScreen::showMessage(std::string_view message) {
+    screen_.showNotice(qtText(message), kMessageMilliseconds);
+}
+
+} // namespace quorvane::qt

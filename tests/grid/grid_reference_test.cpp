@@ -1,0 +1,264 @@
+#include "core/grid/grid_reference.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <random>
+#include <string>
+
+namespace quorvane::grid {
+namespace {
+
+// An expected reference ending in "*" is a prefix: where only the grid zone is the point of the
+// row (zone edges and exceptions), the metres are GeographicLib's business.
+bool matches(std::string_view written, std::string_view expected) {
+    if (!expected.empty() && expected.back() == '*') {
+        return written.substr(0, expected.size() - 1) == expected.substr(0, expected.size() - 1);
+    }
+    return written == expected;
+}
+
+struct WriteCase {
+    double latitude;
+    double longitude;
+    std::array<std::string_view, kGridSystemCount> expected; // UTM, MGRS, Plus Code, Maidenhead
+};
+
+// Each row's source: published examples, the definitions (UPS puts the poles at 2000 km east
+// and north, UTM the central meridian at 500 km east and the equator at 0 north or 10000 km in
+// the south; MGRS squares and the 31..37X / 32V exceptions), the Open Location Code test data,
+// and the locators of well-known places.
+const WriteCase kWrites[] = {
+    {48.8583701, 2.2944813, {"31U 448251 5411952", "31U DQ 48250 11951", "8FW4V75V+8Q", "JN18du"}},
+    {41.714775, -72.727260, {"18T*", "18T*", "87H9P77F+W3", "FN31pr"}}, // ARRL's W1AW
+    {47.0000625, 8.0000625, {"32T*", "32T*", "8FVC2222+22", "JN47aa"}},
+    {-41.2730625, 174.7859375, {"60G*", "60G*", "4VCPPQGP+Q9", "RE78jr"}},
+    {20.3700625, 2.7821875, {"31Q*", "31Q*", "7FG49QCJ+2V", "JL10ji"}},
+    // The poles: UPS, the first and last rows of the other grids.
+    {90, 1, {"Z 2000000 2000000", "Z AH 00000 00000", "CFX3X2X2+X2", "JR09mx"}},
+    {-90, -180, {"B 2000000 2000000", "B AN 00000 00000", "22222222+22", "AA00aa"}},
+    // The equator: 166 021 m east on a zone's edge, 500 000 on its central meridian.
+    {0, 0, {"31N 166021 0", "31N AA 66021 00000", "6FG22222+22", "JJ00aa"}},
+    {0, 3, {"31N 500000 0", "31N EA 00000 00000", "6FG52222+22", "JJ10ma"}},
+    {-1e-9, 3, {"31M 500000 10000000", "31M EV 00000 99999", "6FF5X2X2+X2", "JI19mx"}},
+    // UTM from 80° S up to 84° N, UPS beyond.
+    {-80, 3, {"31C 500000*", "31C E*", "2FG52222+22", "JB10ma"}},
+    {-80.0000001, 3, {"B *", "B *", "2FF5X2X2+X2", "JA19mx"}},
+    {83.9999999, 3, {"31X 500000*", "31X E*", "CFM5X2X2+X2", "JR13mx"}},
+    {84, 3, {"Z *", "Z *", "CFP52222+22", "JR14ma"}},
+    // Zone edges belong to the zone east of them; Norway's 32V starts at 3° E.
+    {45, 6, {"32T*", "32T*", "8FQ82222+22", "JN35aa"}},
+    {45, 5.9999999, {"31T*", "31T*", "8FQ72X2X+2X", "JN25xa"}},
+    {56, 3, {"32V*", "32V*", "9F852222+22", "JO16ma"}},
+    {55.9999999, 3, {"31U*", "31U*", "9F75X2X2+X2", "JO15mx"}},
+    {60, 4, {"32V*", "32V*", "9FG62222+22", "JP20aa"}},
+    // Svalbard: 31X, 33X, 35X, 37X only.
+    {75, 8, {"31X*", "31X*", "CF7C2222+22", "JQ45aa"}},
+    {75, 10, {"33X*", "33X*", "CF7G2222+22", "JQ55aa"}},
+    {75, 21, {"35X*", "35X*", "CG732222+22", "KQ05ma"}},
+    // The antimeridian: 180° E is 180° W, where zone 1 and the grids begin.
+    {10, 180, {"1P*", "1P*", "72222222+22", "AK00aa"}},
+    {10, -180, {"1P*", "1P*", "72222222+22", "AK00aa"}},
+    {10, 179.9999999, {"60P*", "60P*", "7V2X2X2X+2X", "RK90xa"}},
+};
+
+TEST(GridWrite, KnownPositions) {
+    for (const WriteCase& c : kWrites) {
+        const GridTexts texts = writeAll(c.latitude, c.longitude);
+        for (std::size_t s = 0; s < kGridSystemCount; ++s) {
+            EXPECT_TRUE(matches(texts[s].view(), c.expected[s]))
+                << c.latitude << ", " << c.longitude << " " << gridSystems()[s].title << ": "
+                << texts[s].view() << " expected " << c.expected[s];
+        }
+    }
+}
+
+TEST(GridWrite, OutOfRangeGivesNoReferenceButAReason) {
+    const double cases[][2] = {
+        {90.0001, 0}, {-90.0001, 0}, {0, 180.0001}, {0, -180.0001}, {NAN, 0}};
+    for (const auto& p : cases) {
+        for (const GridText& t : writeAll(p[0], p[1])) {
+            EXPECT_EQ(t.error, GridError::outOfRange) << p[0] << ", " << p[1];
+            EXPECT_TRUE(t.view().empty());
+            EXPECT_FALSE(describeError(t).empty());
+        }
+    }
+}
+
+TEST(GridWrite, Precisions) {
+    struct Case {
+        double latitude, longitude;
+        int length;
+        std::string_view plusCode; // Open Location Code test data
+        std::string_view locator;
+    };
+    const Case cases[] = {
+        {20.375, 2.775, 6, "7FG49Q00+", "JL10jj"},
+        {20.3701135, 2.78223535156, 13, "7FG49QCJ+2VXGJ", "JL10ji"},
+        {1, 1, 11, "6FH32222+222", "JJ01ma"},
+        {0.5, -179.5, 4, "62G20000+", "AJ00"},
+        {48.8583701, 2.2944813, 2, "8F000000+", "JN"},
+        {48.8583701, 2.2944813, 8, "8FW4V75V+", "JN18du56"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(writePlusCode(c.latitude, c.longitude, c.length).view(), c.plusCode);
+        const int locatorLength = static_cast<int>(c.locator.size());
+        EXPECT_EQ(writeMaidenhead(c.latitude, c.longitude, locatorLength).view(), c.locator);
+    }
+}
+
+struct ReadCase {
+    std::string_view text;
+    GridSystem system;
+    GridError error;
+    std::string_view piece;     // quoted in the message
+    double latitude, longitude; // for a reading: where the cell's centre lies
+    double tolerance;           // degrees
+};
+
+constexpr double kEiffelLatitude = 48.8583701;
+constexpr double kEiffelLongitude = 2.2944813;
+constexpr double kMetre = 1e-5; // degrees, a generous metre
+
+const ReadCase kReads[] = {
+    // Within a metre of the Eiffel Tower, with or without blanks, in either case.
+    {"31U 448251 5411952", GridSystem::utm, GridError::none, "", kEiffelLatitude, kEiffelLongitude,
+     kMetre},
+    {" 31u 448251   5411952 ", GridSystem::utm, GridError::none, "", kEiffelLatitude,
+     kEiffelLongitude, kMetre},
+    {"31U DQ 48250 11951", GridSystem::mgrs, GridError::none, "", kEiffelLatitude, kEiffelLongitude,
+     kMetre},
+    {"31udq4825011951", GridSystem::mgrs, GridError::none, "", kEiffelLatitude, kEiffelLongitude,
+     kMetre},
+    // The centre of the cell: 8FW40000+ is 48°..49° N, 2°..3° E; JN is 40..50 N, 0..20 E.
+    {"8FW40000+", GridSystem::pluscode, GridError::none, "", 48.5, 2.5, 1e-12},
+    // 8FW4V75V+8Q: 48.85825° to 48.858375° N, 2.294375° to 2.2945° E.
+    {"8fw4v75v+8q", GridSystem::pluscode, GridError::none, "", 48.8583125, 2.2944375, 1e-9},
+    {"JN", GridSystem::maidenhead, GridError::none, "", 45, 10, 1e-12},
+    {"jn18DU", GridSystem::maidenhead, GridError::none, "", 48.8541667, 2.2916667, 1e-7},
+    {"Z 2000000 2000000", GridSystem::utm, GridError::none, "", 90, 0, 360}, // any longitude
+    // Refusals name the piece.
+    {"", GridSystem::utm, GridError::empty, "", 0, 0, 0},
+    {"61U 448251 5411952", GridSystem::utm, GridError::badZone, "61", 0, 0, 0},
+    {"31I 448251 5411952", GridSystem::utm, GridError::badBand, "I", 0, 0, 0},
+    {"31Y 448251 5411952", GridSystem::utm, GridError::badBand, "Y", 0, 0, 0},
+    {"31U 448251", GridSystem::utm, GridError::badLength, "31U 448251", 0, 0, 0},
+    {"31U 44x251 5411952", GridSystem::utm, GridError::badNumber, "44x251", 0, 0, 0},
+    {"31U 448251 1000000", GridSystem::utm, GridError::outsideZone, "31U 448251 1000000", 0, 0, 0},
+    {"31N 448251 9700000", GridSystem::utm, GridError::outsideZone, "9700000", 0, 0, 0},
+    {"31U 448251 5411952 x", GridSystem::utm, GridError::badCharacter, "x", 0, 0, 0},
+    {"31U", GridSystem::mgrs, GridError::missingSquare, "31U", 0, 0, 0},
+    {"31U DI 48250 11951", GridSystem::mgrs, GridError::badCharacter, "I", 0, 0, 0},
+    {"31U DQ 4825 011951", GridSystem::mgrs, GridError::badLength, "4825 011951", 0, 0, 0},
+    {"31U DQ 482501195", GridSystem::mgrs, GridError::badLength, "482501195", 0, 0, 0},
+    {"3 1U D Q", GridSystem::mgrs, GridError::badZone, "3 1", 0, 0, 0},
+    {"31U ZZ 48250 11951", GridSystem::mgrs, GridError::outsideZone, "31U ZZ", 0, 0, 0},
+    {"V75V+8Q Paris", GridSystem::pluscode, GridError::shortCode, "V75V+8Q Paris", 0, 0, 0},
+    {"8FW4V75V8Q", GridSystem::pluscode, GridError::badSeparator, "8FW4V75V8Q", 0, 0, 0},
+    {"8FW4V75V+8", GridSystem::pluscode, GridError::badLength, "8FW4V75V+8", 0, 0, 0},
+    {"8F000000+22", GridSystem::pluscode, GridError::badPadding, "8F000000+22", 0, 0, 0},
+    {"8F0W0000+", GridSystem::pluscode, GridError::badPadding, "8F0W0000+", 0, 0, 0},
+    {"XFW4V75V+8Q", GridSystem::pluscode, GridError::badCharacter, "X", 0, 0, 0},
+    {"8FW4V75V+8Q Paris", GridSystem::pluscode, GridError::badCharacter, "Paris", 0, 0, 0},
+    {"8FW4V75V+8Q8Q8Q8Q", GridSystem::pluscode, GridError::badLength, "8FW4V75V+8Q8Q8Q8Q", 0, 0, 0},
+    {"8FW4V75U+8Q", GridSystem::pluscode, GridError::badCharacter, "U", 0, 0, 0},
+    {"JN18dü", GridSystem::maidenhead, GridError::badCharacter, "ü", 0, 0, 0},
+    {"SN18du", GridSystem::maidenhead, GridError::badCharacter, "S", 0, 0, 0},
+    {"JN18d", GridSystem::maidenhead, GridError::badLength, "JN18d", 0, 0, 0},
+};
+
+TEST(GridRead, KnownReferencesAndRefusals) {
+    for (const ReadCase& c : kReads) {
+        const GridReading r = info(c.system).read(c.text);
+        EXPECT_EQ(r.error, c.error) << c.text << ": " << describeError(r);
+        if (c.error == GridError::none) {
+            EXPECT_NEAR(r.latitude, c.latitude, c.tolerance) << c.text;
+            EXPECT_NEAR(r.longitude, c.longitude, c.tolerance) << c.text;
+        } else if (c.error != GridError::empty) {
+            EXPECT_EQ(r.piece, c.piece) << c.text;
+            EXPECT_NE(describeError(r).find("\"" + std::string(c.piece) + "\""), std::string::npos)
+                << describeError(r);
+        }
+    }
+    EXPECT_NE(describeError(readPlusCode("V75V+8Q")).find("full code"), std::string::npos);
+}
+
+TEST(GridRead, CellSizes) {
+    // The GeographicLib manual's example: 38SMB4488 is the kilometre square from 444 km east
+    // and 3688 km north in zone 38N; its centre is written back in UTM.
+    const GridReading baghdad = readMgrs("38SMB4488");
+    EXPECT_EQ(baghdad.cell.height, 1000);
+    EXPECT_EQ(writeUtm(baghdad.latitude, baghdad.longitude).view(), "38S 444500 3688500");
+    EXPECT_EQ(readUtm("31U 448251.25 5411952").cell.width, 0.01);
+    EXPECT_DOUBLE_EQ(readPlusCode("8FW4V75V+8Q").cell.width, 1.0 / 8000);
+    EXPECT_DOUBLE_EQ(readPlusCode("8FW4V75V+").cell.height, 1.0 / 400);
+    EXPECT_DOUBLE_EQ(readPlusCode("8FW4V75V+8QX").cell.height, 1.0 / 8000 / 5); // 5 rows
+    EXPECT_DOUBLE_EQ(readPlusCode("8FW4V75V+8QX").cell.width, 1.0 / 8000 / 4);  // 4 columns
+    EXPECT_DOUBLE_EQ(readMaidenhead("JN18du").cell.width, 5.0 / 60);
+}
+
+TEST(GridRead, RecognisesTheSystemByShape) {
+    const std::pair<std::string_view, std::optional<GridSystem>> cases[] = {
+        {"31U 448251 5411952", GridSystem::utm},
+        {"Z 2000000 2000000", GridSystem::utm},
+        {"31U DQ 48250 11951", GridSystem::mgrs},
+        {"31UDQ4825011951", GridSystem::mgrs},
+        {"Z AH 00000 00000", GridSystem::mgrs},
+        {"ZAH0000000000", GridSystem::mgrs},
+        {"8FW4V75V+8Q", GridSystem::pluscode},
+        {"V75V+8Q Paris", GridSystem::pluscode},
+        {"JN18du", GridSystem::maidenhead},
+        {"45.5, -73.25", std::nullopt},
+        {"45 N, 73 W", std::nullopt},
+        {"45° 30' N", std::nullopt},
+        {"NO", std::nullopt},
+        {"", std::nullopt},
+        {"bad", std::nullopt}, // a word, though BAD is a UPS square
+        {"BAD 12", GridSystem::mgrs},
+    };
+    for (const auto& [text, system] : cases)
+        EXPECT_EQ(recogniseGridSystem(text), system) << text;
+    EXPECT_EQ(readGridReference("JN18du").system, GridSystem::maidenhead);
+    EXPECT_EQ(readGridReference("hello").error, GridError::unrecognised);
+}
+
+// Metres between two nearby positions (the cells are small: a local flat approximation).
+double metresBetween(double lat1, double lon1, double lat2, double lon2) {
+    constexpr double kMetresPerDegree = 111'320;
+    constexpr double kPi = 3.14159265358979323846;
+    const double dlon = std::remainder(lon2 - lon1, 360.0) * std::cos(lat1 * kPi / 180);
+    return std::hypot(lat2 - lat1, dlon) * kMetresPerDegree;
+}
+
+// Position → reference → position lies in the named cell, and that position writes the same
+// reference again (the systems agree on which cell a point belongs to).
+TEST(GridRoundTrip, RandomPositions) {
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> latitudes(-90, 90);
+    std::uniform_real_distribution<double> longitudes(-180, 180);
+    constexpr int kPositions = 20000;
+    constexpr double kHalfMetreDiagonal = 0.7072; // metres, plus the flat approximation's slack
+    for (int i = 0; i < kPositions; ++i) {
+        const double lat = latitudes(random);
+        const double lon = longitudes(random);
+        for (const GridSystemInfo& system : gridSystems()) {
+            const GridText text = system.write(lat, lon);
+            const GridReading back = system.read(text.view());
+            ASSERT_TRUE(back.ok()) << text.view() << ": " << describeError(back);
+            if (back.cell.unit == CellUnit::metres) {
+                EXPECT_LE(metresBetween(lat, lon, back.latitude, back.longitude),
+                          kHalfMetreDiagonal * 1.01)
+                    << system.title << " " << lat << ", " << lon << " " << text.view();
+            } else {
+                EXPECT_LE(std::fabs(back.latitude - lat), back.cell.height / 2) << text.view();
+                EXPECT_LE(std::fabs(std::remainder(back.longitude - lon, 360.0)),
+                          back.cell.width / 2)
+                    << text.view();
+            }
+            EXPECT_EQ(system.write(back.latitude, back.longitude).view(), text.view())
+                << system.title << " " << lat << ", " << lon;
+        }
+    }
+}
+
+} // namespace
+} // namespace quorvane::grid
