@@ -218,6 +218,15 @@ private slots:
             const QString name = pair.section(u'=', 0, 0);
             QCOMPARE(name + '=' + spokenName(screen, name), pair);
         }
+        // A grid reference says the reference; Return hands the focus to its Copy button.
+        screen.typeInto("d8", "7.25");
+        screen.key(Qt::Key_Return);
+        QVERIFY2(spokenName(screen, "maidenhead").endsWith(": " + screen.text("maidenhead")) &&
+                     !screen.text("maidenhead").isEmpty(),
+                 qPrintable(spokenName(screen, "maidenhead")));
+        screen.item("maidenhead")->forceActiveFocus(Qt::TabFocusReason);
+        screen.key(Qt::Key_Return);
+        QCOMPARE(focusedName(screen), QStringLiteral("copy_maidenhead"));
     }
 
     // Either action a segment offers chooses it; the change and a copy are announced, and the
@@ -299,6 +308,10 @@ private slots:
             {Qt::Key_Tab, Qt::NoModifier, "defaultMapsPage", "wazeRow"},
             {Qt::Key_Space, Qt::NoModifier, "defaultMapsPage", "wazeRow"},
             {Qt::Key_Escape, Qt::NoModifier, "settingsPage", "defaultMapsAppRow"},
+            {Qt::Key_Tab, Qt::NoModifier, "settingsPage", "gridReferencesRow"},
+            {Qt::Key_Return, Qt::NoModifier, "gridReferencesPage", "utmGridRow"},
+            {Qt::Key_Space, Qt::NoModifier, "gridReferencesPage", "utmGridRow"}, // hides UTM
+            {Qt::Key_Left, Qt::AltModifier, "settingsPage", "gridReferencesRow"},
             {Qt::Key_Left, Qt::AltModifier, "converterPage", "settingsButton"},
         };
         for (const auto& step : steps) {
@@ -307,6 +320,8 @@ private slots:
                                                              QKeySequence(step.key).toString()));
             QTRY_COMPARE(focusedName(screen), QString(step.focused));
         }
+        QVERIFY2(!screen.shown("utmRow") && screen.shown("mgrsRow"),
+                 qPrintable(settings_->stored("gridReferences").toString()));
         screen.tap("settingsButton");
         QVERIFY(screen.showsPage("settingsPage"));
         QCOMPARE(face(screen, "defaultMapsAppRow")->text(QAccessible::Description), QStringLiteral("Waze"));

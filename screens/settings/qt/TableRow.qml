@@ -11,8 +11,8 @@ ItemDelegate {
     property string detailText
     property bool showsDisclosure: false
     property bool showsCheckmark: false
-    // A row of a single-choice list (the maps picker): checkable, and checked when it carries
-    // the checkmark.
+    // A row of a list of choices (the maps picker, the grid references): checkable, and checked
+    // when it carries the checkmark.
     property bool choice: false
 
     width: ListView.view ? ListView.view.width : implicitWidth
