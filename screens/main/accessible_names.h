@@ -32,7 +32,8 @@ std::vector<ControlName> accessibleNames(const Translator& translator);
 
 // The value of a field as a screen reader speaks it: the shown text without its unit mark and
 // with the unit as a word ("48°" is "48 degrees", "-73.5" is "minus 73.5 degrees"); "" when empty.
-std::string spokenFieldValue(FieldId field, std::string_view shownText, const Translator& translator);
+std::string spokenFieldValue(FieldId field, std::string_view shownText,
+                             const Translator& translator);
 
 // A control's name followed by what it holds now ("Latitude degrees, ...: 48 degrees"); the name
 // alone when the value is "". Screen readers speak a focused control's name on focus and again

@@ -95,10 +95,14 @@ TEST(AccessibleNames, FieldValuesAreReadWithTheirUnit) {
         std::string_view shown;
         std::string_view spoken;
     } cases[] = {
-        {FieldId::d1, "48\u00B0", "48 degrees"},     {FieldId::m1, "51'", "51 minutes"},
-        {FieldId::s1, "30,132\"", "30,132 seconds"}, {FieldId::m3, "51.50221'", "51.50221 minutes"},
-        {FieldId::d5, "48.85\u00B0", "48.85 degrees"}, {FieldId::d8, "-73.5", "minus 73.5 degrees"},
-        {FieldId::d7, "", ""},                       {FieldId::d1, "\u00B0", ""},
+        {FieldId::d1, "48\u00B0", "48 degrees"},
+        {FieldId::m1, "51'", "51 minutes"},
+        {FieldId::s1, "30,132\"", "30,132 seconds"},
+        {FieldId::m3, "51.50221'", "51.50221 minutes"},
+        {FieldId::d5, "48.85\u00B0", "48.85 degrees"},
+        {FieldId::d8, "-73.5", "minus 73.5 degrees"},
+        {FieldId::d7, "", ""},
+        {FieldId::d1, "\u00B0", ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(spokenFieldValue(c.field, c.shown, EnglishTranslator{}), c.spoken) << c.shown;

@@ -95,8 +95,9 @@ private:
                            : event->type() == QAccessible::NameChanged ? "name"
                                                                        : nullptr;
         if (!object || !face || !type) return;
-        lines() << QStringLiteral("%1:%2:%3").arg(object->objectName(), QLatin1String(type),
-                                                  face->text(QAccessible::Name));
+        lines() << QStringLiteral("%1:%2:%3")
+                       .arg(object->objectName(), QLatin1String(type),
+                            face->text(QAccessible::Name));
     }
     QAccessible::UpdateHandler previous_ = nullptr;
 };
@@ -256,11 +257,15 @@ private slots:
         }
         screen.set({"d7=12.5", "d8=7.25"});
         EventLog log;
-        face(screen, "copy4")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        face(screen, "copy4")
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(EventLog::announced(), QStringList{"Copied to Clipboard: 12.5, 7.25"});
         // A refused copy: its notice is announced too.
         screen.set({"d7=95.5"});
-        face(screen, "copy4")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        face(screen, "copy4")
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(EventLog::announced().size(), 2);
         QVERIFY2(EventLog::announced()[1].startsWith("Latitude 95.5"),
                  qPrintable(EventLog::announced()[1]));
@@ -270,8 +275,8 @@ private slots:
     // indicator says what is under way and is busy while it is.
     void locationFillIsAnnounced() {
         const qt::LocationSetup replay{
-            positionSourceFactory({PositionSourceKind::nmeaFile,
-                                   QUORVANE_LOCATION_TEST_DATA "/sydney.nmea"}), // 15 m
+            positionSourceFactory(
+                {PositionSourceKind::nmeaFile, QUORVANE_LOCATION_TEST_DATA "/sydney.nmea"}), // 15 m
             5000ms};
         ScreenDriver screen(*settings_, kPhoneWindowSize, replay);
         QVERIFY(screen.loaded());
@@ -324,10 +329,12 @@ private slots:
                  qPrintable(settings_->stored("gridReferences").toString()));
         screen.tap("settingsButton");
         QVERIFY(screen.showsPage("settingsPage"));
-        QCOMPARE(face(screen, "defaultMapsAppRow")->text(QAccessible::Description), QStringLiteral("Waze"));
+        QCOMPARE(face(screen, "defaultMapsAppRow")->text(QAccessible::Description),
+                 QStringLiteral("Waze"));
         // The reader's action opens the row, as Return does.
-        face(screen, "defaultMapsAppRow")->actionInterface()->doAction(
-            QAccessibleActionInterface::pressAction());
+        face(screen, "defaultMapsAppRow")
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
         QVERIFY(screen.showsPage("defaultMapsPage"));
         QCOMPARE(screen.item("stackView")->property("depth").toInt(), 3); // opened once
         screen.settle();

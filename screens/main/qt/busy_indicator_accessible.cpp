@@ -41,8 +41,8 @@ public:
         const QQuickWindow* w = item()->window();
         if (!w) return {};
         const QPointF topLeft = item()->mapToScene(QPointF(0, 0));
-        const QRect inWindow(topLeft.toPoint(), QSize(qRound(item()->width()),
-                                                       qRound(item()->height())));
+        const QRect inWindow(topLeft.toPoint(),
+                             QSize(qRound(item()->width()), qRound(item()->height())));
         return inWindow.translated(w->mapToGlobal(QPoint(0, 0)));
     }
 

@@ -147,8 +147,8 @@ void GridCardScreen::done() {
 void GridCardScreen::refreshSpokenName(grid::GridSystem system) {
     QQuickItem* item = field(system);
     if (!item || item->hasActiveFocus() || !translator_) return;
-    item->setProperty("accessibleName", qtText(nameWithValue(plainNames_[at(system)],
-                                                             text(system), *translator_)));
+    item->setProperty("accessibleName",
+                      qtText(nameWithValue(plainNames_[at(system)], text(system), *translator_)));
 }
 
 bool GridCardScreen::editing() const {

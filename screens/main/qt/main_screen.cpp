@@ -168,7 +168,8 @@ void MainScreen::refreshFieldNames() {
         // The field being typed in keeps its name: the reader echoes the keys themselves, and a
         // name changing with each key would be read out again and again.
         if (!item || f.id == editing) continue;
-        const std::string value = spokenFieldValue(f.id, view_->text(f.id), controller_->translator());
+        const std::string value =
+            spokenFieldValue(f.id, view_->text(f.id), controller_->translator());
         item->setProperty("accessibleName",
                           qtText(nameWithValue(plainNames_.value(qtName(f.name)), value,
                                                controller_->translator())));
@@ -182,8 +183,9 @@ void MainScreen::refreshSelectorNames() {
         if (!item) continue;
         const std::string state =
             hemisphereWord(s.id, view_->selectedIndex(s.id), controller_->translator());
-        item->setProperty("accessibleName", qtText(nameWithValue(plainNames_.value(qtName(s.name)),
-                                                                 state, controller_->translator())));
+        item->setProperty("accessibleName",
+                          qtText(nameWithValue(plainNames_.value(qtName(s.name)), state,
+                                               controller_->translator())));
     }
 }
 
