@@ -48,7 +48,9 @@ Item {
         selectionColor: Theme.accent
         selectedTextColor: Theme.accentText
         inputMethodHints: Qt.ImhNoPredictiveText | Qt.ImhNoAutoUppercase
-        // Not being edited, a long reference shows its start.
+        // Only while editing does the text scroll to the cursor; otherwise a reference wider
+        // than the field shows its start, also when the form writes it.
+        autoScroll: activeFocus
         onActiveFocusChanged: if (!activeFocus) ensureVisible(0)
 
         Accessible.role: Accessible.EditableText
