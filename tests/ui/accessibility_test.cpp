@@ -134,19 +134,35 @@ private slots:
         QCOMPARE(namedControls(screen)[QAccessible::Button], 20);
     }
 
-    // The settings page and the maps picker: each row says its title, the back control what
-    // it does; the converter below is hidden.
+    // The settings pages: a pane named by its title (not a tab), each row says its title, the
+    // back control what it does; the converter below is hidden.
     void settingsPagesHaveSpokenNames() {
         ScreenDriver screen(*settings_);
         QVERIFY(screen.loaded());
-        screen.tap("settingsButton");
-        const std::pair<const char*, int> pages[] = {{"settingsPage", 4}, {"defaultMapsPage", 4}};
-        for (const auto& [page, rows] : pages) {
-            if (std::string_view(page) == "defaultMapsPage") screen.tap("defaultMapsAppRow");
-            QVERIFY(screen.showsPage(page));
+        const struct {
+            const char* back; // tapped first, to return to the settings page
+            const char* opener;
+            const char* page;
+            const char* title;
+            int rows;
+        } pages[] = {
+            {nullptr, "settingsButton", "settingsPage", "Settings", 4},
+            {nullptr, "gridReferencesRow", "gridReferencesPage", "Grid References", 4},
+            {"gridReferencesBackButton", "defaultMapsAppRow", "defaultMapsPage", "Default Maps App",
+             4},
+        };
+        for (const auto& page : pages) {
+            if (page.back) {
+                screen.tap(page.back);
+                QVERIFY(screen.showsPage("settingsPage"));
+            }
+            screen.tap(page.opener);
+            QVERIFY(screen.showsPage(page.page));
             screen.settle();
+            QCOMPARE(face(screen, page.page)->role(), QAccessible::Pane);
+            QCOMPARE(spokenName(screen, page.page), QString(page.title));
             auto named = namedControls(screen);
-            QCOMPARE(named[QAccessible::ListItem], rows);
+            QCOMPARE(named[QAccessible::ListItem], page.rows);
             QCOMPARE(named[QAccessible::Button], 1);
         }
     }
