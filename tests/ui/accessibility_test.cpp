@@ -121,8 +121,7 @@ private slots:
         QTRY_VERIFY(screen.shown("doneButton"));
         auto editing = namedControls(screen);
         QCOMPARE(editing[QAccessible::EditableText], 18); // and the four grid references
-        QCOMPARE(editing[QAccessible::ComboBox], 8);
-        QCOMPARE(editing[QAccessible::RadioButton], 16);
+        QCOMPARE(editing[QAccessible::RadioButton], 16);  // two in each hemisphere selector
         // Settings, paste, share, four copies, location, maps, clear, four grid copies; Done and
         // Next (the first field has no Previous).
         QCOMPARE(editing[QAccessible::Button], 16);
@@ -189,14 +188,19 @@ private slots:
         }
     }
 
-    // The selector's name tells which segment is on; a segment says whether it is the chosen one,
-    // and pressing it (as a screen reader does) chooses it like a tap.
+    // A selector is a radio group of its two segments, its name tells which segment is on; a
+    // segment says whether it is the chosen one, and pressing it (as a screen reader does)
+    // chooses it like a tap.
     void segmentsReportAndTakeTheChoice() {
         ScreenDriver screen(*settings_);
         QVERIFY(screen.loaded());
         QAccessibleInterface* selector = QAccessible::queryAccessibleInterface(screen.item("c3"));
         QAccessibleInterface* south = QAccessible::queryAccessibleInterface(screen.item("c3_1"));
         QVERIFY(selector && south);
+        QCOMPARE(selector->role(), QAccessible::Grouping);
+        QVERIFY(selector->state().focusable); // the group is the Tab stop
+        QCOMPARE(south->role(), QAccessible::RadioButton);
+        QCOMPARE(selector->indexOfChild(south), 1);
         QVERIFY(selector->text(QAccessible::Name).endsWith(QLatin1String(": North")));
         QVERIFY(!south->state().checked);
         QVERIFY(south->actionInterface());
