@@ -94,12 +94,16 @@ def main():
                              and n.name.startswith("Copied to Clipboard")])
     check(bool(note), "a copy shows a notification: " + (note[0].name if note else "none"))
 
-    # A hemisphere change: the selector's name says the new hemisphere, a notification says it.
-    selector = named(nodes, pyatspi.ROLE_COMBO_BOX, "Latitude hemisphere, signed decimal degrees")
-    south = [n for n in selector[0] if n is not None and n.name == "South"] if selector else []
-    check(bool(south), "the latitude selector has a South segment")
+    # A hemisphere change: the selector is a radio group (a panel of radio buttons); the pressed
+    # segment is checked, the group's name says the new hemisphere, a notification says it.
+    selector = named(nodes, pyatspi.ROLE_PANEL, "Latitude hemisphere, signed decimal degrees")
+    south = [n for n in selector[0] if n is not None and n.name == "South"
+             and n.getRole() == pyatspi.ROLE_RADIO_BUTTON] if selector else []
+    check(bool(south), "the latitude selector is a group with a South radio button")
     if south:
         press(south[0])
+        check(bool(wait_for(lambda: south[0].getState().contains(pyatspi.STATE_CHECKED))),
+              "the South segment is checked")
         check(bool(wait_for(lambda: selector[0].name.endswith(": South"))),
               f"the selector says South: '{selector[0].name}'")
         note = wait_for(lambda: [n for n in walk(app) if n.getRole() == pyatspi.ROLE_NOTIFICATION

@@ -121,8 +121,7 @@ private slots:
         QTRY_VERIFY(screen.shown("doneButton"));
         auto editing = namedControls(screen);
         QCOMPARE(editing[QAccessible::EditableText], 18); // and the four grid references
-        QCOMPARE(editing[QAccessible::ComboBox], 8);
-        QCOMPARE(editing[QAccessible::RadioButton], 16);
+        QCOMPARE(editing[QAccessible::RadioButton], 16);  // two in each hemisphere selector
         // Settings, paste, share, four copies, location, maps, clear, four grid copies; Done and
         // Next (the first field has no Previous).
         QCOMPARE(editing[QAccessible::Button], 16);
@@ -134,19 +133,35 @@ private slots:
         QCOMPARE(namedControls(screen)[QAccessible::Button], 20);
     }
 
-    // The settings page and the maps picker: each row says its title, the back control what
-    // it does; the converter below is hidden.
+    // The settings pages: a pane named by its title (not a tab), each row says its title, the
+    // back control what it does; the converter below is hidden.
     void settingsPagesHaveSpokenNames() {
         ScreenDriver screen(*settings_);
         QVERIFY(screen.loaded());
-        screen.tap("settingsButton");
-        const std::pair<const char*, int> pages[] = {{"settingsPage", 4}, {"defaultMapsPage", 4}};
-        for (const auto& [page, rows] : pages) {
-            if (std::string_view(page) == "defaultMapsPage") screen.tap("defaultMapsAppRow");
-            QVERIFY(screen.showsPage(page));
+        const struct {
+            const char* back; // tapped first, to return to the settings page
+            const char* opener;
+            const char* page;
+            const char* title;
+            int rows;
+        } pages[] = {
+            {nullptr, "settingsButton", "settingsPage", "Settings", 4},
+            {nullptr, "gridReferencesRow", "gridReferencesPage", "Grid References", 4},
+            {"gridReferencesBackButton", "defaultMapsAppRow", "defaultMapsPage", "Default Maps App",
+             4},
+        };
+        for (const auto& page : pages) {
+            if (page.back) {
+                screen.tap(page.back);
+                QVERIFY(screen.showsPage("settingsPage"));
+            }
+            screen.tap(page.opener);
+            QVERIFY(screen.showsPage(page.page));
             screen.settle();
+            QCOMPARE(face(screen, page.page)->role(), QAccessible::Pane);
+            QCOMPARE(spokenName(screen, page.page), QString(page.title));
             auto named = namedControls(screen);
-            QCOMPARE(named[QAccessible::ListItem], rows);
+            QCOMPARE(named[QAccessible::ListItem], page.rows);
             QCOMPARE(named[QAccessible::Button], 1);
         }
     }
@@ -173,14 +188,19 @@ private slots:
         }
     }
 
-    // The selector's name tells which segment is on; a segment says whether it is the chosen one,
-    // and pressing it (as a screen reader does) chooses it like a tap.
+    // A selector is a radio group of its two segments, its name tells which segment is on; a
+    // segment says whether it is the chosen one, and pressing it (as a screen reader does)
+    // chooses it like a tap.
     void segmentsReportAndTakeTheChoice() {
         ScreenDriver screen(*settings_);
         QVERIFY(screen.loaded());
         QAccessibleInterface* selector = QAccessible::queryAccessibleInterface(screen.item("c3"));
         QAccessibleInterface* south = QAccessible::queryAccessibleInterface(screen.item("c3_1"));
         QVERIFY(selector && south);
+        QCOMPARE(selector->role(), QAccessible::Grouping);
+        QVERIFY(selector->state().focusable); // the group is the Tab stop
+        QCOMPARE(south->role(), QAccessible::RadioButton);
+        QCOMPARE(selector->indexOfChild(south), 1);
         QVERIFY(selector->text(QAccessible::Name).endsWith(QLatin1String(": North")));
         QVERIFY(!south->state().checked);
         QVERIFY(south->actionInterface());

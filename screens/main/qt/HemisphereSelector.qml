@@ -2,7 +2,8 @@
 // than 0 shows the second segment, as it counts as South or West. A tap on the other segment
 // changes the index and emits activated(), like a segmented control's value change; a tap
 // leaves the keyboard focus where it is. From the keyboard the control is one Tab stop: Left
-// and Right pick a segment, Space switches.
+// and Right pick a segment, Space switches. A screen reader meets a radio group: the selector
+// is the group, each segment a radio button that is checked while it is shown.
 import QtQuick
 import Quorvane.Main
 
@@ -12,8 +13,8 @@ Rectangle {
     property int currentIndex: 0
     property string firstTitle
     property string secondTitle
-    // Spoken name of the selector with the hemisphere it shows; MainScreen sets it, as it sets
-    // the names of the segments.
+    // Spoken name of the group with the hemisphere it shows (the group, not a segment, has the
+    // focus, so its name says the choice); MainScreen sets it, as it sets the segments' names.
     property string accessibleName
     signal activated()
 
@@ -36,7 +37,7 @@ Rectangle {
     border.color: Theme.accent
     activeFocusOnTab: true
 
-    Accessible.role: Accessible.ComboBox
+    Accessible.role: Accessible.Grouping
     Accessible.name: accessibleName
     Keys.onLeftPressed: choose(0)
     Keys.onRightPressed: choose(1)

@@ -4,20 +4,11 @@ import Quorvane.Settings
 
 // The default-maps picker: the four maps applications, a checkmark on the current choice; a
 // tap makes that application the default at once. Leaving is the back control's business.
-Page {
+TitledPane {
     id: page
     objectName: "defaultMapsPage"
     title: SettingsScreen.defaultMapsTitle
-
-    Keys.onPressed: event => pageHeader.backKey(event)
-
-    header: PageHeader {
-        id: pageHeader
-        page: page
-        backButtonName: "defaultMapsBackButton"
-    }
-
-    Accessible.name: title
+    backButtonName: "defaultMapsBackButton"
 
     StackView.onActivating: SettingsScreen.defaultMapsModel.reload()
     Component.onCompleted: SettingsScreen.defaultMapsModel.reload()

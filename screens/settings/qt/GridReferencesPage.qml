@@ -4,19 +4,11 @@ import Quorvane.Settings
 
 // The grid references the converter shows: the four systems, a checkmark on each one shown; a
 // tap shows or hides it at once. Leaving is the back control's business.
-Page {
+TitledPane {
     id: page
     objectName: "gridReferencesPage"
     title: SettingsScreen.gridReferencesTitle
-
-    Accessible.name: title
-    Keys.onPressed: event => pageHeader.backKey(event)
-
-    header: PageHeader {
-        id: pageHeader
-        page: page
-        backButtonName: "gridReferencesBackButton"
-    }
+    backButtonName: "gridReferencesBackButton"
 
     StackView.onActivating: SettingsScreen.gridReferencesModel.reload()
     // The keyboard starts on the first system.

@@ -7,7 +7,9 @@ import QtQuick.Layouts
 ToolBar {
     id: bar
 
-    required property Page page
+    // The page the bar belongs to: its place in the StackView decides the back control.
+    required property Item page
+    property string title
     property string backButtonName: "backButton"
 
     contentHeight: 48
@@ -53,7 +55,7 @@ ToolBar {
             color: bar.palette.windowText
             Accessible.role: Accessible.Heading
             Accessible.name: text
-            text: bar.page.title
+            text: bar.title
             font.bold: true
             font.pixelSize: 17
             elide: Text.ElideRight

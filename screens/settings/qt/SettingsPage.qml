@@ -4,23 +4,14 @@ import Quorvane.Settings
 
 // The settings screen: the default maps application (leading to the picker), the grid
 // references shown (leading to their list), the licence agreement and the privacy policy. Rows, texts and what a tap does come from SettingsScreen.
-Page {
+TitledPane {
     id: page
     objectName: "settingsPage"
     title: SettingsScreen.settingsTitle
+    backButtonName: "settingsBackButton"
 
     // The maps row was tapped. In a StackView the page pushes the picker itself.
     signal defaultMapsRequested
-
-    Keys.onPressed: event => pageHeader.backKey(event)
-
-    header: PageHeader {
-        id: pageHeader
-        page: page
-        backButtonName: "settingsBackButton"
-    }
-
-    Accessible.name: title
 
     // Coming back from the picker shows the new choice.
     StackView.onActivating: SettingsScreen.settingsModel.refresh()
