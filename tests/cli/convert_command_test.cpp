@@ -248,6 +248,8 @@ TEST(ConvertStream, OneOutputLinePerInputLineAndExitOneForBadLines) {
                      "of range: latitude goes from 0 to 90 degrees\n"
                      "quorvane convert: line 3: cannot read \"\": no position given\n"
                      "quorvane convert: line 4: longer than 4096 bytes, not read\n");
+    const CommandRun longest = convert({"-"}, std::string(4096, '5') + "\n");
+    EXPECT_NE(longest.err.find("line 1: cannot read"), std::string::npos) << longest.err;
 }
 
 // Every line is converted on an empty form: a stream gives, line by line, what single

@@ -101,6 +101,13 @@ private slots:
         QVERIFY(picture.pixelColor(5, 5) != picture.pixelColor(expected.width() / 2, 140));
     }
 
+    // The program's first word "convert" hands the rest to the terminal converter.
+    void convertRunsInTheProgram() {
+        const Run run = runQuorvane({"convert", "--decimal-point", "-45.5, 73.25"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.output.endsWith("-45.5, 73.25\n"), qPrintable(run.output));
+    }
+
     // Also a position source the program cannot use, named on the command line or in
     // QUORVANE_POSITION_SOURCE (the column; empty: unset).
     void usageErrorsExplainThemselves_data() {
