@@ -91,6 +91,8 @@ PositionSourceFactory scripted(QGeoPositionInfoSource::PositioningMethods method
     };
 }
 
+} // namespace
+
 class QtLocationServiceTest : public QObject {
     Q_OBJECT
 
@@ -212,7 +214,6 @@ private slots:
         service.requestLocation();
         QCOMPARE(source->requests, 2);
     }
-
 };
 
 } // namespace quorvane
