@@ -37,19 +37,6 @@ void typeInto(MainViewController& controller, FormView& view, FieldId field, std
     view.setText(field, text);
 }
 
-// The bytes of the UTF-8 character that starts `text` (one for a byte that starts none).
-std::size_t characterLength(std::string_view text) {
-    constexpr unsigned char kFourByteLead = 0xF0;
-    constexpr unsigned char kThreeByteLead = 0xE0;
-    constexpr unsigned char kTwoByteLead = 0xC0;
-    const auto lead = static_cast<unsigned char>(text.front());
-    const std::size_t length = lead >= kFourByteLead    ? 4
-                               : lead >= kThreeByteLead ? 3
-                               : lead >= kTwoByteLead   ? 2
-                                                        : 1;
-    return std::min(length, text.size());
-}
-
 // One proposed change of the field's text, applied only if the filter accepts it; the caret
 // then stands after the replacement.
 void propose(MainViewController& controller, FormView& view, FieldId field, Utf16Range& selection,
@@ -72,7 +59,7 @@ void editField(MainViewController& controller, FormView& view, FieldId field,
         Utf16Range selection{0, utf16Length(view.text(field))};
         if (typed->empty()) propose(controller, view, field, selection, u"");
         for (std::string_view rest = *typed; !rest.empty();) {
-            const std::size_t length = characterLength(rest);
+            const std::size_t length = firstCharacter(rest).size();
             propose(controller, view, field, selection, toUtf16(rest.substr(0, length)));
             rest.remove_prefix(length);
         }

@@ -5,6 +5,7 @@
 
 #include "core/grid/grid_reference.h"
 #include "core/position_parts.h"
+#include "core/utf.h"
 
 #include <algorithm>
 #include <array>
@@ -171,19 +172,6 @@ const Word* findWord(std::string_view written) {
     return nullptr;
 }
 
-// One character of UTF-8 text at the start of s (a lone byte when it is malformed).
-std::string_view characterAt(std::string_view s) {
-    constexpr unsigned char kFourBytes = 0xF0;
-    constexpr unsigned char kThreeBytes = 0xE0;
-    constexpr unsigned char kTwoBytes = 0xC0;
-    const auto lead = static_cast<unsigned char>(s.front());
-    const std::size_t length = lead >= kFourBytes    ? 4
-                               : lead >= kThreeBytes ? 3
-                               : lead >= kTwoBytes   ? 2
-                                                     : 1;
-    return s.substr(0, std::min(length, s.size()));
-}
-
 template <std::size_t N>
 std::size_t prefixLength(std::string_view s, const std::array<std::string_view, N>& options) {
     for (const std::string_view o : options)
@@ -317,7 +305,7 @@ private:
             i_ += sp.text.size();
             return;
         }
-        fail(PositionError::strayCharacter, characterAt(rest));
+        fail(PositionError::strayCharacter, firstCharacter(rest));
     }
 
     std::string_view s_;

@@ -234,10 +234,16 @@ PositionReading finish(Notation notation, const HalfInput& latitude,
     return r;
 }
 
+// Each written value stands for the half-open interval of values that round to it, so two
+// readings agree only where those intervals overlap: 1 and 2 (whole degrees) touch at 1.5 but
+// share no value, and "1,5, 2,6" is no position written twice.
 bool agree(const PositionReading& a, const PositionReading& b) noexcept {
-    const double allowed = a.precision + b.precision + kComparisonSlack;
-    return std::fabs(a.point.latitude - b.point.latitude) <= allowed &&
-           std::fabs(a.point.longitude - b.point.longitude) <= allowed;
+    const double allowed = a.precision + b.precision;
+    const auto close = [allowed](double x, double y) {
+        const double apart = std::fabs(x - y);
+        return apart <= kComparisonSlack || apart + kComparisonSlack < allowed;
+    };
+    return close(a.point.latitude, b.point.latitude) && close(a.point.longitude, b.point.longitude);
 }
 
 std::size_t signedDecimalLength(std::string_view text) noexcept {

@@ -146,4 +146,17 @@ bool holdsDecimalDigit(std::string_view utf8) {
     return false;
 }
 
+std::string_view firstCharacter(std::string_view utf8) {
+    if (utf8.empty()) return utf8;
+    constexpr unsigned char kFourByteLead = 0xF0;
+    constexpr unsigned char kThreeByteLead = 0xE0;
+    constexpr unsigned char kTwoByteLead = 0xC0;
+    const auto lead = static_cast<unsigned char>(utf8.front());
+    const std::size_t length = lead >= kFourByteLead    ? 4
+                               : lead >= kThreeByteLead ? 3
+                               : lead >= kTwoByteLead   ? 2
+                                                        : 1;
+    return utf8.substr(0, length);
+}
+
 } // namespace quorvane

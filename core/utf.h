@@ -14,6 +14,10 @@ std::string toUtf8(std::u16string_view utf16);
 // Invalid UTF-8 counts one code unit per byte that cannot be decoded.
 std::size_t utf16Length(std::string_view utf8);
 
+// The UTF-8 character that starts the text (its lead byte alone when that starts none); empty
+// for an empty text.
+std::string_view firstCharacter(std::string_view utf8);
+
 // The text without its last code point ("45°" -> "45", "12.5\"" -> "12.5").
 std::string_view withoutLastCharacter(std::string_view utf8);
 

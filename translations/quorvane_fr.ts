@@ -42,10 +42,6 @@
         <translation>Degrés, minutes, secondes</translation>
     </message>
     <message>
-        <source>Degrees, decimal minutes</source>
-        <translation>Degrés, minutes décimales</translation>
-    </message>
-    <message>
         <source>Decimal degrees</source>
         <translation>Degrés décimaux</translation>
     </message>
@@ -56,6 +52,10 @@
     <message>
         <source>Paste</source>
         <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Degrees and decimal minutes</source>
+        <translation>Degrés et minutes décimales</translation>
     </message>
 </context>
 <context>
@@ -269,6 +269,44 @@
         <source>No position arrived in time.</source>
         <extracomment>The current-location request waited for a position in vain</extracomment>
         <translation>Aucune position reçue à temps.</translation>
+    </message>
+    <message>
+        <source>%1 degrees</source>
+        <extracomment>A field&apos;s value read out: %1 the number as shown, without its unit mark</extracomment>
+        <translation>%1 degrés</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A negative value read out: %1 the value without its sign</extracomment>
+        <translation>moins %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A name with what it holds or says: %1 the name (of a field, a selector, an alert), %2 its value or message</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Finding your position</source>
+        <extracomment>Read out while the current location is awaited</extracomment>
+        <translation>Recherche de votre position</translation>
+    </message>
+    <message>
+        <source>Position filled in</source>
+        <extracomment>Read out when the current location filled the form</extracomment>
+        <translation>Position saisie</translation>
+    </message>
+    <message>
+        <source>Position filled in, accuracy %1</source>
+        <extracomment>As before, with %1 the accuracy as shown (e.g. &quot;±12 m&quot;)</extracomment>
+        <translation>Position saisie, précision %1</translation>
     </message>
     <message>
         <source>Grid References</source>

@@ -61,7 +61,16 @@ ApplicationWindow {
         palette.midlight: Theme.segmentBackground
 
         initialItem: ConverterPage {
+            // Set when the settings cover the converter; on coming back, the keyboard is again
+            // on the button that led there rather than on the window.
+            property bool covered: false
             onSettingsRequested: stack.push(settingsPage)
+            StackView.onDeactivated: covered = true
+            StackView.onActivated: {
+                if (covered)
+                    focusSettingsButton()
+                covered = false
+            }
         }
     }
 }

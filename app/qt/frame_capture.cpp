@@ -2,10 +2,12 @@
 
 #include <QFile>
 #include <QImage>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QTextStream>
 #include <QTimer>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <sys/resource.h>
@@ -45,25 +47,61 @@ void reportStartup() {
 
 } // namespace
 
-void captureFirstFrame(QQuickWindow& window, const QString& file, std::function<void(int)> done) {
+namespace {
+
+void savePicture(QQuickWindow& window, const QString& file, const std::function<void(int)>& done) {
+    const QImage picture = window.grabWindow();
+    if (picture.isNull() || !picture.save(file, "PNG")) {
+        std::fprintf(stderr, "quorvane: cannot write the screenshot to %s\n", qPrintable(file));
+        done(1);
+        return;
+    }
+    done(0);
+}
+
+// Pages are placed in the window as visual children, not always as QObject children.
+const QQuickItem* visibleItemNamed(const QQuickItem* item, const QString& name) {
+    if (item == nullptr || !item->isVisible()) return nullptr;
+    if (item->objectName() == name) return item;
+    for (const QQuickItem* child : item->childItems())
+        if (const QQuickItem* found = visibleItemNamed(child, name)) return found;
+    return nullptr;
+}
+
+// How much taller the window must be to show the whole of the scrolled page: 0 when it fits
+// or when the page does not scroll.
+int missingHeight(const QQuickWindow& window) {
+    const QQuickItem* page = visibleItemNamed(window.contentItem(), QStringLiteral("scrollView"));
+    if (page == nullptr) return 0;
+    const double content = page->property("contentHeight").toDouble();
+    return content > page->height() ? static_cast<int>(std::ceil(content - page->height())) : 0;
+}
+
+// Calls `then` once, after the window's next frame is on screen (outside that render pass).
+void afterNextFrame(QQuickWindow& window, std::function<void()> then) {
     auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection = QObject::connect(
-        &window, &QQuickWindow::frameSwapped, &window,
-        [&window, file, done = std::move(done), connection]() {
-            QObject::disconnect(*connection);
-            reportStartup();
-            // Grab outside the render pass that just finished.
-            QTimer::singleShot(0, &window, [&window, file, done]() {
-                const QImage picture = window.grabWindow();
-                if (picture.isNull() || !picture.save(file, "PNG")) {
-                    std::fprintf(stderr, "quorvane: cannot write the screenshot to %s\n",
-                                 qPrintable(file));
-                    done(1);
-                    return;
-                }
-                done(0);
-            });
-        });
+    *connection = QObject::connect(&window, &QQuickWindow::frameSwapped, &window,
+                                   [&window, then = std::move(then), connection]() {
+                                       QObject::disconnect(*connection);
+                                       QTimer::singleShot(0, &window, then);
+                                   });
+    window.update();
+}
+
+} // namespace
+
+void captureFirstFrame(QQuickWindow& window, const QString& file, std::function<void(int)> done) {
+    afterNextFrame(window, [&window, file, done = std::move(done)]() {
+        reportStartup();
+        // A form taller than the window is pictured whole: the window grows to the page's
+        // height, and the picture waits for the frame drawn at that size.
+        if (const int more = missingHeight(window); more > 0) {
+            window.resize(window.width(), window.height() + more);
+            afterNextFrame(window, [&window, file, done]() { savePicture(window, file, done); });
+            return;
+        }
+        savePicture(window, file, done);
+    });
 }
 
 } // namespace quorvane::qt

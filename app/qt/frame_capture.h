@@ -1,4 +1,5 @@
-// Headless pictures of a window: its first frame, saved as PNG.
+// Headless pictures of a window: its first frame, saved as PNG. A page that scrolls is pictured
+// whole: the window grows to its height first.
 //
 // With QUORVANE_STARTUP_REPORT=1 in the environment, the moment that frame was on screen (wall
 // clock, nanoseconds since the epoch), the processor time used so far and the peak memory so

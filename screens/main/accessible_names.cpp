@@ -26,6 +26,21 @@ constexpr std::string_view kSelectorPattern = "%1 hemisphere, %2";
 // %1 the notation.
 constexpr std::string_view kCopyPattern = "Copy %1";
 
+// %1 the value without its mark, by what the field holds.
+constexpr std::array<std::string_view, kFieldKinds.size()> kValuePatterns{
+    "%1 degrees", "%1 minutes", "%1 seconds", "%1 minutes", "%1 degrees"};
+// %1 the value without its sign.
+constexpr std::string_view kNegativePattern = "minus %1";
+// %1 a name, %2 what the control holds or says.
+constexpr std::string_view kNameValuePattern = "%1: %2";
+constexpr std::string_view kLocatingKey = "Finding your position";
+constexpr std::string_view kLocatedKey = "Position filled in";
+// %1 the accuracy as shown.
+constexpr std::string_view kLocatedAccuracyPattern = "Position filled in, accuracy %1";
+// The marks that stand for a unit in a field's text; the unit is spoken as a word instead.
+constexpr std::array<std::string_view, 5> kUnitMarks{"\u00B0", "'", "\"", "\u2032", "\u2033"};
+constexpr char kMinus = '-';
+
 constexpr int kSegmentsPerSelector = 2;
 constexpr char kFirstDigit = '1';
 constexpr char kLastDigit = '9';
@@ -85,6 +100,51 @@ std::vector<ControlName> accessibleNames(const Translator& translator) {
         names.push_back(
             {copyButtonObjectName(n.id), parts.filled(kCopyPattern, {parts.notation(n.id)})});
     return names;
+}
+
+std::string spokenFieldValue(FieldId field, std::string_view shownText,
+                             const Translator& translator) {
+    std::string number(shownText);
+    for (const std::string_view mark : kUnitMarks)
+        for (auto at = number.find(mark); at != std::string::npos; at = number.find(mark))
+            number.erase(at, mark.size());
+    if (number.empty()) return {};
+    const Parts parts(translator);
+    const bool negative = number.front() == kMinus;
+    if (negative) number.erase(0, 1);
+    std::string spoken =
+        parts.filled(kValuePatterns[static_cast<std::size_t>(info(field).kind)], {number});
+    return negative ? parts.filled(kNegativePattern, {spoken}) : spoken;
+}
+
+std::string nameWithValue(std::string_view name, std::string_view value,
+                          const Translator& translator) {
+    if (value.empty()) return std::string(name);
+    return Parts(translator).filled(kNameValuePattern, {std::string(name), std::string(value)});
+}
+
+std::string hemisphereWord(SelectorId selector, int index, const Translator& translator) {
+    return Parts(translator).segment(info(selector).half, index == 0 ? 0 : 1);
+}
+
+std::string hemisphereAnnouncement(SelectorId selector, int index, const Translator& translator) {
+    const Parts parts(translator);
+    return parts.filled(kNameValuePattern, {parts.half(info(selector).half),
+                                            hemisphereWord(selector, index, translator)});
+}
+
+std::string locatingAnnouncement(const Translator& translator) {
+    return translator.translate(kLocatingKey);
+}
+
+std::string locatedAnnouncement(std::string_view accuracy, const Translator& translator) {
+    if (accuracy.empty()) return translator.translate(kLocatedKey);
+    return Parts(translator).filled(kLocatedAccuracyPattern, {std::string(accuracy)});
+}
+
+std::string copiedAnnouncement(std::string_view title, std::string_view line,
+                               const Translator& translator) {
+    return nameWithValue(title, line, translator);
 }
 
 std::string fillPlaceholders(std::string_view pattern, std::span<const std::string> arguments) {

@@ -88,5 +88,40 @@ TEST(AccessibleNames, PlaceholdersFilledByPosition) {
         EXPECT_EQ(fillPlaceholders(pattern, two), filled) << pattern;
 }
 
+// A field's value is read as shown, its mark spoken as the unit; a sign as "minus".
+TEST(AccessibleNames, FieldValuesAreReadWithTheirUnit) {
+    const struct {
+        FieldId field;
+        std::string_view shown;
+        std::string_view spoken;
+    } cases[] = {
+        {FieldId::d1, "48\u00B0", "48 degrees"},
+        {FieldId::m1, "51'", "51 minutes"},
+        {FieldId::s1, "30,132\"", "30,132 seconds"},
+        {FieldId::m3, "51.50221'", "51.50221 minutes"},
+        {FieldId::d5, "48.85\u00B0", "48.85 degrees"},
+        {FieldId::d8, "-73.5", "minus 73.5 degrees"},
+        {FieldId::d7, "", ""},
+        {FieldId::d1, "\u00B0", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(spokenFieldValue(c.field, c.shown, EnglishTranslator{}), c.spoken) << c.shown;
+    EXPECT_EQ(nameWithValue("Latitude degrees", "48 degrees", EnglishTranslator{}),
+              "Latitude degrees: 48 degrees");
+    EXPECT_EQ(nameWithValue("Latitude degrees", "", EnglishTranslator{}), "Latitude degrees");
+}
+
+TEST(AccessibleNames, AnnouncementsSayWhatHappened) {
+    const EnglishTranslator english;
+    EXPECT_EQ(hemisphereAnnouncement(SelectorId::c3, 1, english), "Latitude: South");
+    EXPECT_EQ(hemisphereAnnouncement(SelectorId::c8, 0, english), "Longitude: East");
+    EXPECT_EQ(hemisphereWord(SelectorId::c2, 5, english), "West"); // any other index is West
+    EXPECT_EQ(locatedAnnouncement("\u00B112 m", english),
+              "Position filled in, accuracy \u00B112 m");
+    EXPECT_EQ(locatedAnnouncement("", english), "Position filled in");
+    EXPECT_EQ(copiedAnnouncement("Copied to Clipboard", "12.5, 7.25", english),
+              "Copied to Clipboard: 12.5, 7.25");
+}
+
 } // namespace
 } // namespace quorvane

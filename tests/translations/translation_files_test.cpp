@@ -188,6 +188,13 @@ std::set<std::string> keysAskedByTheCode() {
     view.setText(FieldId::d8, "180.5");
     controller.copyNotation(Notation::dddddddd2);
     accessibleNames(keys);
+    // The spoken values and the announcements.
+    for (const FieldInfo& f : kFields)
+        nameWithValue(f.name, spokenFieldValue(f.id, "-1", keys), keys);
+    hemisphereAnnouncement(SelectorId::c1, 0, keys);
+    locatingAnnouncement(keys);
+    locatedAnnouncement("", keys);
+    locatedAnnouncement("1 m", keys);
 
     shareSheetEntries(keys);
     performShareAction(ShareAction::sendEmail, {}, ShareServices{out, out, keys});

@@ -36,9 +36,9 @@ private slots:
                             "c2_0=O",
                             "c2_1=W",
                             "c1_0=N"};
-        const Shown deSpoken{"d1=Breite, Grad, Grad-Minuten-Sekunden",
-                             "m4=Länge, Dezimalminuten, Grad und Dezimalminuten",
-                             "c8=Länge, Hemisphäre, Dezimalgrad mit Vorzeichen",
+        const Shown deSpoken{"d1=Breite, Grad, Grad-Minuten-Sekunden: 48 Grad",
+                             "m4=Länge, Dezimalminuten, Grad und Dezimalminuten: 17,66888 Minuten",
+                             "c8=Länge, Hemisphäre, Dezimalgrad mit Vorzeichen: Ost",
                              "c8_0=Ost",
                              "copy3=Dezimalgrad kopieren",
                              "getcurrentlocationButton=Aktueller Standort"};
@@ -53,7 +53,7 @@ private slots:
         QTest::newRow("English: the keys")
             << QLocale(QLocale::English, QLocale::UnitedKingdom) << ""
             << Shown{"copy1=Copy", "openInMapsButton=Open in Maps", "c2_0=E", "d7=48.8583701"}
-            << Shown{"d1=Latitude degrees, degrees-minutes-seconds", "copy3=Copy decimal degrees"}
+            << Shown{"d1=Latitude degrees, degrees-minutes-seconds: 48 degrees", "copy3=Copy decimal degrees"}
             << "Copied to Clipboard"
             << "Apple Maps";
     }

@@ -50,6 +50,8 @@ Rectangle {
                     // Spins while a position is awaited and hides when stopped; the spinner
                     // itself is made on first use, which keeps it off the start-up path.
                     property bool running: MainScreen.locationBusy
+                    // Spoken, with the busy state, by its accessibility interface (C++).
+                    readonly property string accessibleName: MainScreen.locatingName
                     visible: running
                     implicitWidth: 28
                     implicitHeight: 28
@@ -63,6 +65,8 @@ Rectangle {
 
                 Text {
                     objectName: "accuracyLabel"
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
                     anchors.verticalCenter: parent.verticalCenter
                     font.pixelSize: Theme.captionFontSize
                     color: Theme.secondaryText

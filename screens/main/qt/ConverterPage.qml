@@ -80,6 +80,8 @@ Item {
 
         Text {
             anchors.centerIn: parent
+            Accessible.role: Accessible.Heading
+            Accessible.name: text
             text: qsTr("Quorvane")
             font.pixelSize: 17
             font.bold: true
@@ -200,7 +202,7 @@ Item {
                     NotationCard {
                         width: notations.cellWidth
                         notation: "ddd_mmmmm"
-                        title: qsTr("Degrees, decimal minutes")
+                        title: qsTr("Degrees and decimal minutes")
                         compact: page.narrow
                         copyButtonName: "copy2"
                         latitude.totalWeight: 10
@@ -279,6 +281,21 @@ Item {
         source: "NavigationBar.qml"
     }
 
+    // Speaks MainScreen's announcements: screen readers read an item of the notification role
+    // when it shows, and it shows again for each new text. Drawn in no colour, as the notice,
+    // the copy confirmation and the fields already show what it says.
+    Text {
+        objectName: "announcer"
+        width: 1
+        height: 1
+        clip: true
+        color: "transparent"
+        visible: text !== ""
+        text: MainScreen.announcement
+        Accessible.role: Accessible.Notification
+        Accessible.name: text
+    }
+
     // The platform's paste key while no field is edited (a field pastes into itself).
     Shortcut {
         sequences: [StandardKey.Paste]
@@ -310,6 +327,11 @@ Item {
     Connections {
         target: page.Window.window
         function onActiveFocusItemChanged() { page.ensureVisible(page.Window.activeFocusItem) }
+    }
+
+    // Back from the settings, the keyboard is on the button that led there.
+    function focusSettingsButton() {
+        settingsButton.forceActiveFocus(Qt.TabFocusReason)
     }
 
     Component.onCompleted: MainScreen.attachPage(page)

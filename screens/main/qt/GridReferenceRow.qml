@@ -19,6 +19,8 @@ Item {
         width: 92
         anchors.verticalCenter: parent.verticalCenter
         text: row.caption
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         elide: Text.ElideRight
         font.pixelSize: Theme.captionFontSize
         color: Theme.secondaryText

@@ -22,6 +22,8 @@ Rectangle {
             height: 28
             verticalAlignment: Text.AlignVCenter
             text: qsTr("Grid references")
+            Accessible.role: Accessible.Heading
+            Accessible.name: text
             elide: Text.ElideRight
             font.pixelSize: Theme.bodyFontSize
             font.bold: true

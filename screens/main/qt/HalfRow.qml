@@ -23,6 +23,8 @@ Item {
         text: half.caption
         font.pixelSize: Theme.captionFontSize
         color: Theme.secondaryText
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
     }
 
     Row {

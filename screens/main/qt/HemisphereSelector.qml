@@ -12,7 +12,8 @@ Rectangle {
     property int currentIndex: 0
     property string firstTitle
     property string secondTitle
-    // Spoken names of the selector and of its segments; MainScreen sets them.
+    // Spoken name of the selector with the hemisphere it shows; MainScreen sets it, as it sets
+    // the names of the segments.
     property string accessibleName
     signal activated()
 
@@ -37,8 +38,6 @@ Rectangle {
 
     Accessible.role: Accessible.ComboBox
     Accessible.name: accessibleName
-    Accessible.description: shownSegment === 0 ? firstSegment.accessibleName
-                                               : secondSegment.accessibleName
     Keys.onLeftPressed: choose(0)
     Keys.onRightPressed: choose(1)
     Keys.onSpacePressed: choose(1 - shownSegment)
@@ -73,6 +72,9 @@ Rectangle {
         Accessible.checkable: true
         Accessible.checked: selected
         Accessible.onPressAction: selector.choose(segment)
+        Accessible.onToggleAction: selector.choose(segment)
+        // A reader that focuses a segment focuses the selector: the keys work there.
+        onActiveFocusChanged: if (activeFocus) selector.forceActiveFocus()
     }
 
     SegmentTitle {

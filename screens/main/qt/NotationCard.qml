@@ -42,6 +42,8 @@ Rectangle {
                 font.pixelSize: Theme.bodyFontSize
                 font.bold: true
                 color: Theme.text
+                Accessible.role: Accessible.Heading
+                Accessible.name: text
             }
 
             TapButton {

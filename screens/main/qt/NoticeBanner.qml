@@ -22,6 +22,8 @@ Rectangle {
         wrapMode: Text.Wrap
         font.pixelSize: Theme.captionFontSize
         color: Theme.text
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
     }
 
     // Offered while the notice confirms a paste: puts the form back as it was.

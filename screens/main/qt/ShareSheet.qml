@@ -65,7 +65,7 @@ Popup {
         objectName: "shareSheet"
         spacing: 4
 
-        Accessible.role: Accessible.Dialog
+        Accessible.role: Accessible.Grouping
         Accessible.name: sheet.heading
 
         Text {

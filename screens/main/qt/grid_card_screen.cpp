@@ -2,6 +2,7 @@
 
 #include "keystroke_gate.h"
 #include "main_screen.h"
+#include "screens/main/accessible_names.h"
 
 #include <QJSEngine>
 #include <QQmlEngine>
@@ -99,12 +100,20 @@ QStringList GridCardScreen::attach() {
         connections_.push_back(
             connect(item, &QQuickItem::activeFocusChanged, this, [this, system](bool hasFocus) {
                 if (!hasFocus && card_) card_->editingEnded(system);
+                if (!hasFocus) refreshSpokenName(system);
                 emit editingChanged();
             }));
     }
     for (const ControlName& control : names)
         if (QQuickItem* item = screen_.outlet(QString::fromStdString(control.objectName)))
             item->setProperty("accessibleName", QString::fromStdString(control.name));
+    for (const grid::GridSystemInfo& s : grid::gridSystems()) {
+        const auto control = std::find_if(names.begin(), names.end(), [&](const ControlName& c) {
+            return c.objectName == s.name;
+        });
+        plainNames_[at(s.id)] = control == names.end() ? std::string(s.name) : control->name;
+        refreshSpokenName(s.id);
+    }
     return missing;
 }
 
@@ -122,8 +131,24 @@ void GridCardScreen::copy(const QString& system) {
 }
 
 void GridCardScreen::done() {
-    for (const auto& item : fields_)
-        if (item && item->hasActiveFocus()) item->setFocus(false, Qt::OtherFocusReason);
+    for (const grid::GridSystemInfo& s : grid::gridSystems()) {
+        QQuickItem* item = field(s.id);
+        if (!item || !item->hasActiveFocus()) continue;
+        // The focus goes on to the row's Copy button, the next control that does not edit:
+        // dropped, it would fall to the window, and Tab would start over at the top.
+        QQuickItem* copy = screen_.outlet(QLatin1String("copy_") + qtText(s.name));
+        if (copy && copy->isVisible())
+            copy->forceActiveFocus(Qt::OtherFocusReason);
+        else
+            item->setFocus(false, Qt::OtherFocusReason);
+    }
+}
+
+void GridCardScreen::refreshSpokenName(grid::GridSystem system) {
+    QQuickItem* item = field(system);
+    if (!item || item->hasActiveFocus() || !translator_) return;
+    item->setProperty("accessibleName",
+                      qtText(nameWithValue(plainNames_[at(system)], text(system), *translator_)));
 }
 
 bool GridCardScreen::editing() const {
@@ -143,6 +168,7 @@ std::string GridCardScreen::text(grid::GridSystem system) const {
 
 void GridCardScreen::setText(grid::GridSystem system, std::string_view text) {
     if (QQuickItem* item = field(system)) item->setProperty("text", qtText(text));
+    refreshSpokenName(system);
 }
 
 void GridCardScreen::setReason(grid::GridSystem system, std::string_view reason) {

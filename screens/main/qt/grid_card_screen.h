@@ -69,6 +69,9 @@ signals:
 
 private:
     QQuickItem* field(grid::GridSystem system) const;
+    // The field's spoken name with the reference it shows (not while it is typed in: the reader
+    // echoes the keys).
+    void refreshSpokenName(grid::GridSystem system);
 
     MainScreen& screen_;
     GridCard* card_ = nullptr;
@@ -76,6 +79,7 @@ private:
     KeystrokeGate* gate_ = nullptr; // child of this
     std::array<QPointer<QQuickItem>, grid::kGridSystemCount> fields_{};
     std::array<QPointer<QQuickItem>, grid::kGridSystemCount> rows_{};
+    std::array<std::string, grid::kGridSystemCount> plainNames_{};
     std::array<grid::Visibility, grid::kGridSystemCount> visibility_{};
     QPointer<QQuickItem> cardItem_;
     std::vector<QMetaObject::Connection> connections_;

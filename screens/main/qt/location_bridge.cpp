@@ -1,6 +1,7 @@
 #include "location_bridge.h"
 
 #include "main_screen.h"
+#include "page_component.h"
 #include "screens/main/main_view_controller.h"
 
 #include <QEasingCurve>
@@ -116,6 +117,7 @@ void QtLocationAlertPresenter::presentLocationDisabledAlert(LocationDisabledAler
     // It goes with the window at the latest.
     popup->setParent(window);
     current_ = popup;
+    nameDialog(*popup, qtText(alert.title));
     settingsHandler_ = std::move(alert.settingsHandler);
     connect(popup, SIGNAL(settingsChosen()), this, SLOT(settingsChosen()));
     connect(popup, SIGNAL(cancelChosen()), this, SLOT(dismiss()));

@@ -1,10 +1,12 @@
 #include "main_screen.h"
 
+#include "busy_indicator_accessible.h"
 #include "keystroke_gate.h"
 #include "qt_form_view.h"
 #include "screens/main/accessible_names.h"
 #include "screens/main/main_view_controller.h"
 
+#include <QAccessible>
 #include <QJSEngine>
 #include <QQmlEngine>
 #include <string_view>
@@ -28,6 +30,10 @@ QString qtName(std::string_view name) {
 
 std::u16string_view utf16View(const QString& text) {
     return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+QString qtText(const std::string& text) {
+    return QString::fromStdString(text);
 }
 
 std::optional<Notation> notationFromName(const QString& name) {
@@ -55,6 +61,7 @@ void collectNamedItems(QQuickItem& item, QHash<QString, QPointer<QQuickItem>>& f
 } // namespace
 
 MainScreen::MainScreen(QObject* parent) : QObject(parent) {
+    installBusyIndicatorAccessible();
     noticeTimer_.setSingleShot(true);
     connect(&noticeTimer_, &QTimer::timeout, this, &MainScreen::dismissNotice);
 }
@@ -111,6 +118,8 @@ bool MainScreen::attachPage(QQuickItem* page) {
 
     wireControls();
     controller_->viewDidLoad();
+    wireSpokenValues();
+    focusFirstField();
     return missingOutlets_.isEmpty();
 }
 
@@ -129,9 +138,72 @@ void MainScreen::wireControls() {
     if (QQuickItem* label = outlets_.value(QStringLiteral("accuracyLabel")))
         view_->attachAccuracyLabel(*label);
     // What a screen reader says for each field, selector, segment and copy button.
-    for (const ControlName& control : accessibleNames(controller_->translator()))
-        if (QQuickItem* item = outlets_.value(QString::fromStdString(control.objectName)))
-            item->setProperty("accessibleName", QString::fromStdString(control.name));
+    plainNames_.clear();
+    for (const ControlName& control : accessibleNames(controller_->translator())) {
+        const QString objectName = QString::fromStdString(control.objectName);
+        plainNames_.insert(objectName, control.name);
+        if (QQuickItem* item = outlets_.value(objectName))
+            item->setProperty("accessibleName", qtText(control.name));
+    }
+}
+
+void MainScreen::wireSpokenValues() {
+    for (const FieldInfo& f : kFields)
+        if (QQuickItem* item = outlets_.value(qtName(f.name)))
+            connect(item, SIGNAL(textChanged()), this, SLOT(refreshFieldNames()));
+    for (const SelectorInfo& s : kSelectors)
+        if (QQuickItem* item = outlets_.value(qtName(s.name)))
+            connect(item, SIGNAL(currentIndexChanged()), this, SLOT(refreshSelectorNames()));
+    if (QQuickItem* label = outlets_.value(QStringLiteral("accuracyLabel")))
+        connect(label, SIGNAL(textChanged(QString)), this, SLOT(accuracyShown()));
+    refreshFieldNames();
+    refreshSelectorNames();
+}
+
+void MainScreen::refreshFieldNames() {
+    if (!controller_ || !view_) return;
+    const auto editing = view_->editingField();
+    for (const FieldInfo& f : kFields) {
+        QQuickItem* item = view_->fieldItem(f.id);
+        // The field being typed in keeps its name: the reader echoes the keys themselves, and a
+        // name changing with each key would be read out again and again.
+        if (!item || f.id == editing) continue;
+        const std::string value =
+            spokenFieldValue(f.id, view_->text(f.id), controller_->translator());
+        item->setProperty("accessibleName",
+                          qtText(nameWithValue(plainNames_.value(qtName(f.name)), value,
+                                               controller_->translator())));
+    }
+}
+
+void MainScreen::refreshSelectorNames() {
+    if (!controller_ || !view_) return;
+    for (const SelectorInfo& s : kSelectors) {
+        QQuickItem* item = outlets_.value(qtName(s.name));
+        if (!item) continue;
+        const std::string state =
+            hemisphereWord(s.id, view_->selectedIndex(s.id), controller_->translator());
+        item->setProperty("accessibleName",
+                          qtText(nameWithValue(plainNames_.value(qtName(s.name)), state,
+                                               controller_->translator())));
+    }
+}
+
+void MainScreen::accuracyShown() {
+    QQuickItem* label = outlets_.value(QStringLiteral("accuracyLabel"));
+    const QString accuracy = label ? label->property("text").toString() : QString();
+    if (accuracy.isEmpty() || !controller_) return;
+    announce(qtText(locatedAnnouncement(accuracy.toStdString(), controller_->translator())));
+}
+
+void MainScreen::focusFirstField() {
+    if (!QAccessible::isActive() || !view_) return;
+    // After the window has given its initial focus, which would take it back.
+    QTimer::singleShot(0, this, [this] {
+        if (!view_ || view_->editingField()) return;
+        if (QQuickItem* first = view_->fieldItem(kFields.front().id))
+            first->forceActiveFocus(Qt::OtherFocusReason);
+    });
 }
 
 void MainScreen::releasePage() {
@@ -165,6 +237,9 @@ void MainScreen::changeHemisphere(const QString& selectorName) {
         controller_->changeNS(*selector);
     else
         controller_->changeEW(*selector);
+    if (view_)
+        announce(qtText(hemisphereAnnouncement(*selector, view_->selectedIndex(*selector),
+                                               controller_->translator())));
 }
 
 void MainScreen::clearButtonAction() {
@@ -214,12 +289,37 @@ void MainScreen::showNotice(const QString& text, int milliseconds) {
     if (notice_ == text) return;
     notice_ = text;
     emit noticeChanged();
+    if (!text.isEmpty()) announce(text);
+}
+
+void MainScreen::announce(const QString& text) {
+    // Emptied first, so that the notification item hides and shows again even for the same text.
+    announcement_.clear();
+    emit announcementChanged();
+    announcement_ = text;
+    emit announcementChanged();
+}
+
+void MainScreen::announceCopy(std::string_view title, std::string_view line) {
+    if (controller_) announce(qtText(copiedAnnouncement(title, line, controller_->translator())));
+}
+
+QString MainScreen::locatingName() const {
+    return controller_ ? qtText(locatingAnnouncement(controller_->translator())) : QString();
 }
 
 void MainScreen::setLocationBusy(bool busy) {
     if (locationBusy_ == busy) return;
     locationBusy_ = busy;
     emit locationBusyChanged();
+    if (QQuickItem* indicator = outlets_.value(QStringLiteral("getcurrentlocationindicator"));
+        indicator && QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.busy = true;
+        QAccessibleStateChangeEvent event(indicator, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (busy) announce(locatingName());
 }
 
 QString MainScreen::editingField() const {
@@ -247,6 +347,7 @@ void MainScreen::textFieldDidBeginEditing(FieldId field) {
 void MainScreen::textFieldDidEndEditing(FieldId field) {
     if (controller_) controller_->textFieldDidEndEditing(field);
     showRangeMarks();
+    refreshFieldNames();
     emit editingChanged();
     emit fieldEditingEnded(qtName(info(field).name));
 }

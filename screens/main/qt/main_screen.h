@@ -63,6 +63,11 @@ class MainScreen final : public QObject, public FieldEditingDelegate {
     Q_PROPERTY(QString notice READ notice NOTIFY noticeChanged)
     // Whether a position is being awaited (drives getcurrentlocationindicator).
     Q_PROPERTY(bool locationBusy READ locationBusy WRITE setLocationBusy NOTIFY locationBusyChanged)
+    // The latest text for a screen reader to speak at once ("" between two); the page shows it
+    // in an item of the notification role, so each new text is announced.
+    Q_PROPERTY(QString announcement READ announcement NOTIFY announcementChanged)
+    // What a screen reader says for the location indicator while it runs.
+    Q_PROPERTY(QString locatingName READ locatingName CONSTANT)
 
 public:
     // Not default-constructible on purpose: QML would otherwise build its own instead of
@@ -100,6 +105,10 @@ public:
     // Shows a text in the notice line; it closes itself after `milliseconds` unless that is 0.
     void showNotice(const QString& text, int milliseconds = 0);
     void setLocationBusy(bool busy);
+    // Has a screen reader speak the text now (a new text interrupts the one before).
+    void announce(const QString& text);
+    // Has the copy confirmation read out: its title and the copied line.
+    void announceCopy(std::string_view title, std::string_view line);
     QStringList missingOutlets() const { return missingOutlets_; }
     bool pageAttached() const { return page_ != nullptr; }
     // The attached page (nullptr before attachPage and after releasePage).
@@ -113,6 +122,8 @@ public:
     bool canGoNext() const;
     QString notice() const { return notice_; }
     bool locationBusy() const { return locationBusy_; }
+    QString announcement() const { return announcement_; }
+    QString locatingName() const;
 
     // FieldEditingDelegate: the QtFormView's editing events, passed on to the controller.
     void textFieldDidBeginEditing(FieldId field) override;
@@ -122,6 +133,7 @@ signals:
     void editingChanged();
     void noticeChanged();
     void locationBusyChanged();
+    void announcementChanged();
     void currentLocationRequested();
     // After the controller handled the event (the end of editing has converted the form).
     void fieldEditingBegan(const QString& fieldName);
@@ -132,8 +144,18 @@ signals:
     // A paste (more than one character) that the keystroke filter refused for the field.
     void refusedPaste(const QString& text);
 
+private slots:
+    // The spoken names of the fields and selectors carry their values; these keep them current.
+    void refreshFieldNames();
+    void refreshSelectorNames();
+    void accuracyShown();
+
 private:
     void wireControls();
+    void wireSpokenValues();
+    // At launch under a screen reader the first field takes the focus, so that Tab and the
+    // reader start on the form rather than on the window.
+    void focusFirstField();
     void showOutcome(const OutputOutcome& outcome);
     // Marks the fields of a half out of range (their rangeWarning) and unmarks the others.
     void showRangeMarks();
@@ -147,6 +169,9 @@ private:
     QString notice_;
     QTimer noticeTimer_;
     bool locationBusy_ = false;
+    QString announcement_;
+    // The names of the fields and selectors without their values, by objectName.
+    QHash<QString, std::string> plainNames_;
 };
 
 } // namespace quorvane::qt

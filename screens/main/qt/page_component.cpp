@@ -1,5 +1,6 @@
 #include "page_component.h"
 
+#include <QQmlProperty>
 #include <QQuickItem>
 
 namespace quorvane::qt {
@@ -28,6 +29,13 @@ QObject* PageComponent::create(QQuickItem& page, const QVariantMap& initialPrope
     }
     QQmlEngine::setObjectOwnership(object, QQmlEngine::CppOwnership);
     return object;
+}
+
+void nameDialog(QObject& popup, const QString& name) {
+    const auto* content = popup.property("contentItem").value<QQuickItem*>();
+    QQuickItem* dialog = content ? content->parentItem() : nullptr;
+    if (!dialog) return;
+    QQmlProperty(dialog, QStringLiteral("Accessible.name"), qmlContext(&popup)).write(name);
 }
 
 } // namespace quorvane::qt

@@ -30,4 +30,8 @@ private:
     QPointer<QQmlComponent> component_;
 };
 
+// Gives a Popup's own item, which screen readers meet as the dialog, a spoken name: QML sets
+// Accessible properties only on items, and the popup's item is not reachable from QML.
+void nameDialog(QObject& popup, const QString& name);
+
 } // namespace quorvane::qt

@@ -23,6 +23,7 @@ QString qtText(std::string_view text) {
 void QtCopyConfirmation::showCopied(std::string_view title, std::string_view line) {
     QQuickItem* page = screen_.page();
     if (!page) return;
+    screen_.announceCopy(title, line);
     // Over the whole window, so the alert is centred on what the user sees.
     QQuickItem* host = page->window() ? page->window()->contentItem() : page;
     QObject* alert =

@@ -18,12 +18,12 @@ public:
     // How long an alert stays before it starts to fade out.
     static constexpr int kShownMilliseconds = 1000;
 
-    explicit QtCopyConfirmation(const MainScreen& screen) : screen_(screen) {}
+    explicit QtCopyConfirmation(MainScreen& screen) : screen_(screen) {}
 
     void showCopied(std::string_view title, std::string_view line) override;
 
 private:
-    const MainScreen& screen_;
+    MainScreen& screen_;
     PageComponent component_{"CopyConfirmation.qml"};
 };
 

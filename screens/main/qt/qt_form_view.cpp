@@ -63,8 +63,21 @@ void QtFormView::beginEditing(FieldId field) {
 
 void QtFormView::endEditing(FieldId field) {
     if (editing_ != field) return;
-    if (QQuickItem* item = fields_[indexOf(field)]) item->setFocus(false, Qt::OtherFocusReason);
+    // The focus goes on to the hemisphere selector of the field's row, the next control that
+    // does not edit: dropped, it would fall to the window, and Tab would start over at the top.
+    if (QQuickItem* selector = selectors_[indexOf(rowSelector(field))];
+        selector && selector->isVisible())
+        selector->forceActiveFocus(Qt::OtherFocusReason);
+    else if (QQuickItem* item = fields_[indexOf(field)])
+        item->setFocus(false, Qt::OtherFocusReason);
     if (editing_ == field) finishEditing(field);
+}
+
+SelectorId QtFormView::rowSelector(FieldId field) {
+    const FieldInfo& f = info(field);
+    for (const SelectorInfo& s : kSelectors)
+        if (s.notation == f.notation && s.half == f.half) return s.id;
+    return kSelectors.front().id;
 }
 
 void QtFormView::focusChanged(FieldId field, bool hasFocus) {

@@ -51,6 +51,8 @@ private:
     void focusChanged(FieldId field, bool hasFocus);
     // Whether the field lost the active focus only because its window was deactivated.
     bool windowDeactivated(FieldId field) const;
+    // The hemisphere selector in the same row as the field.
+    static SelectorId rowSelector(FieldId field);
     void finishEditing(FieldId field);
 
     FieldEditingDelegate& delegate_;

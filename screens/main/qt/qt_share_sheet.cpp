@@ -38,6 +38,7 @@ QObject* QtShareSheet::sheetFor(QQuickItem& page, QQuickItem& anchor) {
     anchor_ = &anchor;
     if (!sheet_) return nullptr;
     sheet_->setParent(&anchor); // goes with the page
+    nameDialog(*sheet_, qtText(translator.translate(kShareTitleKey)));
     connect(sheet_, SIGNAL(chosen(QString)), this, SLOT(choose(QString)));
     return sheet_;
 }

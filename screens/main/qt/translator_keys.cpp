@@ -68,6 +68,21 @@ constexpr std::array kKeys{
     QT_TRANSLATE_NOOP("MainViewController", "%1 hemisphere, %2"),
     //: Name of a copy button: %1 the notation it copies
     QT_TRANSLATE_NOOP("MainViewController", "Copy %1"),
+    //: A field's value read out: %1 the number as shown, without its unit mark
+    QT_TRANSLATE_NOOP("MainViewController", "%1 degrees"),
+    QT_TRANSLATE_NOOP("MainViewController", "%1 minutes"),
+    QT_TRANSLATE_NOOP("MainViewController", "%1 seconds"),
+    //: A negative value read out: %1 the value without its sign
+    QT_TRANSLATE_NOOP("MainViewController", "minus %1"),
+    //: A name with what it holds or says: %1 the name (of a field, a selector, an alert), %2 its
+    //: value or message
+    QT_TRANSLATE_NOOP("MainViewController", "%1: %2"),
+    //: Read out while the current location is awaited
+    QT_TRANSLATE_NOOP("MainViewController", "Finding your position"),
+    //: Read out when the current location filled the form
+    QT_TRANSLATE_NOOP("MainViewController", "Position filled in"),
+    //: As before, with %1 the accuracy as shown (e.g. "±12 m")
+    QT_TRANSLATE_NOOP("MainViewController", "Position filled in, accuracy %1"),
 
     // A position out of range: %1 the decimal degrees as shown, %2 the limit in degrees.
     QT_TRANSLATE_NOOP("MainViewController",

@@ -9,13 +9,26 @@ Page {
     objectName: "defaultMapsPage"
     title: SettingsScreen.defaultMapsTitle
 
+    Keys.onPressed: event => pageHeader.backKey(event)
+
     header: PageHeader {
+        id: pageHeader
         page: page
         backButtonName: "defaultMapsBackButton"
     }
 
+    Accessible.name: title
+
     StackView.onActivating: SettingsScreen.defaultMapsModel.reload()
     Component.onCompleted: SettingsScreen.defaultMapsModel.reload()
+    // The keyboard starts on the chosen application.
+    StackView.onActivated: {
+        for (let i = 0; i < table.count; ++i) {
+            const row = table.itemAtIndex(i)
+            if (row && row.showsCheckmark)
+                row.forceActiveFocus(Qt.TabFocusReason)
+        }
+    }
 
     ListView {
         id: table
@@ -33,6 +46,7 @@ Page {
             objectName: rowName
             titleText: title
             showsCheckmark: checkmark
+            choice: true
             onClicked: SettingsScreen.defaultMapsModel.select(index)
         }
     }

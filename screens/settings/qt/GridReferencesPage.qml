@@ -9,12 +9,22 @@ Page {
     objectName: "gridReferencesPage"
     title: SettingsScreen.gridReferencesTitle
 
+    Accessible.name: title
+    Keys.onPressed: event => pageHeader.backKey(event)
+
     header: PageHeader {
+        id: pageHeader
         page: page
         backButtonName: "gridReferencesBackButton"
     }
 
     StackView.onActivating: SettingsScreen.gridReferencesModel.reload()
+    // The keyboard starts on the first system.
+    StackView.onActivated: {
+        const row = table.itemAtIndex(0)
+        if (row)
+            row.forceActiveFocus(Qt.TabFocusReason)
+    }
 
     ListView {
         id: table
@@ -32,6 +42,7 @@ Page {
             objectName: rowName
             titleText: title
             showsCheckmark: checkmark
+            choice: true
             onClicked: SettingsScreen.gridReferencesModel.select(index)
         }
     }

@@ -14,6 +14,22 @@ ToolBar {
 
     readonly property bool canGoBack: bar.page.StackView.view !== null && bar.page.StackView.index > 0
 
+    function goBack() {
+        if (canGoBack)
+            bar.page.StackView.view.pop()
+    }
+
+    // The desktop's keys for going back (Escape, Alt+Left, the Back key), pressed anywhere on
+    // the page: the page hands its unhandled keys here.
+    function backKey(event) {
+        const back = event.key === Qt.Key_Escape || event.matches(StandardKey.Back)
+                     || (event.key === Qt.Key_Left && (event.modifiers & Qt.AltModifier))
+        if (back && canGoBack) {
+            goBack()
+            event.accepted = true
+        }
+    }
+
     RowLayout {
         anchors.fill: parent
         spacing: 0
@@ -25,10 +41,18 @@ ToolBar {
             font.pixelSize: 26
             Accessible.name: qsTr("Back")
             visible: bar.canGoBack
-            onClicked: bar.page.StackView.view.pop()
+            onClicked: bar.goBack()
+            Keys.onReturnPressed: bar.goBack()
+            Keys.onEnterPressed: bar.goBack()
             Layout.preferredWidth: 48
         }
-        Label {
+        // A Text, not a Label: a Label's control gives itself the static-text role over the
+        // heading set here.
+        Text {
+            objectName: bar.page.objectName + "Title"
+            color: bar.palette.windowText
+            Accessible.role: Accessible.Heading
+            Accessible.name: text
             text: bar.page.title
             font.bold: true
             font.pixelSize: 17

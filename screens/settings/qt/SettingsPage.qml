@@ -12,13 +12,24 @@ Page {
     // The maps row was tapped. In a StackView the page pushes the picker itself.
     signal defaultMapsRequested
 
+    Keys.onPressed: event => pageHeader.backKey(event)
+
     header: PageHeader {
+        id: pageHeader
         page: page
         backButtonName: "settingsBackButton"
     }
 
+    Accessible.name: title
+
     // Coming back from the picker shows the new choice.
     StackView.onActivating: SettingsScreen.settingsModel.refresh()
+    // The keyboard starts on the first row, or on the row that led to the picker.
+    StackView.onActivated: {
+        const row = table.itemAtIndex(Math.max(0, table.currentIndex))
+        if (row)
+            row.forceActiveFocus(Qt.TabFocusReason)
+    }
 
     Connections {
         target: SettingsScreen.settingsModel
@@ -80,7 +91,10 @@ Page {
             titleText: title
             detailText: detail
             showsDisclosure: disclosure
-            onClicked: SettingsScreen.settingsModel.select(index)
+            onClicked: {
+                table.currentIndex = index
+                SettingsScreen.settingsModel.select(index)
+            }
         }
     }
 }

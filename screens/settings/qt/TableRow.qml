@@ -3,7 +3,7 @@ import QtQuick.Controls
 import QtQuick.Layouts
 
 // One row of a settings table: title on the left, detail text and accessory on the right, a
-// hairline below.
+// hairline below. Tab reaches it; Return, Enter and Space open it, as the reader's action does.
 ItemDelegate {
     id: row
 
@@ -11,6 +11,9 @@ ItemDelegate {
     property string detailText
     property bool showsDisclosure: false
     property bool showsCheckmark: false
+    // A row of a list of choices (the maps picker, the grid references): checkable, and checked
+    // when it carries the checkmark.
+    property bool choice: false
 
     width: ListView.view ? ListView.view.width : implicitWidth
     implicitHeight: 48
@@ -18,8 +21,17 @@ ItemDelegate {
     rightPadding: 12
     // Not drawn (the row lays out its own labels) but what a screen reader says for the row.
     text: titleText
+    focusPolicy: Qt.StrongFocus
     Accessible.name: titleText
     Accessible.description: detailText
+    // The button's own check state is what the accessibility layer reports. A click toggles a
+    // checkable button by itself; the state follows the model's checkmark instead.
+    checkable: choice
+    checked: showsCheckmark
+    onToggled: checked = Qt.binding(() => row.showsCheckmark)
+    Accessible.onPressAction: row.clicked()
+    Keys.onReturnPressed: row.clicked()
+    Keys.onEnterPressed: row.clicked()
 
     contentItem: RowLayout {
         spacing: 8
@@ -47,7 +59,21 @@ ItemDelegate {
             opacity: row.showsCheckmark ? 1.0 : 0.5
             font.pixelSize: 18
             font.bold: row.showsCheckmark
+            // The glyph only draws what the checked state and the role already say.
+            Accessible.ignored: true
         }
+    }
+
+    // The keyboard focus.
+    Rectangle {
+        objectName: "focusFrame"
+        anchors.fill: parent
+        anchors.margins: 2
+        visible: row.activeFocus
+        color: "transparent"
+        border.width: 2
+        border.color: row.palette.highlight
+        radius: 4
     }
 
     Rectangle {
