@@ -169,6 +169,7 @@ TEST(GridCard, KeystrokeFilter) {
         {GridSystem::utm, u"31U 448251", {10, 0}, u".5", accept},
         {GridSystem::mgrs, u"31U DQ", {6, 0}, u" 48250 11951", accept},
         {GridSystem::maidenhead, u"JN18", {4, 0}, u"d\u00FC", refuse},
+        {GridSystem::maidenhead, u"JN18du1", {7, 0}, u"2", accept},     // the eighth
         {GridSystem::maidenhead, u"JN18du12", {8, 0}, u"3", refuse},    // beyond 8
         {GridSystem::maidenhead, u"JN18du12345", {0, 11}, u"", accept}, // deleting
         {GridSystem::pluscode, u"8FW4", {5, 0}, u"V", refuse},          // outside the text
