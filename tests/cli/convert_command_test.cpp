@@ -240,7 +240,7 @@ TEST(ConvertStream, OneOutputLinePerInputLineAndExitOneForBadLines) {
 
     // A bad line, an empty one, an overlong one, line ends with "\r", no end on the last line.
     const std::string input =
-        "45.5, 73.25\r\n91, 73.25\n\n" + std::string(100000, '5') + "\n-10, 20";
+        "45.5, 73.25\r\n91, 73.25\r\n\n" + std::string(100000, '5') + "\n-10, 20";
     const CommandRun r = convert({"--decimal-point", "-"}, input);
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, kLine1 + "\n\n\n" + kLine3);
