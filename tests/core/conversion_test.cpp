@@ -63,7 +63,6 @@ TEST_P(ConversionTest, RewritesTheOtherNotationsOfTheHalf) {
 const ConversionCase kCases[] = {
     {"d1KeepsLeadingZero", C, {}, F::d1, "045", "045° _ _ 045° _ _ _"},
     {"d1EndedEmpty", P, {"45°", "_", "_", "45°"}, F::d1, "", "0° _ _ 0° _ _ _"},
-    {"m1EndedEmpty", P, {"45°", "30'", "15\""}, F::m1, "", "45° 0' 15.0\" 45° 0.25' 45.0041667° 45.0041667"},
     {"s1EndedEmptyComma", C, {"45°", "30'", "12,5\""}, F::s1, "", "45° 30' 0,0\" 45° 30,0' 45,5° 45,5"},
     {"s1CommaTypedPointShown", P, {"48°", "51'"}, F::s1, "30,132", "48° 51' 30.132\" 48° 51.5022' 48.85837° 48.85837"},
     {"s1FoldsTypedDigits", P, {}, F::s1, "75", "_ _ 7.5\" 0° 0.125' 0.0020833° 0.0020833"},
