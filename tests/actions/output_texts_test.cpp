@@ -83,8 +83,11 @@ TEST(IsValidUrlText, BlanksDegreeSignsAndBadEscapesAreRefused) {
     for (const std::string& good : {apple + "-1e-05,nan", apple + ",", apple + "1%2C2"})
         EXPECT_TRUE(isValidUrlText(good)) << good;
     for (const std::string& bad :
-         {std::string(), std::string(" "), apple + "45 5,1", apple + "45.5°,1", apple + "1,2%zz"})
+         {std::string(), std::string(" "), apple + "45 5,1", apple + "45.5°,1", apple + "1,2%zz",
+          apple + "1#a#b"})
         EXPECT_FALSE(isValidUrlText(bad)) << bad;
+    // An escape cut off by the end of the text, whatever follows in memory.
+    EXPECT_FALSE(isValidUrlText(std::string_view(apple + "1%2F").substr(0, apple.size() + 3)));
 }
 
 TEST(MapsAppForName, ComparesLocalizedNamesInListOrder) {

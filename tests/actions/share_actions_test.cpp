@@ -55,7 +55,7 @@ TEST(Mailto, SubjectAndBodyAreOneQueryValueEachWithMailLineBreaks) {
     EXPECT_EQ(mailtoUrl("Standort", "a&b=%3B#map"),
               "mailto:?subject=Standort&body=a%26b%3D%253B%23map");
     // A body that already ends its lines with CR LF keeps them; a lone CR is left alone.
-    EXPECT_EQ(mailtoUrl("", "a\r\nb\rc\n"), "mailto:?subject=&body=a%0D%0Ab%0Dc%0D%0A");
+    EXPECT_EQ(mailtoUrl("", "\na\r\nb\rc\n"), "mailto:?subject=&body=%0D%0Aa%0D%0Ab%0Dc%0D%0A");
     EXPECT_EQ(mailtoUrl("Position \u00E0 voir", ""),
               "mailto:?subject=Position%20%C3%A0%20voir&body=");
 }

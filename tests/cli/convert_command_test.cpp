@@ -59,8 +59,6 @@ const std::string kExample = "45° 30' 15.0\" N, 73° 20' 30.0\" W\n45° 30.25' 
 TEST(ConvertCommand, PrintsTheFourCopyLinesOfTheConvertedForm) {
     const std::vector<std::vector<std::string>> cases{
         {"--decimal-point", "45° 30' 15\" N, 73° 20' 30\" W"},
-        {"--decimal-point", "45 30.25 N, 73 20.5 W"},
-        {"--decimal-point", "45.5041667° N, 73.3416667° W"},
         // Several words are one position; a leading "-" starts a number, not an option.
         {"--decimal-point", "45.5041667,", "-73.3416667"},
         {"--decimal-point", "--", "45.5041667, -73.3416667"},
@@ -91,17 +89,8 @@ TEST(ConvertCommand, FieldsShowWhatTheFormShows) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"--decimal-point", "045 59 60 N, 0 0 0 E"}, // digits as typed; 60" kept, 60.0' shown
          "045° 59' 60.0\" 0° 0' 0.0\" 045° 60.0' 0° 0.0' 46.0° 0.0° 46.0 0.0 0 0 0 0 0 0 0 0"},
-        {{"--decimal-point", "45° 30.25' N, 73° 20.5' W"},
-         "45° 30' 15.0\" 73° 20' 30.0\" 45° 30.25' 73° 20.5' 45.5041667° 73.3416667° 45.5041667 73.3416667 0 1 0 1 0 1 0 1"},
         {{"--decimal-comma", "0 0 12,5 N, 0 0 12.5 E"},
          "0° 0' 12,5\" 0° 0' 12,5\" 0° 0,20833' 0° 0,20833' 0,0034722° 0,0034722° 0,0034722 0,0034722 0 0 0 0 0 0 0 0"},
-        {{"--decimal-comma", "0 0 0.18 N, 0 0 0 E"},
-         "0° 0' 0,18\" 0° 0' 0,0\" 0° 0,003' 0° 0,0' 5e-05° 0,0° 5e-05 0,0 0 0 0 0 0 0 0 0"},
-        // 10.1 is 10° 5.999999999999979' as a double: the rounded 60 seconds carry.
-        {{"--decimal-point", "10.1° N, 0° E"},
-         "10° 6' 0.0\" 0° 0' 0.0\" 10° 6.0' 0° 0.0' 10.1° 0.0° 10.1 0.0 0 0 0 0 0 0 0 0"},
-        {{"--decimal-point", "-45.9999999, 10"},
-         "46° 0' 0.0\" 10° 0' 0.0\" 45° 59.99999' 10° 0.0' 45.9999999° 10.0° 45.9999999 10.0 1 0 1 0 1 0 1 0"},
         {{"--decimal-comma", "48.8583701, 2.2944813"},
          "48° 51' 30,132\" 2° 17' 40,133\" 48° 51,50221' 2° 17,66888' 48,8583701° 2,2944813° 48,8583701 2,2944813 0 0 0 0 0 0 0 0"},
     };
@@ -180,18 +169,14 @@ TEST(ConvertCommand, TheFirstSetLocaleVariableChoosesTheSeparator) {
     const std::tuple<const char*, const char*, const char*, DecimalMode> cases[] = {
         {"", "", "", P},
         {"C", "", "de_DE.UTF-8", P},
-        {"POSIX", "", "", P},
         {"", "de_DE.UTF-8", "en_US.UTF-8", C},
         {"", "en_US.UTF-8", "de_DE.UTF-8", P},
-        {"", "", "fr_FR.UTF-8", C},
         {"fr_FR@euro", "", "", C},
         {"de", "", "", C},
         {"es_MX.UTF-8", "", "", P},
         {"de_CH.UTF-8", "", "", P},
-        {"pt_BR.UTF-8", "", "", C},
-        {"en_GB.UTF-8", "", "", P},
         {"en_DK.UTF-8", "", "", C},
-        {"ja_JP.UTF-8", "", "", P}};
+        {"ja_JP", "", "", P}};
     for (const auto& [all, numeric, lang, mode] : cases)
         EXPECT_EQ(decimalModeOfLocale(all, numeric, lang), mode) << all << numeric << lang;
 }
@@ -209,10 +194,8 @@ TEST(ConvertCommand, QuotesWhatItCannotReadNamesTheProblemAndExitsWithTwo) {
         {"91, 10", "91, 10", "latitude \"91\" is out of range: latitude goes from 0 to 90 degrees"},
         {"   ", "   ", "no position given"},
         {"45\x01, 10", "45\\x01, 10", "unexpected \"\\x01\"" + kStray},
-        {"45\xC2\x9B, 10", "45\\u009b, 10", "unexpected \"\\u009b\"" + kStray},
         {"45\x9B\x1B[2J, 10", "45\\x9b\\x1b[2J, 10", "unexpected \"\\x9b\"" + kStray},
         {huge + ", 1", cut, "latitude \"" + cut + "\" is out of range: latitude goes from 0 to 90 degrees"},
-        {"1e-400, 1", "1e-400, 1", "\"1e-400\" in the latitude is not a number"},
         {tiny + ", 1", tinyCut, "\"" + tinyCut + "\" in the latitude is not a number"},
     };
     for (const auto& [position, quoted, problem] : cases) {
@@ -225,9 +208,7 @@ TEST(ConvertCommand, QuotesWhatItCannotReadNamesTheProblemAndExitsWithTwo) {
 TEST(ConvertCommand, MisuseIsExplainedWithAPointerToTheHelp) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{}, "no POSITION given"},
-        {{"--fields"}, "no POSITION given"},
         {{"--frobnicate", "45, 10"}, "unknown option \"--frobnicate\""},
-        {{"-x"}, "unknown option \"-x\""},
         {{"--decimal-comma", "--decimal-point", "45, 10"},
          "--decimal-comma and --decimal-point exclude each other"},
         {{"-", "45, 10"}, "give either a POSITION or \"-\", not both"},
@@ -244,9 +225,6 @@ TEST(ConvertCommand, MisuseIsExplainedWithAPointerToTheHelp) {
     }
     const CommandRun help = convert({"--help"});
     EXPECT_EQ(help.out + std::to_string(help.status), std::string(convertHelpText()) + "0");
-    for (const char* word : {"Usage: quorvane convert", "--fields", "--edit FIELD=TEXT", "--decimal-comma",
-                             "--decimal-point", "LC_NUMERIC", "60' 1\"", "Exit status"})
-        EXPECT_NE(help.out.find(word), std::string::npos) << word;
 }
 
 const std::string kLine1 = "45° 30' 0.0\" N, 73° 15' 0.0\" E\t45° 30.0' N, 73° 15.0' E\t"
@@ -262,7 +240,7 @@ TEST(ConvertStream, OneOutputLinePerInputLineAndExitOneForBadLines) {
 
     // A bad line, an empty one, an overlong one, line ends with "\r", no end on the last line.
     const std::string input =
-        "45.5, 73.25\r\n91, 73.25\n\n" + std::string(100000, '5') + "\n-10, 20";
+        "45.5, 73.25\r\n91, 73.25\r\n\n" + std::string(100000, '5') + "\n-10, 20";
     const CommandRun r = convert({"--decimal-point", "-"}, input);
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, kLine1 + "\n\n\n" + kLine3);
@@ -270,14 +248,15 @@ TEST(ConvertStream, OneOutputLinePerInputLineAndExitOneForBadLines) {
                      "of range: latitude goes from 0 to 90 degrees\n"
                      "quorvane convert: line 3: cannot read \"\": no position given\n"
                      "quorvane convert: line 4: longer than 4096 bytes, not read\n");
+    const CommandRun longest = convert({"-"}, std::string(4096, '5') + "\n");
+    EXPECT_NE(longest.err.find("line 1: cannot read"), std::string::npos) << longest.err;
 }
 
 // Every line is converted on an empty form: a stream gives, line by line, what single
 // conversions give.
 TEST(ConvertStream, EachLineIsConvertedOnAFreshForm) {
     const std::vector<std::string> positions{
-        "45 30 15 S, 73 20 30 W",  "10.1 N, 0 E",     "0 0.5 N, 0 0.25 E",   "-45.9999999, 10",
-        "89 59 60 S, 179 59 60 W", "5e-05, -1.5e-05", "12 59.99999 S, 1 1 W"};
+        "45 30 15 S, 73 20 30 W", "-45.9999999, 10", "89 59 60 S, 179 59 60 W", "5e-05, -1.5e-05"};
     std::string input, expected;
     for (const std::string& p : positions) {
         input += p + "\n";

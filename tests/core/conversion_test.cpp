@@ -63,20 +63,12 @@ TEST_P(ConversionTest, RewritesTheOtherNotationsOfTheHalf) {
 const ConversionCase kCases[] = {
     {"d1KeepsLeadingZero", C, {}, F::d1, "045", "045° _ _ 045° _ _ _"},
     {"d1EndedEmpty", P, {"45°", "_", "_", "45°"}, F::d1, "", "0° _ _ 0° _ _ _"},
-    {"d1ChainsWithoutRangeCheck", P, {"_", "30'", "15\""}, F::d1, "999", "999° 30' 15.0\" 999° 30.25' 999.5041667° 999.5041667"},
-    {"m1EndedEmpty", P, {"45°", "30'", "15\""}, F::m1, "", "45° 0' 15.0\" 45° 0.25' 45.0041667° 45.0041667"},
     {"s1EndedEmptyComma", C, {"45°", "30'", "12,5\""}, F::s1, "", "45° 30' 0,0\" 45° 30,0' 45,5° 45,5"},
     {"s1CommaTypedPointShown", P, {"48°", "51'"}, F::s1, "30,132", "48° 51' 30.132\" 48° 51.5022' 48.85837° 48.85837"},
-    {"s1PointTypedCommaShown", C, {"45°", "30'"}, F::s1, "12.5", "45° 30' 12,5\" 45° 30,20833' 45,5034722° 45,5034722"},
     {"s1FoldsTypedDigits", P, {}, F::s1, "75", "_ _ 7.5\" 0° 0.125' 0.0020833° 0.0020833"},
-    {"s1MinutesSumIsNotRoundedAgain", P, {"0°", "1'"}, F::s1, "1.162", "0° 1' 1.162\" 0° 1.0193699999999999' 0.0169894° 0.0169894"},
     {"s1TinyValueInExponentForm", C, {"0°", "0'"}, F::s1, "0,18", "0° 0' 0,18\" 0° 0,003' 5e-05° 5e-05"},
-    {"s1SixtyIsKept", P, {"45°", "59'"}, F::s1, "60", "45° 59' 60.0\" 45° 60.0' 46.0° 46.0"},
-    {"d2ChainsOnTheLongitudeHalf", P, {"_", "20'", "30\""}, F::d2, "73", "73° 20' 30.0\" 73° 20.5' 73.3416667° 73.3416667"},
     {"d3ChainsToM3", P, {"_", "_", "_", "_", "30.25'"}, F::d3, "45", "45° 30' 15.0\" 45° 30.25' 45.5041667° 45.5041667"},
     {"m3NearSixty", P, {"_", "_", "_", "12°"}, F::m3, "59.99999", "12° 59' 59.999\" 12° 59.99999' 12.9999997° 12.9999997"},
-    {"m3EndedEmpty", P, {"_", "_", "_", "12°", "5.0'"}, F::m3, "", "12° 0' 0.0\" 12° 0.0' 12.0° 12.0"},
-    {"m3LonePointShowsTheOldValue", P, {"_", "_", "_", "45°", "30.25'"}, F::m3, ".", "45° 30' 15.0\" 45° 30.25' 45.5041667° 45.5041667"},
     {"d5SecondsCarryIntoMinutes", P, {}, F::d5, "10.1", "10° 6' 0.0\" 10° 6.0' 10.1° 10.1"},
     {"d5CarryReachesTheDegrees", P, {}, F::d5, "45.9999999", "46° 0' 0.0\" 45° 59.99999' 45.9999999° 45.9999999"},
     {"d5FoldedDigitsCarryBothRows", P, {}, F::d5, "4599999999", "46° 0' 0.0\" 46° 0.0' 45.99999999° 45.99999999"},
@@ -96,9 +88,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ConversionTest, ::testing::ValuesIn(kCases),
 TEST(Conversion, AfterACarryAVisitToAnyFieldKeepsEveryRowOnTheDecimalDegrees) {
     constexpr double kTolerance = 5e-7; // degrees; the coarsest rounding is 0.0005"
     const std::pair<Half, const char*> positions[] = {
-        {Half::latitude, "45.9999999"},   {Half::latitude, "89.9999999"},
-        {Half::latitude, "10.0166666"},   {Half::longitude, "179.9999999"},
-        {Half::longitude, "12.9999999"},  {Half::longitude, "0.0166666"},
+        {Half::latitude, "45.9999999"}, {Half::latitude, "10.0166666"},
+        {Half::longitude, "179.9999999"}, {Half::longitude, "0.0166666"},
     };
     for (const auto& [half, typed] : positions)
         for (const DecimalMode mode : {P, C})

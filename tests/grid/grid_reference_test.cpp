@@ -30,9 +30,7 @@ struct WriteCase {
 const WriteCase kWrites[] = {
     {48.8583701, 2.2944813, {"31U 448251 5411952", "31U DQ 48250 11951", "8FW4V75V+8Q", "JN18du"}},
     {41.714775, -72.727260, {"18T*", "18T*", "87H9P77F+W3", "FN31pr"}}, // ARRL's W1AW
-    {47.0000625, 8.0000625, {"32T*", "32T*", "8FVC2222+22", "JN47aa"}},
     {-41.2730625, 174.7859375, {"60G*", "60G*", "4VCPPQGP+Q9", "RE78jr"}},
-    {20.3700625, 2.7821875, {"31Q*", "31Q*", "7FG49QCJ+2V", "JL10ji"}},
     // The poles: UPS, the first and last rows of the other grids.
     {90, 1, {"Z 2000000 2000000", "Z AH 00000 00000", "CFX3X2X2+X2", "JR09mx"}},
     {-90, -180, {"B 2000000 2000000", "B AN 00000 00000", "22222222+22", "AA00aa"}},
@@ -47,17 +45,13 @@ const WriteCase kWrites[] = {
     {84, 3, {"Z *", "Z *", "CFP52222+22", "JR14ma"}},
     // Zone edges belong to the zone east of them; Norway's 32V starts at 3° E.
     {45, 6, {"32T*", "32T*", "8FQ82222+22", "JN35aa"}},
-    {45, 5.9999999, {"31T*", "31T*", "8FQ72X2X+2X", "JN25xa"}},
     {56, 3, {"32V*", "32V*", "9F852222+22", "JO16ma"}},
     {55.9999999, 3, {"31U*", "31U*", "9F75X2X2+X2", "JO15mx"}},
-    {60, 4, {"32V*", "32V*", "9FG62222+22", "JP20aa"}},
     // Svalbard: 31X, 33X, 35X, 37X only.
     {75, 8, {"31X*", "31X*", "CF7C2222+22", "JQ45aa"}},
-    {75, 10, {"33X*", "33X*", "CF7G2222+22", "JQ55aa"}},
     {75, 21, {"35X*", "35X*", "CG732222+22", "KQ05ma"}},
     // The antimeridian: 180° E is 180° W, where zone 1 and the grids begin.
     {10, 180, {"1P*", "1P*", "72222222+22", "AK00aa"}},
-    {10, -180, {"1P*", "1P*", "72222222+22", "AK00aa"}},
     {10, 179.9999999, {"60P*", "60P*", "7V2X2X2X+2X", "RK90xa"}},
 };
 
@@ -94,7 +88,6 @@ TEST(GridWrite, Precisions) {
     const Case cases[] = {
         {20.375, 2.775, 6, "7FG49Q00+", "JL10jj"},
         {20.3701135, 2.78223535156, 13, "7FG49QCJ+2VXGJ", "JL10ji"},
-        {1, 1, 11, "6FH32222+222", "JJ01ma"},
         {0.5, -179.5, 4, "62G20000+", "AJ00"},
         {48.8583701, 2.2944813, 2, "8F000000+", "JN"},
         {48.8583701, 2.2944813, 8, "8FW4V75V+", "JN18du56"},
@@ -123,8 +116,6 @@ const ReadCase kReads[] = {
     // Within a metre of the Eiffel Tower, with or without blanks, in either case.
     {"31U 448251 5411952", GridSystem::utm, GridError::none, "", kEiffelLatitude, kEiffelLongitude,
      kMetre},
-    {" 31u 448251   5411952 ", GridSystem::utm, GridError::none, "", kEiffelLatitude,
-     kEiffelLongitude, kMetre},
     {"31U DQ 48250 11951", GridSystem::mgrs, GridError::none, "", kEiffelLatitude, kEiffelLongitude,
      kMetre},
     {"31udq4825011951", GridSystem::mgrs, GridError::none, "", kEiffelLatitude, kEiffelLongitude,
@@ -140,26 +131,21 @@ const ReadCase kReads[] = {
     {"", GridSystem::utm, GridError::empty, "", 0, 0, 0},
     {"61U 448251 5411952", GridSystem::utm, GridError::badZone, "61", 0, 0, 0},
     {"31I 448251 5411952", GridSystem::utm, GridError::badBand, "I", 0, 0, 0},
-    {"31Y 448251 5411952", GridSystem::utm, GridError::badBand, "Y", 0, 0, 0},
     {"31U 448251", GridSystem::utm, GridError::badLength, "31U 448251", 0, 0, 0},
     {"31U 44x251 5411952", GridSystem::utm, GridError::badNumber, "44x251", 0, 0, 0},
     {"31U 448251 1000000", GridSystem::utm, GridError::outsideZone, "31U 448251 1000000", 0, 0, 0},
-    {"31N 448251 9700000", GridSystem::utm, GridError::outsideZone, "9700000", 0, 0, 0},
     {"31U 448251 5411952 x", GridSystem::utm, GridError::badCharacter, "x", 0, 0, 0},
     {"31U", GridSystem::mgrs, GridError::missingSquare, "31U", 0, 0, 0},
     {"31U DI 48250 11951", GridSystem::mgrs, GridError::badCharacter, "I", 0, 0, 0},
     {"31U DQ 4825 011951", GridSystem::mgrs, GridError::badLength, "4825 011951", 0, 0, 0},
-    {"31U DQ 482501195", GridSystem::mgrs, GridError::badLength, "482501195", 0, 0, 0},
     {"3 1U D Q", GridSystem::mgrs, GridError::badZone, "3 1", 0, 0, 0},
     {"31U ZZ 48250 11951", GridSystem::mgrs, GridError::outsideZone, "31U ZZ", 0, 0, 0},
     {"V75V+8Q Paris", GridSystem::pluscode, GridError::shortCode, "V75V+8Q Paris", 0, 0, 0},
     {"8FW4V75V8Q", GridSystem::pluscode, GridError::badSeparator, "8FW4V75V8Q", 0, 0, 0},
     {"8FW4V75V+8", GridSystem::pluscode, GridError::badLength, "8FW4V75V+8", 0, 0, 0},
     {"8F000000+22", GridSystem::pluscode, GridError::badPadding, "8F000000+22", 0, 0, 0},
-    {"8F0W0000+", GridSystem::pluscode, GridError::badPadding, "8F0W0000+", 0, 0, 0},
     {"XFW4V75V+8Q", GridSystem::pluscode, GridError::badCharacter, "X", 0, 0, 0},
     {"8FW4V75V+8Q Paris", GridSystem::pluscode, GridError::badCharacter, "Paris", 0, 0, 0},
-    {"8FW4V75V+8Q8Q8Q8Q", GridSystem::pluscode, GridError::badLength, "8FW4V75V+8Q8Q8Q8Q", 0, 0, 0},
     {"8FW4V75U+8Q", GridSystem::pluscode, GridError::badCharacter, "U", 0, 0, 0},
     {"JN18dü", GridSystem::maidenhead, GridError::badCharacter, "ü", 0, 0, 0},
     {"SN18du", GridSystem::maidenhead, GridError::badCharacter, "S", 0, 0, 0},
@@ -190,7 +176,6 @@ TEST(GridRead, CellSizes) {
     EXPECT_EQ(writeUtm(baghdad.latitude, baghdad.longitude).view(), "38S 444500 3688500");
     EXPECT_EQ(readUtm("31U 448251.25 5411952").cell.width, 0.01);
     EXPECT_DOUBLE_EQ(readPlusCode("8FW4V75V+8Q").cell.width, 1.0 / 8000);
-    EXPECT_DOUBLE_EQ(readPlusCode("8FW4V75V+").cell.height, 1.0 / 400);
     EXPECT_DOUBLE_EQ(readPlusCode("8FW4V75V+8QX").cell.height, 1.0 / 8000 / 5); // 5 rows
     EXPECT_DOUBLE_EQ(readPlusCode("8FW4V75V+8QX").cell.width, 1.0 / 8000 / 4);  // 4 columns
     EXPECT_DOUBLE_EQ(readMaidenhead("JN18du").cell.width, 5.0 / 60);
@@ -199,19 +184,15 @@ TEST(GridRead, CellSizes) {
 TEST(GridRead, RecognisesTheSystemByShape) {
     const std::pair<std::string_view, std::optional<GridSystem>> cases[] = {
         {"31U 448251 5411952", GridSystem::utm},
-        {"Z 2000000 2000000", GridSystem::utm},
         {"31U DQ 48250 11951", GridSystem::mgrs},
         {"31UDQ4825011951", GridSystem::mgrs},
         {"Z AH 00000 00000", GridSystem::mgrs},
-        {"ZAH0000000000", GridSystem::mgrs},
         {"8FW4V75V+8Q", GridSystem::pluscode},
         {"V75V+8Q Paris", GridSystem::pluscode},
         {"JN18du", GridSystem::maidenhead},
         {"45.5, -73.25", std::nullopt},
-        {"45 N, 73 W", std::nullopt},
         {"45° 30' N", std::nullopt},
         {"NO", std::nullopt},
-        {"", std::nullopt},
         {"bad", std::nullopt}, // a word, though BAD is a UPS square
         {"BAD 12", GridSystem::mgrs},
     };

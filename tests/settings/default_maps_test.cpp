@@ -49,10 +49,8 @@ std::vector<std::size_t> only(std::optional<std::size_t> row) {
 }
 
 const std::string kAppleUrl = "https://maps.apple.com/maps?daddr=-45.5,-73.25";
-const std::string kGoogleUrl = "https://maps.google.com/?q=-45.5,-73.25";
 const std::string kOsmUrl = "https://www.openstreetmap.org/directions?engine=fossgis_osrm_car"
                             "&route=%3B-45.5%2C-73.25#map=16/-45.5/-73.25";
-const std::string kWazeUrl = "https://waze.com/ul?ll=-45.5,-73.25";
 
 TEST(DefaultMapsPicker, FreshInstallListsFourNamesAndChecksAppleMaps) {
     MemorySettingsStore store;
@@ -99,26 +97,11 @@ TEST_P(PickingARow, StoresTheNameAndChangesOpenInMapsForGood) {
 }
 
 const PickCase kPicks[] = {
-    {"waze", Language::english, 3, "Waze", kWazeUrl},
     {"openStreetMap", Language::english, 2, "OpenStreetMap", kOsmUrl},
-    {"google", Language::english, 1, "Google Maps", kGoogleUrl},
-    {"appleGerman", Language::german, 0, "Apple Karten", kAppleUrl},
     {"appleFrench", Language::french, 0, "Plans", kAppleUrl},
 };
 INSTANTIATE_TEST_SUITE_P(Rows, PickingARow, ::testing::ValuesIn(kPicks),
                          [](const auto& param) { return std::string(param.param.name); });
-
-TEST(DefaultMapsPicker, PickingTheCurrentDefaultWritesItAgain) {
-    MemorySettingsStore store;
-    store.setRaw("defaultMapsApp", "Plans"); // chosen while the app ran in French
-    PickerRun run(store, Language::english);
-    ASSERT_EQ(run.checkedRows(), only(0));
-
-    run.picker.didSelectRow(0);
-
-    EXPECT_EQ(store.raw("defaultMapsApp"), "Apple Maps");
-    EXPECT_EQ(run.checkedRows(), only(0));
-}
 
 // A row outside the list changes nothing; deselecting clears that row's checkmark until the next
 // redraw.
@@ -174,16 +157,12 @@ TEST_P(StoredNameUnderAnotherLanguage, IsRecognisedAndShownInTheCurrentLanguage)
 
 const StoredNameCase kStoredNames[] = {
     {"germanAppleUnderEnglish", Language::english, "Apple Karten", "Apple Maps", 0, kAppleUrl},
-    {"frenchAppleUnderEnglish", Language::english, "Plans", "Apple Maps", 0, kAppleUrl},
     {"frenchAppleUnderGerman", Language::german, "Plans", "Apple Karten", 0, kAppleUrl},
-    {"englishKeyUnderFrench", Language::french, "Apple Maps", "Plans", 0, kAppleUrl},
     {"osmUnderFrench", Language::french, "OpenStreetMap", "OpenStreetMap", 2, kOsmUrl},
-    {"wazeUnderGerman", Language::german, "Waze", "Waze", 3, kWazeUrl},
     // A text no shipped language uses keeps showing as stored, checks no row and opens Apple
     // Maps, until the user picks again.
     {"unknownName", Language::english, "Bing Maps", "Bing Maps", std::nullopt, kAppleUrl},
     {"otherCase", Language::german, "waze", "waze", std::nullopt, kAppleUrl},
-    {"emptyText", Language::french, "", "", std::nullopt, kAppleUrl},
 };
 INSTANTIATE_TEST_SUITE_P(Names, StoredNameUnderAnotherLanguage, ::testing::ValuesIn(kStoredNames),
                          [](const auto& param) { return std::string(param.param.name); });

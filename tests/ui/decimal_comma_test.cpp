@@ -25,14 +25,9 @@ private slots:
         const QStringList comma{"d7=48,8583701", "d5=48,8583701\u00b0", "d1=48\u00b0", "m1=51'",
                                 "s1=30,132\"",   "d3=48\u00b0",         "m3=51,50221'"};
         QTest::newRow("German") << german << QStringList{"d7", "48.8583701"} << comma;
-        QTest::newRow("German, typed with a comma")
-            << german << QStringList{"d7", "48,8583701"} << comma;
         QTest::newRow("English, typed with a comma")
             << QLocale(QLocale::English, QLocale::UnitedStates) << QStringList{"d7", "48,8583701"}
             << QStringList{"d7=48.8583701", "d5=48.8583701\u00b0", "s1=30.132\"", "m3=51.50221'"};
-        QTest::newRow("German, empty seconds")
-            << german << QStringList{"d1", "45", "m1", "30"}
-            << QStringList{"s1=0,0\"", "m3=30,0'", "d5=45,5\u00b0", "d7=45,5"};
     }
     void numbersInTheUsersLocale() {
         QFETCH(QLocale, locale);

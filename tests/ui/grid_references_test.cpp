@@ -5,6 +5,8 @@
 #include "screen_driver.h"
 #include "ui_test.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QtTest>
 
 using namespace quorvane;
@@ -47,6 +49,8 @@ private slots:
         QVERIFY2(screen.session().screen().notice().contains("full code"),
                  qPrintable(screen.session().screen().notice()));
         QCOMPARE(screen.text("d7"), QString("48.8583692"));
+        screen.tap("copy_maidenhead");
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("JN18du"));
     }
 
     // settings -> Grid References -> MGRS unchecked: the converter hides its row; the next start

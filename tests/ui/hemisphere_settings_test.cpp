@@ -57,49 +57,15 @@ private slots:
         QCOMPARE(screen.text("d7"), QString("45.5"));
     }
 
-    void aFreshScreenRestoresTheStoredHemispheres() {
-        {
-            ScreenDriver first(*settings_);
-            QVERIFY(first.loaded());
-            first.tap("c3_1");
-            first.tap("c8_1");
-            first.tap("c2_0"); // and back to East: 0 is stored for the whole half
-        }
-        ScreenDriver second(*settings_);
-        QVERIFY(second.loaded());
-        for (const QString& c : kLatitudeSelectors)
-            QCOMPARE(second.selectorIndex(c), 1);
-        for (const QString& c : kLongitudeSelectors) {
-            QCOMPARE(second.selectorIndex(c), 0);
-            QCOMPARE(settings_->stored(c).toInt(), 0);
-            QVERIFY(settings_->stored(c).isValid());
-        }
-    }
-
-    // Each selector is restored from its own key, even when the stored halves disagree; the
-    // next change aligns them again.
-    void eachSelectorRestoresItsOwnKey() {
-        settings_->store("c1", 1);
-        settings_->store("c3", 0);
-        ScreenDriver screen(*settings_);
-        QVERIFY(screen.loaded());
-        QCOMPARE(screen.selectorIndex("c1"), 1);
-        QCOMPARE(screen.selectorIndex("c3"), 0);
-        screen.tap("c3_1");
-        for (const QString& c : kLatitudeSelectors)
-            QCOMPARE(screen.selectorIndex(c), 1);
-    }
-
     // Values another program (or a damaged file) left behind: the screen comes up with the
     // segment the value stands for (any whole number but 0 is South, anything that is no
-    // whole number reads as 0) and copies that hemisphere.
+    // whole number reads as 0).
     void storedValuesThatAreNoIndex_data() {
         QTest::addColumn<QVariant>("stored");
         QTest::addColumn<int>("index");
         QTest::addColumn<bool>("south");
         QTest::newRow("7") << QVariant(7) << 1 << true;
         QTest::newRow("text abc") << QVariant("abc") << 0 << false;
-        QTest::newRow("1.5") << QVariant("1.5") << 0 << false;
     }
     void storedValuesThatAreNoIndex() {
         QFETCH(QVariant, stored);
@@ -111,14 +77,6 @@ private slots:
         QCOMPARE(screen.selectorIndex("c5"), index);
         QCOMPARE(screen.item("c5_0")->property("selected").toBool(), !south);
         QCOMPARE(screen.item("c5_1")->property("selected").toBool(), south);
-
-        screen.typeInto("d5", "45.5");
-        screen.tap("nextButton");
-        screen.type("2.5");
-        screen.tap("doneButton");
-        screen.tap("copy3");
-        QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QString("45.5\u00b0 %1, 2.5\u00b0 E").arg(south ? "S" : "N"));
 
         // A tap on the North segment makes it a proper index again, for the whole half.
         if (south) {

@@ -37,8 +37,7 @@ private slots:
         QTest::addColumn<QString>("argument");
         QTest::addColumn<bool>("on");
         QTest::newRow("UITests") << "UITests" << true;
-        for (const char* other : {"uitests", "UITESTS", "UITests2", "UITest", " UITests",
-                                  "UITests ", "-UITests", "--UITests", "UITests=1", ""})
+        for (const char* other : {"uitests", "UITests2", " UITests", "--UITests", ""})
             QTest::newRow(qPrintable(QStringLiteral("'%1'").arg(other))) << other << false;
     }
     void onlyTheExactArgument() {
@@ -64,7 +63,6 @@ private slots:
         QTest::addColumn<double>("below");
         QTest::newRow("UITests") << std::vector<std::string>{"UITests"} << 100.0 << 300.0;
         QTest::newRow("uitests") << std::vector<std::string>{"uitests"} << 0.5 << 3.0;
-        QTest::newRow("UITests2") << std::vector<std::string>{"UITests2"} << 0.5 << 3.0;
     }
     void animationSpeed() {
         QFETCH(std::vector<std::string>, arguments);

@@ -29,12 +29,8 @@ private slots:
     void fillsTheFormAsConvertDoes_data() {
         QTest::addColumn<QString>("opened");
         QTest::addColumn<QString>("convertText");
-        for (const char* same :
-             {"-33.8688197, -151.2092955", "45\u00b0 30' 15\" S, 73\u00b0 20' 30\" W",
-              "45 30.25 N, 73 20.5 E"})
-            QTest::newRow(same) << same << same;
-        QTest::newRow("geo: URI") << "geo:-33.8688197,151.2092955;u=35"
-                                  << "-33.8688197, 151.2092955";
+        const char* same = "45\u00b0 30' 15\" S, 73\u00b0 20' 30\" W";
+        QTest::newRow(same) << same << same;
         QTest::newRow("geo: URI with altitude, upper case") << "GEO:48.8583701,2.2944813,35"
                                                             << "48.8583701, 2.2944813";
     }
@@ -59,31 +55,10 @@ private slots:
         QCOMPARE(screen.session().screen().notice(), QString());
     }
 
-    // The values themselves, for the position of the screenshots; selectors that a previous
-    // run left on South and West follow the position.
-    void eiffelTowerInEveryNotation() {
-        for (const auto& c : quorvane::kSelectors)
-            settings_->store(qtName(c.name), 1);
-        ScreenDriver screen(*settings_);
-        QVERIFY(screen.loaded());
-        QCOMPARE(screen.selectorIndex("c7"), 1);
-        QVERIFY(screen.session().openPosition("48.8583701, 2.2944813"));
-        QCOMPARE(screen.mismatches({"d7=48.8583701", "d5=48.8583701\u00b0", "d1=48\u00b0", "m1=51'",
-                                    "s1=30.132\"", "m3=51.50221'", "d8=2.2944813"}),
-                 QString());
-        for (const auto& c : quorvane::kSelectors)
-            QCOMPARE(screen.selectorIndex(qtName(c.name)), 0);
-    }
-
     void unreadablePositionLeavesTheFormEmpty_data() {
         QTest::addColumn<QString>("opened");
         QTest::addColumn<QString>("reason"); // part of the message
-        const char* rows[][2] = {{"91, 10", "range"},
-                                 {"45.5", "45.5"},
-                                 {"somewhere nice", "somewhere nice"},
-                                 {"geo:91,0", "range"},
-                                 {"geo:48,2;crs=utm", "utm"},
-                                 {"geo:0,0?q=Paris", "search"}};
+        const char* rows[][2] = {{"91, 10", "range"}, {"geo:48,2;crs=utm", "utm"}};
         for (const auto& r : rows)
             QTest::newRow(r[0]) << r[0] << r[1];
     }
@@ -129,6 +104,13 @@ private slots:
         QVERIFY(picture.pixelColor(5, 5) != picture.pixelColor(expected.width() / 2, 140));
     }
 
+    // The program's first word "convert" hands the rest to the terminal converter.
+    void convertRunsInTheProgram() {
+        const Run run = runQuorvane({"convert", "--decimal-point", "-45.5, 73.25"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.output.endsWith("-45.5, 73.25\n"), qPrintable(run.output));
+    }
+
     // Also a position source the program cannot use, named on the command line or in
     // QUORVANE_POSITION_SOURCE (the column; empty: unset).
     void usageErrorsExplainThemselves_data() {
@@ -138,17 +120,8 @@ private slots:
         const QStringList source{"--self-test", "--position-source"};
         QTest::newRow("size too small") << QStringList{"--size", "10x10"} << ""
                                         << "--size";
-        QTest::newRow("size not a size") << QStringList{"--size", "big"} << ""
-                                         << "big";
         QTest::newRow("unknown option") << QStringList{"--colour"} << ""
                                         << "--colour";
-        QTest::newRow("screenshot without a file") << QStringList{"--screenshot"} << ""
-                                                   << "file";
-        QTest::newRow("unknown source") << source + QStringList{"gps"} << ""
-                                        << "unknown position source \"gps\"";
-        QTest::newRow("source without a file")
-            << QStringList{"--self-test", "--position-source=nmea:"} << ""
-            << "names no file";
         QTest::newRow("unknown source in the environment")
             << QStringList{"--self-test"} << "satellite"
             << "QUORVANE_POSITION_SOURCE: unknown position source";

@@ -20,13 +20,7 @@ namespace {
 const QStringList kMapsRows{"appleMapsRow", "googleMapsRow", "openStreetMapRow", "wazeRow"};
 const QStringList kPages{"converterPage", "settingsPage", "defaultMapsPage"}; // stacked so
 const QStringList kSouthWest{"d7=45.5", "c7=1", "d8=73.25", "c8=1"};
-const QString kAppleUrl = "https://maps.apple.com/maps?daddr=-45.5,-73.25";
 const QString kWazeUrl = "https://waze.com/ul?ll=-45.5,-73.25";
-
-QString readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "<unreadable>";
-}
 
 // The page is on top with the pages below it that lead to it.
 bool onPage(ScreenDriver& screen, const QString& page) {
@@ -133,62 +127,6 @@ private slots:
         QCOMPARE(urls_->urls(), QStringList{kWazeUrl});
         QVERIFY(open(restarted, "defaultMapsPage"));
         QCOMPARE(checkedRows(restarted), QStringList{"wazeRow"});
-    }
-
-    // A name stored while the app ran in another language still stands for its application
-    // (shown in the current language, English here); a name no language uses falls back to
-    // Apple Maps for Open in Maps and checks no row.
-    void storedNameOfAnyLanguage_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("detail");
-        QTest::addColumn<QStringList>("checked");
-        QTest::newRow("German") << "Apple Karten"
-                                << "Apple Maps" << QStringList{"appleMapsRow"};
-        QTest::newRow("French") << "Plans"
-                                << "Apple Maps" << QStringList{"appleMapsRow"};
-        QTest::newRow("no language's name") << "Bing Maps"
-                                            << "Bing Maps" << QStringList{};
-    }
-    void storedNameOfAnyLanguage() {
-        QFETCH(QString, stored);
-        QFETCH(QString, detail);
-        QFETCH(QStringList, checked);
-        settings_->store("defaultMapsApp", stored);
-        ScreenDriver screen(*settings_);
-        QVERIFY(screen.loaded());
-        screen.set(kSouthWest);
-        screen.tap("openInMapsButton");
-        QCOMPARE(urls_->urls(), QStringList{kAppleUrl});
-        QVERIFY(open(screen, "settingsPage"));
-        QCOMPARE(rowLabel(screen, "defaultMapsAppRow", "detailLabel"), detail);
-        screen.tap("defaultMapsAppRow");
-        QVERIFY(onPage(screen, "defaultMapsPage"));
-        QCOMPARE(checkedRows(screen), checked);
-        QCOMPARE(settings_->stored("defaultMapsApp").toString(), stored); // untouched until a pick
-    }
-
-    // The licence row opens the platform vendor's licence page; the privacy row the address set
-    // at build time, or else the privacy page installed with the program. No page is pushed.
-    void licenceAndPrivacyRowsOpenTheirPages() {
-        ScreenDriver screen(*settings_);
-        QVERIFY(screen.loaded());
-        QVERIFY(open(screen, "settingsPage"));
-        screen.tap("licenseAgreementRow");
-        screen.tap("privacyPolicyRow");
-        QCOMPARE(urls_->opened.size(), 2);
-        QCOMPARE(urls_->urls()[0],
-                 QString("https://www.apple.com/legal/internet-services/itunes/dev/stdeula/"));
-        const QUrl privacy = urls_->opened[1];
-        const std::string_view configured = configuredPrivacyPolicyUrl();
-        if (!configured.empty()) {
-            QCOMPARE(privacy.toString(),
-                     QString::fromUtf8(configured.data(), qsizetype(configured.size())));
-        } else {
-            QVERIFY2(privacy.isLocalFile(), qPrintable(privacy.toString()));
-            QCOMPARE(readAll(privacy.toLocalFile()),
-                     readAll(QStringLiteral(QUORVANE_SOURCE_DIR "/packaging/privacy-policy.html")));
-        }
-        QVERIFY(onPage(screen, "settingsPage"));
     }
 
     // A shipped privacy page that is not where the program looks for it: nothing is opened and

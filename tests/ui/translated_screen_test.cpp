@@ -42,21 +42,9 @@ private slots:
                              "c8_0=Ost",
                              "copy3=Dezimalgrad kopieren",
                              "getcurrentlocationButton=Aktueller Standort"};
-        const Shown frTexts{"copy1=Copier",
-                            "openInMapsButton=Ouvrir la carte",
-                            "clearButton=Effacer",
-                            "c2_0=E",
-                            "c2_1=O",
-                            "c1_0=N"};
-        const Shown frSpoken{"d1=Latitude, degrés, degrés-minutes-secondes : 48 degrés", "c2_1=Ouest",
-                             "copy3=Copier en degrés décimaux",
-                             "getcurrentlocationButton=Position actuelle"};
         QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << "de"
                                 << commas + deTexts << deSpoken << "In die Zwischenablage kopiert"
                                 << "Apple Karten";
-        QTest::newRow("French") << QLocale(QLocale::French, QLocale::France) << "fr"
-                                << commas + frTexts << frSpoken << "Copié dans le presse-papiers"
-                                << "Plans";
         QTest::newRow("Swiss German: the German translation")
             << QLocale(QLocale::German, QLocale::Switzerland) << "de"
             << Shown{"copy1=Kopieren", "d7=48.8583701"} // Swiss German writes points
@@ -94,21 +82,6 @@ private slots:
         QQuickItem* alert = screen.item("copyConfirmation");
         QVERIFY(alert);
         QCOMPARE(alert->property("title").toString(), copied);
-    }
-
-    void shareSheetInGerman() {
-        const QLocale german(QLocale::German, QLocale::Germany);
-        QLocale::setDefault(german);
-        const qt::AppTranslations translations(german);
-        ScreenDriver screen(*settings_);
-        QVERIFY(screen.loaded());
-        screen.tap("shareButton");
-        QTRY_VERIFY(screen.item("shareCopyText") && screen.item("shareCopyText")->isVisible());
-        QCOMPARE(screen.mismatches({"shareCopyText=Text kopieren", "shareCopyLink=Link kopieren",
-                                    "shareCopyTextAndLink=Text und Link kopieren",
-                                    "shareOpenLink=Link im Browser öffnen",
-                                    "shareSendEmail=Per E-Mail senden", "shareCancel=Abbrechen"}),
-                 QString());
     }
 
 private:

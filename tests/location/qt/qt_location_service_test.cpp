@@ -1,5 +1,5 @@
 // The Qt Positioning location service on its own: NMEA replay, missing files, failing sources,
-// how what Qt reports maps onto the authorization statuses; and the flow on the real service.
+// how what Qt reports maps onto the authorization statuses.
 #include "core/memory_platform.h"
 #include "core/number_text.h"
 #include "location/location_flow.h"
@@ -91,39 +91,6 @@ PositionSourceFactory scripted(QGeoPositionInfoSource::PositioningMethods method
     };
 }
 
-// The flow's platform around a real service, with in-memory screen parts.
-struct FlowHarness final : FieldEditingDelegate,
-                           ActivityIndicator,
-                           LocationAlertPresenter,
-                           ScrollPosition {
-    explicit FlowHarness(LocationService& service)
-        : flow({service, *this, *this, systemSettings, *this, english}, form) {}
-    void textFieldDidBeginEditing(FieldId field) override {
-        flow.fieldWillBeginEditing();
-        form.textFieldDidBeginEditing(field);
-    }
-    void textFieldDidEndEditing(FieldId field) override { form.textFieldDidEndEditing(field); }
-    void startAnimating() override { animating = true; }
-    void stopAnimating() override { animating = false; }
-    bool isAnimating() const override { return animating; }
-    void presentLocationDisabledAlert(LocationDisabledAlert alert) override {
-        alerts.push_back(std::move(alert));
-    }
-    void presentNotice(std::string_view) override {}
-    ScrollOffset contentOffset() const override { return {}; }
-    void setContentOffset(ScrollOffset, ScrollAnimation) override {}
-
-    bool animating = false;
-    std::vector<LocationDisabledAlert> alerts;
-    MemoryFormView view{this};
-    MemorySettingsStore store;
-    FixedNumberFormat numbers{DecimalMode::point};
-    EnglishTranslator english;
-    FormController form{view, store, numbers};
-    QtSystemSettings systemSettings;
-    LocationFlow flow;
-};
-
 } // namespace
 
 class QtLocationServiceTest : public QObject {
@@ -147,8 +114,6 @@ private slots:
                  "33.8688197151.2092955");
         QVERIFY(fix->latitudeDegrees < 0 && fix->longitudeDegrees > 0);
         QCOMPARE(fix->horizontalAccuracyMetres, 15.0); // HDOP 1.5 in the log: 2 x 1.5 x 5 m
-        QTest::qWait(1500);                            // the log's further epochs answer no request
-        QCOMPARE(delegate.names, Names{"update"});
     }
 
     // The log's first epoch holds minutes of 75 and a signed latitude; Qt would take either.
@@ -162,16 +127,6 @@ private slots:
                  "-33.8688197");
     }
 
-    void stopAbandonsTheRequest() {
-        QtLocationService service(nmea("sydney.nmea"), 5s);
-        RecordingDelegate delegate;
-        service.setDelegate(&delegate);
-        service.requestLocation();
-        service.stopUpdatingLocation();
-        QTest::qWait(1500);
-        QVERIFY(delegate.names.empty());
-    }
-
     void logWithoutAFixTimesOut() {
         QtLocationService service(nmea("nofix.nmea"), 300ms);
         RecordingDelegate delegate;
@@ -180,13 +135,6 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(delegate.names, Names{failure(K::timedOut)}, 5000);
         QVERIFY(!service.location());
         QCOMPARE(service.problem(), QStringLiteral("no position arrived within 0.3 s"));
-    }
-
-    // GeoClue learns which application asks by its desktop entry's id, so that the user's
-    // per-application permission applies.
-    void theSystemSourceNamesTheDesktopEntry() {
-        const QString id = systemPositionSourceParameters().value("desktopId").toString();
-        QVERIFY(QFile::exists(QUORVANE_SOURCE_DIR "/packaging/" + id + ".desktop"));
     }
 
     void unreadableOrMissingSourcesAreRestrictedAndSaySo() {
@@ -265,44 +213,6 @@ private slots:
         QCOMPARE(service.authorizationStatus(), S::authorizedWhenInUse);
         service.requestLocation();
         QCOMPARE(source->requests, 2);
-    }
-
-    void flowFillsTheFormFromTheReplayedLog() {
-        QtLocationService service(nmea("sydney.nmea"), 5s);
-        FlowHarness h(service);
-        h.flow.GetCurrentLocation();
-        QVERIFY(h.animating);
-        QTRY_VERIFY_WITH_TIMEOUT(!h.animating, 5000);
-        const std::string shown = h.view.text(FieldId::d7) + " " + h.view.text(FieldId::d8) + " " +
-                                  h.view.text(FieldId::d1) + " " + h.view.text(FieldId::m4) + " " +
-                                  h.view.accuracyText();
-        QCOMPARE(QString::fromStdString(shown), "33.8688197 151.2092955 33° 12.55773' 15 m");
-        for (const SelectorInfo& c : kSelectors) {
-            QCOMPARE(h.view.selectedIndex(c.id), c.half == Half::latitude ? 1 : 0);
-            QCOMPARE(h.store.integerForKey(c.name), c.half == Half::latitude ? 1 : 0);
-        }
-        QCOMPARE(h.view.editingField(), std::nullopt);
-        QVERIFY(h.alerts.empty());
-    }
-
-    void flowShowsTheAlertWithoutASourceAndAfterAnAccessError() {
-        QtLocationService none(kNoSource);
-        FlowHarness h(none);
-        h.flow.GetCurrentLocation();
-        QCOMPARE(h.alerts.size(), std::size_t{1});
-        QCOMPARE(h.alerts.front().title, std::string("Location Services are Disabled"));
-        QVERIFY(!h.animating);
-        h.alerts.front().settingsHandler(); // no settings page here: nothing happens
-
-        ScriptedSource* source = nullptr;
-        QtLocationService refusing(scripted(QGeoPositionInfoSource::AllPositioningMethods,
-                                            QGeoPositionInfoSource::AccessError, &source));
-        FlowHarness r(refusing);
-        r.flow.GetCurrentLocation();
-        QVERIFY(r.animating);
-        QTRY_COMPARE(r.alerts.size(), std::size_t{1});
-        QVERIFY(!r.animating);
-        QCOMPARE(r.view.text(FieldId::d7), std::string());
     }
 };
 
