@@ -83,7 +83,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 std::fabs(reading.point.longitude) <= kMaxLongitudeDegrees,
             "what is read is in range");
     const std::size_t perHalf = info(reading.notation).fieldsPerHalf;
-    require(reading.latitude.count == perHalf && reading.longitude.count == perHalf,
+    // A grid reference writes no numbers of a notation: its point is entered as it is.
+    const bool gridReference = reading.latitude.count == 0 && reading.longitude.count == 0;
+    require(gridReference ||
+                (reading.latitude.count == perHalf && reading.longitude.count == perHalf),
             "each half holds the numbers of its notation");
     checkConversion(pointForm, reading);
     checkConversion(commaForm, reading);
