@@ -3,6 +3,7 @@
 // position prints four copy lines, and each of those lines reads back as a position in its own
 // notation (what the program writes, it must be able to read); a refusal is one short line that
 // shows control characters escaped.
+#include "fuzz_require.h"
 #include "app/convert_command.h"
 
 #include <algorithm>
@@ -16,11 +17,7 @@ namespace {
 
 using namespace quorvane;
 
-void require(bool condition, const char* invariant) {
-    if (condition) return;
-    std::fprintf(stderr, "broken: %s\n", invariant);
-    std::abort();
-}
+using fuzz::require;
 
 std::size_t count(std::string_view s, char c) {
     return static_cast<std::size_t>(std::count(s.begin(), s.end(), c));

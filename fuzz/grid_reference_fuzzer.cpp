@@ -2,6 +2,7 @@
 // no exception escapes (GeographicLib throws inside); a reading lies on the globe in a cell of
 // positive size and its centre writes a reference that reads again; a refusal has a message; a
 // position gets references exactly when it lies within 90 and 180 degrees.
+#include "fuzz_require.h"
 #include "core/grid/grid_reference.h"
 
 #include <cmath>
@@ -15,11 +16,7 @@ namespace {
 
 using namespace quorvane::grid;
 
-void require(bool condition, const char* invariant) {
-    if (condition) return;
-    std::fprintf(stderr, "broken: %s\n", invariant);
-    std::abort();
-}
+using quorvane::fuzz::require;
 
 void checkReading(const GridReading& r) {
     if (!r.ok()) {

@@ -2,6 +2,7 @@
 // keeps the field within its limits: a range inside the text, never longer than the limit
 // unless it only deletes, only ASCII digits typed or one separator into a text without one (none
 // in whole-number fields).
+#include "fuzz_require.h"
 #include "core/form_model.h"
 #include "core/keystroke_filter.h"
 
@@ -17,11 +18,7 @@ namespace {
 
 using namespace quorvane;
 
-void require(bool condition, const char* invariant) {
-    if (condition) return;
-    std::fprintf(stderr, "broken: %s\n", invariant);
-    std::abort();
-}
+using fuzz::require;
 
 // Digits and separators, signs, blanks, the unit marks, a digit of another script, a letter,
 // both halves of a surrogate pair and a lone surrogate.

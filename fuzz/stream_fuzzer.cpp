@@ -2,6 +2,7 @@
 // so that a small input crosses many blocks, reads and workers. Each input line gives exactly
 // one output line, in order: the line's own conversion, or an empty line, and a message naming
 // that line exactly where a line comes out empty.
+#include "fuzz_require.h"
 #include "app/convert_command.h"
 #include "app/convert_stream.h"
 
@@ -16,11 +17,7 @@ namespace {
 
 using namespace quorvane;
 
-void require(bool condition, const char* invariant) {
-    if (condition) return;
-    std::fprintf(stderr, "broken: %s\n", invariant);
-    std::abort();
-}
+using fuzz::require;
 
 // What the stream must write for one line, from the reader and a form of our own.
 std::string expectedLine(std::string_view line, ConversionForm& form) {
