@@ -8,7 +8,8 @@ import QtQuick.Layouts
 Item {
     id: look
 
-    required property AbstractButton row
+    // The row's button (any of its kinds; the style's types do not convert to one base type).
+    required property Item row
     property string titleText
     property string detailText
     property bool showsDisclosure: false
