@@ -143,12 +143,14 @@ private slots:
             const char* opener;
             const char* page;
             const char* title;
+            QAccessible::Role rowRole; // the lists of choices are check boxes and radio buttons
             int rows;
         } pages[] = {
-            {nullptr, "settingsButton", "settingsPage", "Settings", 4},
-            {nullptr, "gridReferencesRow", "gridReferencesPage", "Grid References", 4},
+            {nullptr, "settingsButton", "settingsPage", "Settings", QAccessible::ListItem, 4},
+            {nullptr, "gridReferencesRow", "gridReferencesPage", "Grid References",
+             QAccessible::CheckBox, 4},
             {"gridReferencesBackButton", "defaultMapsAppRow", "defaultMapsPage", "Default Maps App",
-             4},
+             QAccessible::RadioButton, 4},
         };
         for (const auto& page : pages) {
             if (page.back) {
@@ -161,7 +163,7 @@ private slots:
             QCOMPARE(face(screen, page.page)->role(), QAccessible::Pane);
             QCOMPARE(spokenName(screen, page.page), QString(page.title));
             auto named = namedControls(screen);
-            QCOMPARE(named[QAccessible::ListItem], page.rows);
+            QCOMPARE(named[page.rowRole], page.rows);
             QCOMPARE(named[QAccessible::Button], 1);
         }
     }

@@ -10,6 +10,7 @@
 #include <QJSEngine>
 #include <QQmlEngine>
 #include <string_view>
+#include <utility>
 
 namespace quorvane::qt {
 
@@ -19,6 +20,15 @@ namespace {
 constexpr const char* kEngineScreenProperty = "_quorvane_main_screen";
 // How long the reason an output action refused the position stays up.
 constexpr int kRefusalNoticeMs = 8000;
+// How long the news of a fill waits: Orca takes this long to get through the name and text
+// changes of every field.
+constexpr int kAfterFillMs = 600;
+// How long after the window activates the reader is told the focus: its own handling of the
+// activation (which takes the window for the focus) must come first.
+constexpr int kAfterActivationMs = 300;
+// How long after the page is loaded a screen reader that connects (Qt learns of it once the
+// accessibility bus has answered) still has the focus put on the first field.
+constexpr qint64 kLaunchFocusMs = 5000;
 
 std::string_view utf8View(const QByteArray& bytes) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
@@ -60,10 +70,33 @@ void collectNamedItems(QQuickItem& item, QHash<QString, QPointer<QQuickItem>>& f
 
 } // namespace
 
-MainScreen::MainScreen(QObject* parent) : QObject(parent) {
+// A screen reader that starts listening just after the page was loaded still finds the focus on
+// the first field.
+class MainScreen::ReaderObserver final : public QAccessible::ActivationObserver {
+public:
+    explicit ReaderObserver(MainScreen& screen) : screen_(screen) {
+        QAccessible::installActivationObserver(this);
+    }
+    ~ReaderObserver() override { QAccessible::removeActivationObserver(this); }
+    ReaderObserver(const ReaderObserver&) = delete;
+    ReaderObserver& operator=(const ReaderObserver&) = delete;
+
+    void accessibilityActiveChanged(bool active) override {
+        if (active) screen_.focusFirstField();
+    }
+
+private:
+    MainScreen& screen_;
+};
+
+MainScreen::MainScreen(QObject* parent)
+    : QObject(parent), readerObserver_(std::make_unique<ReaderObserver>(*this)) {
     installBusyIndicatorAccessible();
     noticeTimer_.setSingleShot(true);
     connect(&noticeTimer_, &QTimer::timeout, this, &MainScreen::dismissNotice);
+    announcementTimer_.setSingleShot(true);
+    connect(&announcementTimer_, &QTimer::timeout, this,
+            [this] { speakAnnouncement(std::exchange(pendingAnnouncement_, QString())); });
 }
 
 MainScreen::~MainScreen() = default;
@@ -103,6 +136,8 @@ bool MainScreen::attachPage(QQuickItem* page) {
     if (page_) releasePage();
     page_ = page;
     connect(page, &QObject::destroyed, this, &MainScreen::releasePage);
+    connect(page, &QQuickItem::windowChanged, this, &MainScreen::watchWindow);
+    watchWindow(page->window());
 
     outlets_.clear();
     collectNamedItems(*page, outlets_);
@@ -119,6 +154,7 @@ bool MainScreen::attachPage(QQuickItem* page) {
     wireControls();
     controller_->viewDidLoad();
     wireSpokenValues();
+    sinceAttached_.start();
     focusFirstField();
     return missingOutlets_.isEmpty();
 }
@@ -193,16 +229,38 @@ void MainScreen::accuracyShown() {
     QQuickItem* label = outlets_.value(QStringLiteral("accuracyLabel"));
     const QString accuracy = label ? label->property("text").toString() : QString();
     if (accuracy.isEmpty() || !controller_) return;
-    announce(qtText(locatedAnnouncement(accuracy.toStdString(), controller_->translator())));
+    announce(qtText(locatedAnnouncement(accuracy.toStdString(), controller_->translator())),
+             AnnouncementTiming::afterFill);
 }
 
 void MainScreen::focusFirstField() {
-    if (!QAccessible::isActive() || !view_) return;
-    // After the window has given its initial focus, which would take it back.
+    // Later a reader that (re)connects finds the focus where the user left it.
+    if (!QAccessible::isActive() || !view_ || !sinceAttached_.isValid() ||
+        sinceAttached_.hasExpired(kLaunchFocusMs))
+        return;
+    // After the window has given its initial focus and a start position has been entered (which
+    // leaves the focus on the last selector), either of which would take it back.
     QTimer::singleShot(0, this, [this] {
-        if (!view_ || view_->editingField()) return;
+        if (!view_ || !page_ || !page_->isVisible() || view_->editingField()) return;
         if (QQuickItem* first = view_->fieldItem(kFields.front().id))
             first->forceActiveFocus(Qt::OtherFocusReason);
+    });
+}
+
+void MainScreen::watchWindow(QQuickWindow* window) {
+    if (window_ == window) return;
+    if (window_) window_->disconnect(this);
+    window_ = window;
+    if (window) connect(window, &QWindow::activeChanged, this, &MainScreen::windowActiveChanged);
+}
+
+void MainScreen::windowActiveChanged() {
+    if (!window_ || !window_->isActive() || !QAccessible::isActive()) return;
+    QTimer::singleShot(kAfterActivationMs, this, [this] {
+        QQuickItem* focused = window_ && window_->isActive() ? window_->activeFocusItem() : nullptr;
+        if (!focused || !QAccessible::isActive()) return;
+        QAccessibleEvent event(focused, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
     });
 }
 
@@ -283,16 +341,27 @@ void MainScreen::dismissNotice() {
     showNotice(QString());
 }
 
-void MainScreen::showNotice(const QString& text, int milliseconds) {
+void MainScreen::showNotice(const QString& text, int milliseconds, AnnouncementTiming timing) {
     noticeTimer_.stop();
     if (milliseconds > 0 && !text.isEmpty()) noticeTimer_.start(milliseconds);
     if (notice_ == text) return;
     notice_ = text;
     emit noticeChanged();
-    if (!text.isEmpty()) announce(text);
+    if (!text.isEmpty()) announce(text, timing);
 }
 
-void MainScreen::announce(const QString& text) {
+void MainScreen::announce(const QString& text, AnnouncementTiming timing) {
+    announcementTimer_.stop();
+    pendingAnnouncement_.clear();
+    if (timing == AnnouncementTiming::afterFill) {
+        pendingAnnouncement_ = text;
+        announcementTimer_.start(kAfterFillMs);
+        return;
+    }
+    speakAnnouncement(text);
+}
+
+void MainScreen::speakAnnouncement(const QString& text) {
     // Emptied first, so that the notification item hides and shows again even for the same text.
     announcement_.clear();
     emit announcementChanged();

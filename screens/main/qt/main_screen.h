@@ -11,13 +11,16 @@
 
 #include "core/form_platform.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QQuickItem>
+#include <QQuickWindow>
 #include <QStringList>
 #include <QTimer>
 #include <QtQml/qqmlregistration.h>
+#include <memory>
 #include <optional>
 
 class QJSEngine;
@@ -32,6 +35,11 @@ namespace quorvane::qt {
 
 class KeystrokeGate;
 class QtFormView;
+
+// When a screen reader speaks an announcement: at once, or once the accessibility events of a
+// fill (every field changed at once) have reached it. Orca drops what comes amid a flood of
+// events, so the news of a fill waits for the flood to pass.
+enum class AnnouncementTiming { now, afterFill };
 
 // Controls the page must carry, besides the fields d1 .. d8 and selectors c1 .. c8.
 inline constexpr const char* kScreenOutlets[] = {
@@ -103,10 +111,12 @@ public:
 
     // ---- Called from C++ ----
     // Shows a text in the notice line; it closes itself after `milliseconds` unless that is 0.
-    void showNotice(const QString& text, int milliseconds = 0);
+    void showNotice(const QString& text, int milliseconds = 0,
+                    AnnouncementTiming timing = AnnouncementTiming::now);
     void setLocationBusy(bool busy);
-    // Has a screen reader speak the text now (a new text interrupts the one before).
-    void announce(const QString& text);
+    // Has a screen reader speak the text (a new text interrupts the one before, and replaces
+    // one still waiting).
+    void announce(const QString& text, AnnouncementTiming timing = AnnouncementTiming::now);
     // Has the copy confirmation read out: its title and the copied line.
     void announceCopy(std::string_view title, std::string_view line);
     QStringList missingOutlets() const { return missingOutlets_; }
@@ -151,11 +161,19 @@ private slots:
     void accuracyShown();
 
 private:
+    class ReaderObserver;
+
     void wireControls();
     void wireSpokenValues();
     // At launch under a screen reader the first field takes the focus, so that Tab and the
-    // reader start on the form rather than on the window.
+    // reader start on the form rather than on the window; also when the reader connects just
+    // after the page was loaded.
     void focusFirstField();
+    void watchWindow(QQuickWindow* window);
+    // A reader that has just seen the window activate is told again which control has the
+    // focus: it takes the window itself for the focus otherwise.
+    void windowActiveChanged();
+    void speakAnnouncement(const QString& text);
     void showOutcome(const OutputOutcome& outcome);
     // Marks the fields of a half out of range (their rangeWarning) and unmarks the others.
     void showRangeMarks();
@@ -170,6 +188,11 @@ private:
     QTimer noticeTimer_;
     bool locationBusy_ = false;
     QString announcement_;
+    QString pendingAnnouncement_;
+    QTimer announcementTimer_;
+    QPointer<QQuickWindow> window_;
+    QElapsedTimer sinceAttached_;
+    std::unique_ptr<ReaderObserver> readerObserver_;
     // The names of the fields and selectors without their values, by objectName.
     QHash<QString, std::string> plainNames_;
 };

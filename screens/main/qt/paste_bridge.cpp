@@ -60,7 +60,7 @@ bool PasteBridge::pasteText(const QString& text) {
         return false;
     }
     pastedNotice_ = QCoreApplication::translate("PasteBridge", "Position pasted");
-    screen_.showNotice(pastedNotice_, kPastedNoticeMilliseconds);
+    screen_.showNotice(pastedNotice_, kPastedNoticeMilliseconds, AnnouncementTiming::afterFill);
     emit undoAvailableChanged();
     return true;
 }

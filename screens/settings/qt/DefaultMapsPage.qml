@@ -16,7 +16,7 @@ TitledPane {
     StackView.onActivated: {
         for (let i = 0; i < table.count; ++i) {
             const row = table.itemAtIndex(i)
-            if (row && row.showsCheckmark)
+            if (row && row.checked)
                 row.forceActiveFocus(Qt.TabFocusReason)
         }
     }
@@ -28,17 +28,39 @@ TitledPane {
         clip: true
         model: SettingsScreen.defaultMapsModel
 
-        delegate: TableRow {
+        // One application is chosen: a screen reader meets radio buttons.
+        // The model decides the checked state: a click does not change it by itself.
+        delegate: RadioDelegate {
+            id: row
             required property int index
             required property string rowName
             required property string title
             required property bool checkmark
 
             objectName: rowName
-            titleText: title
-            showsCheckmark: checkmark
-            choice: true
+            width: ListView.view.width
+            implicitHeight: 48
+            leftPadding: 16
+            rightPadding: 12
+            text: title
+            focusPolicy: Qt.StrongFocus
+            Accessible.name: title
+            autoExclusive: false
+            checked: checkmark
+            onToggled: checked = Qt.binding(() => row.checkmark)
             onClicked: SettingsScreen.defaultMapsModel.select(index)
+            Accessible.onPressAction: row.clicked()
+            Accessible.onToggleAction: row.clicked()
+            Keys.onReturnPressed: row.clicked()
+            Keys.onEnterPressed: row.clicked()
+
+            indicator: null
+            contentItem: Item {}
+            background: RowLook {
+                row: row
+                titleText: row.title
+                showsCheckmark: row.checkmark
+            }
         }
     }
 }

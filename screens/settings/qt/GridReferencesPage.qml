@@ -25,17 +25,38 @@ TitledPane {
         clip: true
         model: SettingsScreen.gridReferencesModel
 
-        delegate: TableRow {
+        // Any systems are shown: a screen reader meets check boxes.
+        // The model decides the checked state: a click does not change it by itself.
+        delegate: CheckDelegate {
+            id: row
             required property int index
             required property string rowName
             required property string title
             required property bool checkmark
 
             objectName: rowName
-            titleText: title
-            showsCheckmark: checkmark
-            choice: true
+            width: ListView.view.width
+            implicitHeight: 48
+            leftPadding: 16
+            rightPadding: 12
+            text: title
+            focusPolicy: Qt.StrongFocus
+            Accessible.name: title
+            checked: checkmark
+            onToggled: checked = Qt.binding(() => row.checkmark)
             onClicked: SettingsScreen.gridReferencesModel.select(index)
+            Accessible.onPressAction: row.clicked()
+            Accessible.onToggleAction: row.clicked()
+            Keys.onReturnPressed: row.clicked()
+            Keys.onEnterPressed: row.clicked()
+
+            indicator: null
+            contentItem: Item {}
+            background: RowLook {
+                row: row
+                titleText: row.title
+                showsCheckmark: row.checkmark
+            }
         }
     }
 }
