@@ -1,15 +1,10 @@
-// The settings screen and the default-maps picker inside the running application: reached from
-// the converter's settings button, the picker's choice reaching Open in Maps through the
-// platform's URL opening, the choice stored in QSettings and restored by the next start, the
-// licence and privacy pages, and --page.
+// What the running application keeps in QSettings and brings back at the next start: the maps
+// application chosen in the picker (reached through the settings page, used by Open in Maps),
+// and the hemisphere selectors.
 #include "app/qt/gui_options.h"
 #include "screen_driver.h"
-#include "screens/settings/privacy_policy.h"
 #include "ui_test.h"
 
-#include <QFile>
-#include <QLocale>
-#include <QScopeGuard>
 #include <QtTest>
 
 using namespace quorvane;
@@ -19,7 +14,6 @@ namespace {
 
 const QStringList kMapsRows{"appleMapsRow", "googleMapsRow", "openStreetMapRow", "wazeRow"};
 const QStringList kPages{"converterPage", "settingsPage", "defaultMapsPage"}; // stacked so
-const QStringList kSouthWest{"d7=45.5", "c7=1", "d8=73.25", "c8=1"};
 const QString kWazeUrl = "https://waze.com/ul?ll=-45.5,-73.25";
 
 // The page is on top with the pages below it that lead to it.
@@ -28,31 +22,14 @@ bool onPage(ScreenDriver& screen, const QString& page) {
            screen.item("stackView")->property("depth").toInt() == kPages.indexOf(page) + 1;
 }
 
-QString rowLabel(ScreenDriver& screen, const QString& row, const QString& label) {
-    const QQuickItem* found = findItem(screen.item(row), label);
-    return found ? found->property("text").toString() : "<no " + label + " in " + row + ">";
-}
-
-bool accessoryShown(ScreenDriver& screen, const QString& row) {
-    const QQuickItem* accessory = findItem(screen.item(row), QStringLiteral("accessoryLabel"));
-    return accessory && accessory->isVisible();
-}
-
 // The picker's rows that carry the checkmark.
 QStringList checkedRows(ScreenDriver& screen) {
     QStringList checked;
-    for (const QString& row : kMapsRows)
-        if (accessoryShown(screen, row)) checked << row;
+    for (const QString& row : kMapsRows) {
+        const QQuickItem* mark = findItem(screen.item(row), QStringLiteral("accessoryLabel"));
+        if (mark && mark->isVisible()) checked << row;
+    }
     return checked;
-}
-
-// Taps the settings button (and, for the picker, its row) until the page is on top.
-[[nodiscard]] bool open(ScreenDriver& screen, const QString& page) {
-    screen.tap("settingsButton");
-    if (!onPage(screen, "settingsPage") || !screen.shown("settingsBackButton")) return false;
-    if (page == "settingsPage") return true;
-    screen.tap("defaultMapsAppRow");
-    return onPage(screen, page);
 }
 
 } // namespace
@@ -62,57 +39,36 @@ class SettingsFlowTest : public QObject {
 
 private slots:
     void init() {
-        QLocale::setDefault(QLocale::c());
         settings_ = std::make_unique<SettingsFolder>();
         urls_ = std::make_unique<UrlCatcher>();
     }
     void cleanup() { urls_.reset(); }
 
-    // The settings button pushes the settings page over the converter (ending the edit, whose
-    // conversion runs as on any other way out of a field); its back control returns.
-    void settingsButtonOpensTheSettingsPage() {
-        ScreenDriver screen(*settings_);
-        QVERIFY(screen.loaded());
-        screen.typeInto("d7", "45.5");
-        QVERIFY(open(screen, "settingsPage"));
-        QCOMPARE(screen.editingField(), QString());
-        QCOMPARE(screen.text("d5"), QString("45.5\u00b0"));
-
-        QCOMPARE(screen.item("settingsTableView")->property("count").toInt(), 4);
-        const char* rows[][3] = {{"defaultMapsAppRow", "Default Maps App", "Apple Maps"},
-                                 {"gridReferencesRow", "Grid References", ""},
-                                 {"licenseAgreementRow", "License Agreement", nullptr},
-                                 {"privacyPolicyRow", "Privacy Policy", nullptr}};
-        for (const auto& [row, title, detail] : rows) {
-            QCOMPARE(rowLabel(screen, row, "titleLabel"), QString(title));
-            if (detail) QCOMPARE(rowLabel(screen, row, "detailLabel"), QString(detail));
-            QCOMPARE(accessoryShown(screen, row), detail != nullptr); // only the rows leading on
-        }
-        QVERIFY(!settings_->stored("defaultMapsApp").isValid());
-
-        screen.tap("settingsBackButton");
-        QVERIFY(onPage(screen, "converterPage"));
-        QVERIFY(open(screen, "settingsPage")); // and again, as often as the user likes
-    }
-
-    // settings -> Default Maps App -> Waze, back, Open in Maps opens a Waze URL; the next start
-    // over the same settings file shows and uses Waze.
+    // The settings button ends the edit (its conversion runs) and pushes the settings page;
+    // Default Maps App -> Waze is stored and checked, shown as the row's detail, and Open in Maps
+    // opens Waze. The next start shows and uses Waze; --page maps stacks the picker on the
+    // settings page.
     void wazeChosenInThePickerIsUsedAndRestored() {
         {
             ScreenDriver screen(*settings_);
             QVERIFY(screen.loaded());
-            screen.set(kSouthWest);
-            QVERIFY(open(screen, "defaultMapsPage"));
-            QCOMPARE(screen.item("defaultMapsTableView")->property("count").toInt(), 4);
+            screen.set({"c7=1", "d8=73.25", "c8=1"});
+            screen.typeInto("d7", "45.5");
+            screen.tap("settingsButton");
+            QVERIFY(onPage(screen, "settingsPage"));
+            QCOMPARE(screen.editingField(), QString());
+            QCOMPARE(screen.text("d5"), QString("45.5\u00b0"));
+            screen.tap("defaultMapsAppRow");
+            QVERIFY(onPage(screen, "defaultMapsPage"));
             QCOMPARE(checkedRows(screen), QStringList{"appleMapsRow"});
 
             screen.tap("wazeRow");
             QCOMPARE(settings_->stored("defaultMapsApp").toString(), QString("Waze"));
             QTRY_COMPARE(checkedRows(screen), QStringList{"wazeRow"});
-
             screen.tap("defaultMapsBackButton");
             QVERIFY(onPage(screen, "settingsPage"));
-            QCOMPARE(rowLabel(screen, "defaultMapsAppRow", "detailLabel"), QString("Waze"));
+            const QQuickItem* detail = findItem(screen.item("defaultMapsAppRow"), "detailLabel");
+            QCOMPARE(detail->property("text").toString(), QString("Waze"));
             screen.tap("settingsBackButton");
             QVERIFY(onPage(screen, "converterPage"));
             screen.tap("openInMapsButton");
@@ -122,48 +78,32 @@ private slots:
 
         ScreenDriver restarted(*settings_);
         QVERIFY(restarted.loaded());
-        restarted.set(kSouthWest);
+        restarted.set({"d7=45.5", "c7=1", "d8=73.25", "c8=1"});
         restarted.tap("openInMapsButton");
         QCOMPARE(urls_->urls(), QStringList{kWazeUrl});
-        QVERIFY(open(restarted, "defaultMapsPage"));
-        QCOMPARE(checkedRows(restarted), QStringList{"wazeRow"});
+        QVERIFY(restarted.session().showPage(StartPage::maps));
+        QVERIFY(onPage(restarted, "defaultMapsPage"));
+        QTRY_COMPARE(checkedRows(restarted), QStringList{"wazeRow"});
+        restarted.tap("defaultMapsBackButton");
+        QVERIFY(onPage(restarted, "settingsPage"));
     }
 
-    // A shipped privacy page that is not where the program looks for it: nothing is opened and
-    // the page says which file is missing.
-    void aMissingPrivacyPageIsReported() {
-        if (!configuredPrivacyPolicyUrl().empty()) QSKIP("the build opens a web address");
-        const QString page =
-            QUrl(QString::fromStdString(qt::SettingsScreen::privacyPolicyUrlOfProgram()))
-                .toLocalFile();
-        const QString away = page + QStringLiteral(".away");
-        QVERIFY(QFile::rename(page, away));
-        const auto restore = qScopeGuard([&] { QFile::rename(away, page); });
+    // A stored selector comes back (any whole number but 0 is South). A tap on a segment moves
+    // its own half only and stores its four selectors under their names.
+    void hemispheresAreStoredAndRestored() {
+        settings_->store("c5", 7);
         ScreenDriver screen(*settings_);
         QVERIFY(screen.loaded());
-        QVERIFY(open(screen, "settingsPage"));
-        screen.tap("privacyPolicyRow");
-        QCOMPARE(urls_->opened.size(), 0);
-        QVERIFY(screen.shown("settingsMessage"));
-        QCOMPARE(screen.item("settingsMessage")->property("text").toString(),
-                 "The page could not be opened: " + page + " is missing.");
-    }
+        QCOMPARE(screen.mismatches({"c5=1", "c1=0", "c2=0"}, "currentIndex"), QString());
 
-    // What --page opens: the page on top of the stack, with the pages below it to go back to.
-    void showPageOpensTheNamedPage_data() {
-        QTest::addColumn<int>("page"); // StartPage, in the order of kPages
-        for (const StartPage page : {StartPage::converter, StartPage::settings, StartPage::maps})
-            QTest::newRow(qPrintable(kPages[int(page)])) << int(page);
-    }
-    void showPageOpensTheNamedPage() {
-        QFETCH(int, page);
-        ScreenDriver screen(*settings_);
-        QVERIFY(screen.loaded());
-        QVERIFY(screen.session().showPage(static_cast<StartPage>(page)));
-        QVERIFY(onPage(screen, kPages[page]));
-        if (page == 0) return;
-        screen.tap(page == 2 ? "defaultMapsBackButton" : "settingsBackButton");
-        QVERIFY(onPage(screen, kPages[page - 1]));
+        screen.tap("c2_1");
+        QCOMPARE(screen.mismatches({"c2=1", "c8=1", "c1=0", "c5=1"}, "currentIndex"), QString());
+        QCOMPARE(settings_->stored("c4").toInt(), 1);
+        QVERIFY(!settings_->stored("c1").isValid());
+
+        screen.tap("c5_0");
+        QCOMPARE(screen.mismatches({"c1=0", "c5=0", "c2=1"}, "currentIndex"), QString());
+        QCOMPARE(settings_->stored("c5").toInt(), 0);
     }
 
 private:
