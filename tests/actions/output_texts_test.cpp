@@ -8,26 +8,6 @@
 namespace quorvane {
 namespace {
 
-TEST(CopyText, EachNotationReadsItsOwnFieldsAndSelectors) {
-    MemoryFormView view;
-    for (const FieldInfo& f : kFields)
-        view.setText(f.id, f.name);
-    const int indices[kSelectorCount] = {0, 0, 1, 1, 2, -1, 0, 7}; // any index but 0: S or W
-    for (const SelectorInfo& s : kSelectors)
-        view.setSelectedIndex(s.id, indices[indexOf(s.id)]);
-    const std::pair<Notation, std::string> cases[] = {
-        {Notation::ddd_mm_sss, "d1 m1 s1 N, d2 m2 s2 E|NE"},
-        {Notation::ddd_mmmmm, "d3 m3 S, d4 m4 W|SW"},
-        {Notation::dddddddd1, "d5 S, d6 W|SW"},
-        {Notation::dddddddd2, "d7, -d8|-"},
-    };
-    for (const auto& [notation, expected] : cases) {
-        const CopyLine copy = copyText(view, notation);
-        EXPECT_EQ(copy.line + "|" + std::string(copy.markers.ns) + std::string(copy.markers.ew),
-                  expected);
-    }
-}
-
 TEST(CopyText, TakesFieldTextsAsTheyAreWithPoints) {
     using N = Notation;
     const std::tuple<Notation, NotationTexts, std::string> cases[] = {
@@ -36,9 +16,7 @@ TEST(CopyText, TakesFieldTextsAsTheyAreWithPoints) {
          "45° 30' 15.0\" S, 73° 20' 30.0\" E"},
         {N::ddd_mmmmm, {{"45°", "30,25'"}, {"73°", "20,5'"}, 0, 1}, "45° 30.25' N, 73° 20.5' W"},
         {N::dddddddd1, {{"1,2,3"}, {"x y"}, 0, 0}, "1.2.3 N, x y E"}, // not validated
-        {N::dddddddd2, {{"45.5"}, {"73,25"}, 1, 0}, "-45.5, 73.25"},
-        {N::ddd_mm_sss, {{}, {}, 1, 1}, "   S,    W"}, // empty texts keep the shape
-        {N::dddddddd2, {{}, {}, 0, 0}, ", "},
+        {N::ddd_mm_sss, {{}, {}, 1, 1}, "   S,    W"},                // empty texts keep the shape
     };
     for (const auto& [notation, texts, line] : cases)
         EXPECT_EQ(copyText(notation, texts).line, line);
@@ -54,7 +32,7 @@ MapsPosition positionOf(std::string_view d7, std::string_view d8, int c7, int c8
     return mapsPosition(view);
 }
 
-TEST(MapsURL, FormatOfEachApplication) {
+TEST(MapsURL, FormatOfEachApplicationAndTheShareText) {
     const MapsPosition p = positionOf("45,5", "73.25", 1, 1);
     const std::pair<MapsApp, std::string> cases[] = {
         {MapsApp::appleMaps, "https://maps.apple.com/maps?daddr=-45.5,-73.25"},
@@ -67,49 +45,32 @@ TEST(MapsURL, FormatOfEachApplication) {
         EXPECT_EQ(mapsURL(app, p), url);
         EXPECT_TRUE(isValidUrlText(url)) << url;
     }
-}
-
-TEST(MapsURL, PositionAndShareText) {
-    EXPECT_EQ(shareText(positionOf("45,5", "73.25", 0, 0)), "45.5, 73.25");
-    EXPECT_EQ(shareText(positionOf("45,5", "73.25", 1, 0)), "-45.5, 73.25");
     EXPECT_EQ(shareText(positionOf("1,2,3", "4,5", 0, 2)), "1.2.3, -4.5"); // any index but 0
-    EXPECT_EQ(shareText(positionOf("", "", 1, 1)), "-, -");
-    EXPECT_EQ(mapsURL(MapsApp::appleMaps, positionOf("", "", 0, 0)),
-              "https://maps.apple.com/maps?daddr=,");
 }
 
 TEST(IsValidUrlText, BlanksDegreeSignsAndBadEscapesAreRefused) {
     const std::string apple = "https://maps.apple.com/maps?daddr=";
-    for (const std::string& good : {apple + "-1e-05,nan", apple + ",", apple + "1%2C2"})
-        EXPECT_TRUE(isValidUrlText(good)) << good;
+    EXPECT_TRUE(isValidUrlText(apple + "1%2C2#a"));
     for (const std::string& bad :
-         {std::string(), std::string(" "), apple + "45 5,1", apple + "45.5°,1", apple + "1,2%zz",
-          apple + "1#a#b"})
+         {std::string(), apple + "45 5,1", apple + "45.5°,1", apple + "1,2%zz", apple + "1#a#b"})
         EXPECT_FALSE(isValidUrlText(bad)) << bad;
     // An escape cut off by the end of the text, whatever follows in memory.
     EXPECT_FALSE(isValidUrlText(std::string_view(apple + "1%2F").substr(0, apple.size() + 3)));
 }
 
 TEST(MapsAppForName, ComparesLocalizedNamesInListOrder) {
-    // A language that renames two of the applications. (How a stored name is restored and
-    // shown is the settings screens' part, tested there.)
+    // A language that renames Google Maps. (How a stored name is restored and shown is the
+    // settings screens' part, tested there.)
     const Translate translate = [](std::string_view key) {
-        return key == "Apple Maps"    ? std::string("Apple Karten")
-               : key == "Google Maps" ? std::string("Google Karten")
-                                      : std::string(key);
+        return std::string(key == "Google Maps" ? "Google Karten" : key);
     };
     const std::pair<std::string, MapsApp> cases[] = {
         {"Google Karten", MapsApp::googleMaps},
         {"OpenStreetMap", MapsApp::openStreetMap},
-        {"Waze", MapsApp::waze},
         {"Google Maps", MapsApp::appleMaps}, // another language
         {"waze", MapsApp::appleMaps}};
     for (const auto& [name, app] : cases)
         EXPECT_EQ(mapsAppForName(name, translate), app) << name;
-    const Translate sameName = [](std::string_view key) {
-        return key == "Google Maps" || key == "Waze" ? std::string("Karte") : std::string(key);
-    };
-    EXPECT_EQ(mapsAppForName("Karte", sameName), MapsApp::googleMaps); // the first equal wins
 }
 
 } // namespace

@@ -1,5 +1,4 @@
 #include "core/field_reading.h"
-#include "core/memory_platform.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -19,46 +18,22 @@ struct ReadCase {
 // clang-format off
 const ReadCase kCases[] = {
     // Whole degrees and minutes: no comma reading, no folding, no zero for a bad text.
-    {F::d1, "", kOld}, {F::d1, "45°", 45}, {F::d1, "045", 45}, {F::d1, "°", kOld},
-    {F::d1, "4°6", kOld}, {F::d3, "999", 999}, {F::d4, "12,5", kOld}, {F::d2, " 5", kOld},
-    {F::d1, "\u0664\u0665", kOld}, {F::d1, "inf°", kOld}, {F::m2, "3'0", kOld}, {F::m1, "75", 75},
+    {F::d1, "", kOld}, {F::d1, "045°", 45}, {F::d1, "4°6", kOld}, {F::d3, "999", 999},
+    {F::d4, "12,5", kOld}, {F::d2, " 5", kOld}, {F::m1, "75", 75},
     // Seconds: "," is ".", values above 60 fold by tens, digits that do not parse read as 0.
-    {F::s1, "12,5\"", 12.5}, {F::s2, "12.5\"", 12.5}, {F::s1, "75", 7.5}, {F::s1, "75\"", 7.5},
-    {F::s1, "60", 60}, {F::s1, "12345", 12.345}, {F::s1, "600", 60}, {F::s1, "601", 6.01},
-    {F::s1, "12.5\"3", kOld}, {F::s1, "1,2,3", 0}, {F::s2, " 5", 0}, {F::s1, "\u0664\u0665", 0},
-    {F::s1, "1e999", 0}, {F::s1, "nan(1)", 0}, {F::s1, "inf\"", kOld}, {F::s1, "inf", kOld},
+    {F::s1, "12,5\"", 12.5}, {F::s1, "75\"", 7.5}, {F::s1, "60", 60}, {F::s1, "600", 60},
+    {F::s1, "601", 6.01}, {F::s1, "12.5\"3", kOld}, {F::s1, "1,2,3", 0}, {F::s2, " 5", 0},
+    {F::s1, "1e999", 0}, {F::s1, "inf\"", kOld},
     // Decimal minutes and degrees, limits 60, 90 and 180.
-    {F::m3, ".", kOld}, {F::m4, ",", kOld}, {F::m3, ",5", 0.5}, {F::m4, "75", 7.5},
-    {F::m3, "51,50221'", 51.50221}, {F::d5, "123", 12.3}, {F::d6, "181", 18.1},
-    {F::d6, "1800", 180}, {F::d8, "123", 123}, {F::d5, "4512345", 45.12344999999999},
-    {F::d7, "1234567890", 12.345678900000003}, {F::d7, "5e-05", 0.00005},
-    {F::d5, "45,5°", 45.5}, {F::d5, "nan(9)°", kOld}};
+    {F::m3, ".", kOld}, {F::m3, ",5", 0.5}, {F::m4, "75", 7.5}, {F::d5, "123", 12.3},
+    {F::d6, "1800", 180}, {F::d6, "181", 18.1}, {F::d8, "123", 123},
+    {F::d7, "1234567890", 12.345678900000003}, {F::d5, "45,5°", 45.5}};
 // clang-format on
 
 TEST(ReadField, StoresTheValueOfTheText) {
     for (const ReadCase& c : kCases)
         EXPECT_EQ(readField(c.field, c.text, kOld).value, c.expected)
             << info(c.field).name << " \"" << c.text << '"';
-}
-
-// One pass over a view reads every field by its own kind and limit; empty fields keep theirs.
-TEST(ReadFieldValues, ReadsEachFieldByItsKind) {
-    MemoryFormView view;
-    for (const FieldInfo& f : kFields)
-        view.setText(f.id, "123");
-    FieldValues values;
-    const UnreadFields unread = readFieldValues(view, values);
-    const double expected[kFieldCount] = {123,  123, 12.3, 123,  123, 12.3, 123,
-                                          12.3, 123, 12.3, 12.3, 123, 12.3, 123};
-    for (const FieldInfo& f : kFields)
-        EXPECT_EQ(values[f.id], expected[f.tag]) << f.name;
-    EXPECT_TRUE(unread.none());
-
-    for (const FieldInfo& f : kFields)
-        view.setText(f.id, f.tag % 2 == 0 ? "" : "5");
-    readFieldValues(view, values);
-    for (const FieldInfo& f : kFields)
-        EXPECT_EQ(values[f.id], f.tag % 2 == 0 ? expected[f.tag] : 5) << f.name;
 }
 
 } // namespace

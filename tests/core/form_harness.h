@@ -22,25 +22,20 @@ struct Form {
     FixedNumberFormat format;
     FormController controller{view, settings, format};
 
-    // One keystroke on the field being edited, applied only if the filter accepts it.
-    bool key(FieldId field, Utf16Range range, std::u16string_view replacement) {
-        std::u16string current = toUtf16(view.text(field));
-        if (controller.shouldChangeCharacters(current, range, replacement) !=
-            FilterDecision::accept)
-            return false;
-        view.setText(field, toUtf8(current.replace(range.location, range.length, replacement)));
-        return true;
-    }
-
-    // Focuses the field, erases it and types `text` key by key.
+    // Focuses the field, erases it and types `text` key by key, each key applied only if the
+    // keystroke filter accepts it.
     ::testing::AssertionResult type(FieldId field, std::string_view text) {
         view.beginEditing(field);
-        if (!key(field, {0, toUtf16(view.text(field)).size()}, u""))
-            return ::testing::AssertionFailure() << "cannot erase " << info(field).name;
-        for (const char c : text)
-            if (!key(field, {toUtf16(view.text(field)).size(), 0}, std::u16string(1, char16_t(c))))
+        std::u16string current = toUtf16(view.text(field));
+        for (std::size_t i = 0; i <= text.size(); ++i) {
+            const Utf16Range range =
+                i == 0 ? Utf16Range{0, current.size()} : Utf16Range{current.size(), 0};
+            const std::u16string key = i == 0 ? u"" : std::u16string(1, char16_t(text[i - 1]));
+            if (controller.shouldChangeCharacters(current, range, key) != FilterDecision::accept)
                 return ::testing::AssertionFailure()
-                       << "refused '" << c << "' in " << info(field).name;
+                       << "refused key " << i << " in " << info(field).name;
+            view.setText(field, toUtf8(current.replace(range.location, range.length, key)));
+        }
         return ::testing::AssertionSuccess();
     }
 

@@ -2,24 +2,18 @@
 #include "form_harness.h"
 #include "screens/main/position_paste.h"
 
-#include <array>
 #include <string>
 
 namespace quorvane::test {
 namespace {
 
-struct Shown {
-    std::array<std::string, kFieldCount> texts;
-    std::array<int, kSelectorCount> selectors{};
-    bool operator==(const Shown&) const = default;
-};
-
-Shown shown(const Form& form) {
-    Shown s;
+// Every field's text, then every selector's index.
+std::string shown(const Form& form) {
+    std::string s;
     for (const FieldInfo& f : kFields)
-        s.texts[indexOf(f.id)] = form[f.id];
+        s += form[f.id] + "|";
     for (const SelectorInfo& c : kSelectors)
-        s.selectors[indexOf(c.id)] = form.view.selectedIndex(c.id);
+        s += std::to_string(form.view.selectedIndex(c.id));
     return s;
 }
 
@@ -27,34 +21,22 @@ TEST(PositionPaste, FillsEveryNotationAndUndoPutsTheFormBack) {
     Form form;
     PositionPaste paste(form.controller);
     ASSERT_TRUE(form.enter(FieldId::d7, "10.5"));
-    const Shown before = shown(form);
+    const std::string before = shown(form);
 
     // The hemisphere of a negative zero is kept: -0° 0.0' is South.
     EXPECT_EQ(paste.paste("-0° 0.0', -2° 17.5'").result, PasteResult::filled);
-    EXPECT_EQ(form[FieldId::d7], "0.0");
-    EXPECT_EQ(form[FieldId::d8], "2.2916667");
-    EXPECT_EQ(form[FieldId::m4], "17.5'");
-    for (const SelectorInfo& c : kSelectors)
-        EXPECT_EQ(form.view.selectedIndex(c.id), 1) << c.name;
-    EXPECT_EQ(form.view.editingField(), std::nullopt);
+    EXPECT_EQ(form[FieldId::d7] + " " + form[FieldId::m4], "0.0 17.5'");
+    EXPECT_EQ(shown(form).substr(shown(form).size() - kSelectorCount), "11111111");
     EXPECT_EQ(form.controller.storedValue(FieldId::d8), 2.2916667);
 
     ASSERT_TRUE(paste.canUndo());
     paste.undo();
-    EXPECT_TRUE(shown(form) == before);
+    EXPECT_EQ(shown(form), before);
     EXPECT_EQ(form.controller.storedValue(FieldId::d7), 10.5);
     EXPECT_FALSE(paste.canUndo());
-}
 
-TEST(PositionPaste, ANonPositionChangesNothingAndSaysWhy) {
-    Form form;
-    PositionPaste paste(form.controller);
-    ASSERT_TRUE(form.enter(FieldId::d5, "45.5"));
-    const Shown before = shown(form);
-    const PasteOutcome outcome = paste.paste("45.5 O, 73.25 E");
-    EXPECT_EQ(outcome.result, PasteResult::refused);
-    EXPECT_NE(outcome.message.find("\"O\" is East in German"), std::string::npos);
-    EXPECT_TRUE(shown(form) == before);
+    EXPECT_EQ(paste.paste("45.5 O, 73.25 E").result, PasteResult::refused);
+    EXPECT_EQ(shown(form), before);
     EXPECT_FALSE(paste.canUndo());
 }
 
