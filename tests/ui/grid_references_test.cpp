@@ -11,23 +11,15 @@
 using namespace quorvane;
 using namespace quorvane::uitest;
 
-namespace {
-
-// Tall enough to show the grid card without scrolling.
-constexpr WindowSize kTall{390, 1400};
-
-} // namespace
-
 class GridReferencesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { settings_ = std::make_unique<SettingsFolder>(); }
-
     // Left with Tab: the centre of the metre square 31U DQ 48250 11951 (within a metre of the
     // Eiffel Tower) in every notation; the other references follow, this one as written.
     void typedMgrsFillsTheForm() {
-        ScreenDriver screen(*settings_, kTall);
+        const SettingsFolder settings;
+        ScreenDriver screen(settings, {390, 1400}); // the grid card without scrolling
         QVERIFY(screen.loaded());
         screen.typeInto("mgrs", "31udq4825011951");
         QTRY_VERIFY(screen.shown("doneButton")); // the bar of a field being edited
@@ -48,9 +40,6 @@ private slots:
         screen.tap("copy_maidenhead");
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("JN18du"));
     }
-
-private:
-    std::unique_ptr<SettingsFolder> settings_;
 };
 
 QUORVANE_UI_TEST(GridReferencesTest);

@@ -68,43 +68,37 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(messages(screen).isEmpty(), kAlertGoneTimeout);
     }
 
-    void shareSheetEntriesSendTheTextAndTheLink_data() {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("clipboard");
-        QTest::addColumn<QStringList>("opened");
-        const QString text = QStringLiteral("-45.5, 73.25");
-        const QString url = QStringLiteral("https://maps.apple.com/maps?daddr=-45.5,73.25");
-        QTest::newRow("copy text") << "shareCopyText" << text << QStringList{};
-        QTest::newRow("copy link") << "shareCopyLink" << url << QStringList{};
-        QTest::newRow("copy both") << "shareCopyTextAndLink" << text + u'\n' + url << QStringList{};
-        QTest::newRow("open link") << "shareOpenLink" << kUntouched << QStringList{url};
-        QTest::newRow("e-mail") << "shareSendEmail" << kUntouched
-                                << QStringList{"mailto:?subject=Location&body=" + text + "\r\n" +
-                                               url};
-        QTest::newRow("cancel") << "shareCancel" << kUntouched << QStringList{};
-    }
+    // Each entry of the sheet, which shows the text and the link it hands out.
     void shareSheetEntriesSendTheTextAndTheLink() {
-        QFETCH(QString, entry);
-        QFETCH(QString, clipboard);
-        QFETCH(QStringList, opened);
         ScreenDriver screen(*settings_);
         QVERIFY(screen.loaded());
         screen.set({"d7=45,5", "c7=1", "d8=73.25"});
-        screen.tap("shareButton");
-        QTRY_VERIFY(screen.shown("shareSheet"));
-        QCOMPARE(
-            screen.mismatches({"shareSheetText=-45.5, 73.25",
-                               "shareSheetLink=https://maps.apple.com/maps?daddr=-45.5,73.25"}),
-            QString());
-
-        screen.tap(entry);
-        QTRY_VERIFY(!screen.shown("shareSheet"));
-        QCOMPARE(clipboardText(), clipboard);
-        // Each URL as its program reads it back (the mail text decoded).
-        QStringList decoded;
-        for (const QString& url : catcher_->urls())
-            decoded << QUrl::fromPercentEncoding(url.toUtf8());
-        QCOMPARE(decoded, opened);
+        const QString text = QStringLiteral("-45.5, 73.25");
+        const QString url = QStringLiteral("https://maps.apple.com/maps?daddr=-45.5,73.25");
+        const struct {
+            const char* entry;
+            QString clipboard;
+            QString opened; // as its program reads it back (the mail text decoded)
+        } entries[] = {
+            {"shareCopyText", text, ""},
+            {"shareCopyLink", url, ""},
+            {"shareCopyTextAndLink", text + u'\n' + url, ""},
+            {"shareOpenLink", kUntouched, url},
+            {"shareSendEmail", kUntouched, "mailto:?subject=Location&body=" + text + "\r\n" + url},
+            {"shareCancel", kUntouched, ""},
+        };
+        for (const auto& e : entries) {
+            QGuiApplication::clipboard()->setText(kUntouched);
+            catcher_->opened.clear();
+            screen.tap("shareButton");
+            QTRY_VERIFY(screen.shown("shareSheet"));
+            QCOMPARE(screen.mismatches({"shareSheetText=" + text, "shareSheetLink=" + url}),
+                     QString());
+            screen.tap(e.entry);
+            QTRY_VERIFY(!screen.shown("shareSheet"));
+            QCOMPARE(clipboardText(), e.clipboard);
+            QCOMPARE(QUrl::fromPercentEncoding(catcher_->urls().join(' ').toUtf8()), e.opened);
+        }
     }
 
     // A tap on an output button leaves the field in editing: the action ends the edit first
