@@ -113,26 +113,6 @@ private slots:
         QCOMPARE(screen.text("d1"), QStringLiteral("456"));
     }
 
-    // In a short window the form scrolls so that a field reached with Next stays above the
-    // navigation bar, with room to spare.
-    void theEditedFieldStaysAboveTheNavigationBar() {
-        ScreenDriver screen(*settings_, {390, 480});
-        QVERIFY(screen.loaded());
-        // The tapped field at the bottom edge of the form, where the bar will cover the next.
-        QQuickItem* flickable = screen.item("scrollView");
-        QQuickItem* tapped = screen.item("d7");
-        const auto* content = flickable->property("contentItem").value<QQuickItem*>();
-        const qreal top = tapped->mapToItem(content, QPointF()).y();
-        flickable->setProperty("contentY", top + tapped->height() + 2 - flickable->height());
-        screen.tap("d7");
-        screen.tap("nextButton");
-        const QQuickItem* field = screen.item("d8");
-        const qreal fieldBottom = field->mapToScene(QPointF(0, field->height())).y();
-        const qreal barTop = screen.item("navigationBar")->mapToScene(QPointF()).y();
-        QVERIFY2(fieldBottom + 10 <= barTop, qPrintable(QString::number(fieldBottom - barTop)));
-        QVERIFY(field->mapToScene(QPointF()).y() >= flickable->mapToScene(QPointF()).y());
-    }
-
     void clearEmptiesTheFormAndKeepsTheHemispheres() {
         ScreenDriver screen(*settings_);
         QVERIFY(screen.loaded());

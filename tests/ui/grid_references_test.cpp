@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QtTest>
 
-using namespace quorvane;
 using namespace quorvane::uitest;
 
 class GridReferencesTest : public QObject {

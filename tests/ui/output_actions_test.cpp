@@ -101,20 +101,6 @@ private slots:
         }
     }
 
-    // A tap on an output button leaves the field in editing: the action ends the edit first
-    // and acts on the converted form.
-    void actionsEndTheEditFirst() {
-        ScreenDriver screen(*settings_);
-        QVERIFY(screen.loaded());
-        screen.typeInto("d5", "45.5");
-        screen.tap("copy3");
-        QCOMPARE(screen.editingField(), QString());
-        QCOMPARE(clipboardText(), QStringLiteral("45.5° N,  E"));
-        screen.typeInto("d8", "7.25");
-        screen.tap("openInMapsButton");
-        QCOMPARE(catcher_->urls(), QStringList{"https://maps.apple.com/maps?daddr=45.5,7.25"});
-    }
-
     // 90° 30' N is no latitude: its fields are marked with the reason, and Open in Maps (at
     // the foot of the form) opens nothing; the notice names the value and its range, brought
     // into view. (Copy and Share refuse alike: tests/core.)
