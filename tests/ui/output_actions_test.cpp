@@ -1,5 +1,6 @@
-// Copy, Open in Maps and Share on the real screen: what reaches the system clipboard and the
-// URL handlers, the self-closing copy confirmations and the share sheet's entries.
+// Copy and Share on the real screen: what reaches the system clipboard and the URL handlers, the
+// self-closing copy confirmations, the share sheet's entries, and an out-of-range position
+// refused. (Open in Maps with the chosen application: settings_flow_test.cpp.)
 #include "screen_driver.h"
 #include "ui_test.h"
 
