@@ -8,9 +8,25 @@
 
 namespace quorvane::uitest {
 
+namespace {
+
+const QStringList kCaughtSchemes{"https", "mailto", "file"};
+
+void pointSettingsAt(const QString& folder) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+}
+
+QSettings settingsIn(const QString& folder) {
+    pointSettingsAt(folder);
+    return QSettings(QSettings::UserScope, QString::fromLatin1(qt::kSettingsOrganization),
+                     QString::fromLatin1(qt::kSettingsApplication));
+}
+
+} // namespace
+
 QQuickItem* findItem(QQuickItem* root, const QString& name) {
-    if (!root) return nullptr;
-    if (root->objectName() == name) return root;
+    if (!root || root->objectName() == name) return root;
     for (QQuickItem* child : root->childItems())
         if (QQuickItem* found = findItem(child, name)) return found;
     return nullptr;
@@ -36,13 +52,13 @@ Run runQuorvane(const QStringList& arguments, const QStringList& variables) {
             QString::fromUtf8(process.readAll())};
 }
 
-UrlCatcher::UrlCatcher(QStringList schemes) : schemes_(std::move(schemes)) {
-    for (const QString& scheme : schemes_)
+UrlCatcher::UrlCatcher() {
+    for (const QString& scheme : kCaughtSchemes)
         QDesktopServices::setUrlHandler(scheme, this, "open");
 }
 
 UrlCatcher::~UrlCatcher() {
-    for (const QString& scheme : schemes_)
+    for (const QString& scheme : kCaughtSchemes)
         QDesktopServices::unsetUrlHandler(scheme);
 }
 
@@ -53,34 +69,17 @@ QStringList UrlCatcher::urls() const {
     return texts;
 }
 
-namespace {
-
-void pointSettingsAt(const QString& folder) {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
-}
-
-QSettings settingsIn(const QString& folder) {
-    pointSettingsAt(folder);
-    return QSettings(QSettings::UserScope, QString::fromLatin1(qt::kSettingsOrganization),
-                     QString::fromLatin1(qt::kSettingsApplication));
-}
-
-} // namespace
-
 SettingsFolder::SettingsFolder() {
-    pointSettingsAt(dir_.path());
+    pointSettingsAt(path());
 }
 
 void SettingsFolder::store(const QString& key, const QVariant& value) const {
-    QSettings settings = settingsIn(path());
-    settings.setValue(key, value);
-    settings.sync();
+    settingsIn(path()).setValue(key, value); // written when the store goes
 }
 
 QVariant SettingsFolder::stored(const QString& key) const {
     QSettings settings = settingsIn(path());
-    settings.sync();
+    settings.sync(); // reads what the application wrote since
     return settings.value(key);
 }
 
@@ -91,30 +90,12 @@ ScreenDriver::ScreenDriver(const SettingsFolder& settings, WindowSize size,
     loaded_ = session_->load(size) && QTest::qWaitForWindowExposed(session_->window());
 }
 
-QQuickItem* ScreenDriver::item(const QString& name) const {
-    if (!session_->window()) return nullptr;
-    return findItem(session_->window()->contentItem(), name);
-}
-
-QString ScreenDriver::text(const QString& field) const {
-    const QQuickItem* found = item(field);
-    return found ? found->property("text").toString() : QStringLiteral("<no %1>").arg(field);
-}
-
-int ScreenDriver::selectorIndex(const QString& selector) const {
-    const QQuickItem* found = item(selector);
-    return found ? found->property("currentIndex").toInt() : -1;
-}
-
 QString ScreenDriver::mismatches(const QStringList& expected, const char* property) const {
     QStringList wrong;
     for (const QString& pair : expected) {
         const QString name = pair.section(u'=', 0, 0);
-        const QQuickItem* found = item(name);
-        const QString shown = found ? found->property(property).toString() : "<none>";
-        if (shown != pair.section(u'=', 1))
-            wrong << QStringLiteral("%1 %2 is '%3', expected '%4'")
-                         .arg(name, property, shown, pair.section(u'=', 1));
+        if (value(name, property) != pair.section(u'=', 1))
+            wrong << QStringLiteral("%1 %2 is '%3'").arg(name, property, value(name, property));
     }
     return wrong.join("; ");
 }
@@ -128,33 +109,29 @@ void ScreenDriver::set(const QStringList& assignments) {
         else if (const auto selector = selectorFromName(name))
             session().view().setSelectedIndex(*selector, value.toInt());
         else
-            QFAIL(qPrintable(QStringLiteral("no field or selector %1").arg(assignment)));
+            QFAIL(qPrintable("no field or selector " + assignment));
     }
 }
 
 bool ScreenDriver::showsPage(const QString& page) const {
-    constexpr int kTransitionPatienceMs = 5000;
-    return QTest::qWaitFor(
-        [&] {
-            const QQuickItem* stack = item(QStringLiteral("stackView"));
-            if (!stack || stack->property("busy").toBool()) return false;
-            const auto* current = stack->property("currentItem").value<QQuickItem*>();
-            return current && current->objectName() == page;
-        },
-        kTransitionPatienceMs);
+    return QTest::qWaitFor([&] {
+        const QQuickItem* stack = item(QStringLiteral("stackView"));
+        if (!stack || stack->property("busy").toBool()) return false;
+        const auto* current = stack->property("currentItem").value<QQuickItem*>();
+        return current && current->objectName() == page;
+    });
 }
 
 void ScreenDriver::settle() {
     QSignalSpy drawn(&window(), &QQuickWindow::frameSwapped);
     window().update();
-    QVERIFY(drawn.wait(5000));
+    QVERIFY(drawn.wait());
 }
 
 void ScreenDriver::tap(const QString& name) {
     settle();
     QQuickItem* target = item(name);
-    QVERIFY2(target, qPrintable(QStringLiteral("no control named %1").arg(name)));
-    QVERIFY2(target->isVisible(), qPrintable(QStringLiteral("%1 is hidden").arg(name)));
+    QVERIFY2(target && target->isVisible(), qPrintable(name + " is missing or hidden"));
     const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
     QTest::mouseClick(&window(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
 }
@@ -163,34 +140,8 @@ void ScreenDriver::tapBackground() {
     settle();
     QQuickItem* card = item(QStringLiteral("card_ddd_mm_sss"));
     QVERIFY(card);
-    const QPointF corner = card->mapToScene(QPointF(4, 4));
-    QTest::mouseClick(&window(), Qt::LeftButton, Qt::NoModifier, corner.toPoint());
-}
-
-void ScreenDriver::key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
-    QTest::keyClick(&window(), key, modifiers);
-}
-
-void ScreenDriver::keySequence(const QKeySequence& sequence) {
-    QTest::keySequence(&window(), sequence);
-}
-
-void ScreenDriver::type(const QString& text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        QString one(text.at(i));
-        if (text.at(i).isHighSurrogate() && i + 1 < text.size()) one += text.at(++i);
-        const QChar c = one.at(0);
-        const Qt::Key code = c.unicode() < 0x80 && c.isPrint()
-                                 ? static_cast<Qt::Key>(c.toUpper().unicode())
-                                 : Qt::Key_unknown;
-        QTest::sendKeyEvent(QTest::Press, &window(), code, one, Qt::NoModifier);
-        QTest::sendKeyEvent(QTest::Release, &window(), code, one, Qt::NoModifier);
-    }
-}
-
-void ScreenDriver::typeInto(const QString& field, const QString& text) {
-    tap(field);
-    type(text);
+    QTest::mouseClick(&window(), Qt::LeftButton, Qt::NoModifier,
+                      card->mapToScene(QPointF(4, 4)).toPoint());
 }
 
 } // namespace quorvane::uitest

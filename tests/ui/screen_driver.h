@@ -1,15 +1,14 @@
 // Drives the real converter screen the way a user does: taps on controls, keys typed one by
-// one into the window, input-method events. Each driver is a fresh application with a settings
-// file of its own.
+// one into the window. Each driver is a fresh application with a settings file of its own.
 #pragma once
 
 #include "app/qt/app_session.h"
 
-#include <QProcessEnvironment>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 #include <memory>
 #include <string_view>
@@ -23,8 +22,8 @@ inline QString qtName(std::string_view name) {
 // The item with this objectName in the tree under root (root included); nullptr when none.
 QQuickItem* findItem(QQuickItem* root, const QString& name);
 
-// The program itself run with these arguments and a settings folder of its own; each variable
-// "NAME=value" is set in its environment, a bare "NAME" removed from it.
+// The program itself run with a settings folder of its own; each variable "NAME=value" is set
+// in its environment, a bare "NAME" removed from it.
 struct Run {
     int exitCode;   // -1 when it crashed or did not finish
     QString output; // stdout and stderr
@@ -36,7 +35,6 @@ class SettingsFolder {
 public:
     SettingsFolder();
     QString path() const { return dir_.path(); }
-    // Writes raw values into the settings file a new screen will read.
     void store(const QString& key, const QVariant& value) const;
     QVariant stored(const QString& key) const;
 
@@ -44,68 +42,69 @@ private:
     QTemporaryDir dir_;
 };
 
-// Stands in for the browser and the mail and maps applications while it lives: keeps each URL
-// of these schemes the application asks the system to open.
+// Stands in for the browser and the mail and maps applications while it lives.
 class UrlCatcher : public QObject {
     Q_OBJECT
 
 public:
-    explicit UrlCatcher(QStringList schemes = {"https", "mailto", "file"});
+    UrlCatcher();
     ~UrlCatcher() override;
     QStringList urls() const; // fully encoded
     QList<QUrl> opened;
 
 public slots:
     void open(const QUrl& url) { opened << url; }
-
-private:
-    QStringList schemes_;
 };
 
 class ScreenDriver {
 public:
-    // A fresh application over the given settings folder (which must outlive the driver), its
-    // current-location button on the given position source (by default the system's, which
-    // QtPositioning hides inside a test program: no position service).
+    // The settings folder must outlive the driver; the current-location button uses the given
+    // position source (by default the system's, which a test program lacks).
     explicit ScreenDriver(const SettingsFolder& settings, WindowSize size = kPhoneWindowSize,
                           const qt::LocationSetup& location = {});
 
     bool loaded() const { return loaded_; }
     qt::AppSession& session() { return *session_; }
     QQuickWindow& window() { return *session_->window(); }
-
-    inline QString qtName(std::string_view name) {
-        return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    QQuickItem* item(const QString& name) const {
+        return session_->window() ? findItem(session_->window()->contentItem(), name) : nullptr;
     }
-
-    // The item with this objectName anywhere in the window; nullptr when there is none.
-    QQuickItem* item(const QString& name) const;
-    QString text(const QString& field) const;
-    int selectorIndex(const QString& selector) const;
+    QString text(const QString& field) const { return value(field, "text"); }
+    int selectorIndex(const QString& selector) const {
+        return item(selector) ? value(selector, "currentIndex").toInt() : -1;
+    }
     // "" when each "name=value" item's property holds the value; else which ones differ.
     QString mismatches(const QStringList& expected, const char* property = "text") const;
     // Writes "d7=45,5" into a field and "c7=1" into a selector, as the form's own code would.
     void set(const QStringList& assignments);
     bool shown(const QString& name) const { return item(name) && item(name)->isVisible(); }
-    // Waits until the page is on top of the window's page stack and no transition runs.
+    // Waits until the page is on top of the page stack and no transition runs.
     [[nodiscard]] bool showsPage(const QString& page) const;
     QString editingField() const { return session_->screen().editingField(); }
 
     // Lets the window lay out and draw what changed, as before the user sees it.
     void settle();
-    // A left click in the middle of the named item, once the window shows it where it is.
-    void tap(const QString& name);
-    // A click on the background of the form (beside the first notation's title).
-    void tapBackground();
-    // Presses and releases a key in the window (to the item with the focus).
-    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    void keySequence(const QKeySequence& sequence);
-    // Types the text one key per character, as a hardware keyboard would.
-    void type(const QString& text);
-    // Taps the field, types the text and leaves it being edited.
-    void typeInto(const QString& field, const QString& text);
+    void tap(const QString& name); // a click in the middle of the item
+    void tapBackground();          // beside the first notation's title
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(&window(), key, modifiers);
+    }
+    void keySequence(const QKeySequence& sequence) { QTest::keySequence(&window(), sequence); }
+    void type(const QString& text) { // one key per character, as a hardware keyboard does
+        for (const QChar c : text)
+            QTest::keyClick(&window(), c.toLatin1());
+    }
+    void typeInto(const QString& field, const QString& text) {
+        tap(field);
+        type(text);
+    }
 
 private:
+    QString value(const QString& name, const char* property) const {
+        const QQuickItem* found = item(name);
+        return found ? found->property(property).toString() : "<no " + name + ">";
+    }
+
     std::unique_ptr<qt::AppSession> session_;
     bool loaded_ = false;
 };

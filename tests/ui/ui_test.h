@@ -12,16 +12,15 @@ namespace quorvane::uitest {
 
 using TestFactory = std::function<std::unique_ptr<QObject>()>;
 
-std::map<std::string, TestFactory>& registry();
-
-struct Registration {
-    Registration(const char* name, TestFactory factory) {
-        registry().emplace(name, std::move(factory));
-    }
-};
+inline std::map<std::string, TestFactory>& registry() {
+    static std::map<std::string, TestFactory> tests;
+    return tests;
+}
 
 } // namespace quorvane::uitest
 
 #define QUORVANE_UI_TEST(Class)                                                                    \
-    static const ::quorvane::uitest::Registration registration##Class(                             \
-        #Class, [] { return std::make_unique<Class>(); })
+    [[maybe_unused]] static const bool registered##Class =                                         \
+        ::quorvane::uitest::registry()                                                             \
+            .emplace(#Class, [] { return std::make_unique<Class>(); })                             \
+            .second
