@@ -75,25 +75,6 @@ TEST(GridWrite, OutOfRangeGivesNoReferenceButAReason) {
         }
 }
 
-TEST(GridWrite, Precisions) {
-    struct Case {
-        double latitude, longitude;
-        int length;
-        std::string_view plusCode; // Open Location Code test data
-        std::string_view locator;
-    };
-    const Case cases[] = {
-        {20.3701135, 2.78223535156, 13, "7FG49QCJ+2VXGJ", "JL10ji"},
-        {0.5, -179.5, 4, "62G20000+", "AJ00"},
-        {48.8583701, 2.2944813, 8, "8FW4V75V+", "JN18du56"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(writePlusCode(c.latitude, c.longitude, c.length).view(), c.plusCode);
-        const int locatorLength = static_cast<int>(c.locator.size());
-        EXPECT_EQ(writeMaidenhead(c.latitude, c.longitude, locatorLength).view(), c.locator);
-    }
-}
-
 constexpr double kMetre = 1e-5; // degrees, a generous metre
 
 TEST(GridRead, KnownReferencesAndRefusals) {

@@ -79,14 +79,12 @@ struct Flow {
         device.status = status;
         flow->GetCurrentLocation();
     }
-    // d7, d8, the accuracy label and the latitude and longitude selectors, shown and stored.
+    // d7, d8, the accuracy label, the latitude and the longitude selectors.
     std::string shown() const {
         const MemoryFormView& v = screen.view;
         return v.textRef(FieldId::d7) + " " + v.textRef(FieldId::d8) + " " + v.accuracyText() +
                " " + std::to_string(v.selectedIndex(SelectorId::c1)) +
-               screen.settings.raw("c7").value_or("-") +
-               std::to_string(v.selectedIndex(SelectorId::c6)) +
-               screen.settings.raw("c4").value_or("-");
+               std::to_string(v.selectedIndex(SelectorId::c6));
     }
 
     fakes::Screen screen;
@@ -143,14 +141,14 @@ TEST(LocationFlow, AlertAndUnitAreTranslatedAndSettingsOutliveTheFlow) {
 // label; every other notation follows from the ordinary conversion.
 TEST(LocationFlow, AFixFillsTheForm) {
     const std::pair<PositionFix, const char*> cases[] = {
-        {{-33.8688197, 151.2092955, 15.0}, "33.8688197 151.2092955 15 m 1100"},
-        {{37.7749295, -122.4194155, 12.8}, "37.7749295 122.4194155 12 m 0011"},
-        {{0.0, 0.0, 3.0}, "0.0 0.0 3 m 0000"}, // the equator and meridian are N and E
-        {{-0.0, -0.0, 0.3}, "0.0 0.0 0 m 0000"},
-        {{-0.00000004, -0.00000004, 3}, "0.0 0.0 3 m 1111"}, // the sign is kept at zero
-        {{12.345678949, 100.00000005, 4.9}, "12.3456789 100.0000001 4 m 0000"},
-        {{1, 1, 9223372036854775808.0}, "1.0 1.0  0000"}, // beyond 64 bits: no number
-        {{1, 1, kNaN}, "1.0 1.0  0000"},
+        {{-33.8688197, 151.2092955, 15.0}, "33.8688197 151.2092955 15 m 10"},
+        {{37.7749295, -122.4194155, 12.8}, "37.7749295 122.4194155 12 m 01"},
+        {{0.0, 0.0, 3.0}, "0.0 0.0 3 m 00"}, // the equator and meridian are N and E
+        {{-0.0, -0.0, 0.3}, "0.0 0.0 0 m 00"},
+        {{-0.00000004, -0.00000004, 3}, "0.0 0.0 3 m 11"}, // the sign is kept at zero
+        {{12.345678949, 100.00000005, 4.9}, "12.3456789 100.0000001 4 m 00"},
+        {{1, 1, 9223372036854775808.0}, "1.0 1.0  00"}, // beyond 64 bits: no number
+        {{1, 1, kNaN}, "1.0 1.0  00"},
     };
     for (const auto& [fix, shown] : cases) {
         Flow f;
@@ -178,7 +176,7 @@ TEST(LocationFlow, NoUsableFixOrAFailureChangesNothingElse) {
         EXPECT_FALSE(f.device.animating);
     }
     EXPECT_EQ(f.device.log, "request No position arrived in time. ");
-    EXPECT_EQ(f.shown(), "   0-0-");
+    EXPECT_EQ(f.shown(), "   00");
 }
 
 TEST(LocationFlow, BeginningToEditAFieldAbandonsTheRequest) {

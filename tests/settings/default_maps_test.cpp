@@ -52,15 +52,6 @@ const std::string kApple = "https://maps.apple.com/maps?daddr=-45.5,-73.25";
 const std::string kOsm = "https://www.openstreetmap.org/directions?engine=fossgis_osrm_car"
                          "&route=%3B-45.5%2C-73.25#map=16/-45.5/-73.25";
 
-TEST(DefaultMaps, AFreshInstallListsFourNamesAndChecksAppleMaps) {
-    const AppRun run(kGerman);
-    EXPECT_EQ(run.picker.defaultMapsList(),
-              (std::vector<std::string>{"Apple Karten", "Google Maps", "OpenStreetMap", "Waze"}));
-    EXPECT_EQ(run.picker.cellForRow(1), (TableCell{"Google Maps", "", CellAccessory::none}));
-    EXPECT_EQ(run.checkedRows(), "0");
-    EXPECT_FALSE(run.settings.raw(kDefaultMapsAppKey));
-}
-
 // The name is stored, the checkmark moves, the settings detail and Open in Maps follow, also in
 // the next run over the same store.
 TEST(DefaultMaps, PickingARowChangesTheChoiceForGood) {
@@ -80,12 +71,16 @@ TEST(DefaultMaps, PickingARowChangesTheChoiceForGood) {
     }
 }
 
-// A row outside the list changes nothing; deselecting clears that row's checkmark until the next
-// redraw, and changes no choice.
-TEST(DefaultMaps, RowsOutsideTheListAndDeselecting) {
-    AppRun run(kEnglish);
+// Four names, Apple Maps checked and nothing stored. A row outside the list changes nothing;
+// deselecting clears that row's checkmark until the next redraw, and changes no choice.
+TEST(DefaultMaps, AFreshInstallChecksAppleMapsAndDeselectingChangesNoChoice) {
+    AppRun run(kGerman);
+    EXPECT_EQ(run.picker.defaultMapsList(),
+              (std::vector<std::string>{"Apple Karten", "Google Maps", "OpenStreetMap", "Waze"}));
+    EXPECT_EQ(run.picker.cellForRow(1), (TableCell{"Google Maps", "", CellAccessory::none}));
     run.picker.didSelectRow(4);
     run.picker.didDeselectRow(4);
+    EXPECT_FALSE(run.settings.raw(kDefaultMapsAppKey));
     EXPECT_EQ(run.picker.cellForRow(4), TableCell{});
     EXPECT_EQ(run.checkedRows(), "0");
     run.picker.didSelectRow(1);

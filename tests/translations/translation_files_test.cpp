@@ -30,24 +30,17 @@ struct Message {
     QString type; // "unfinished", "vanished", "obsolete" or empty
 };
 
-struct TsFile {
-    QString language;
-    std::vector<Message> messages;
-};
-
-TsFile readTs(const QString& path) {
+std::vector<Message> readTs(const QString& path) {
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     QXmlStreamReader xml(&file);
-    TsFile ts;
+    std::vector<Message> messages;
     QString context;
     Message message;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement) continue;
         const auto name = xml.name();
-        if (name == u"TS") {
-            ts.language = xml.attributes().value(QStringLiteral("language")).toString();
-        } else if (name == u"name") {
+        if (name == u"name") {
             context = xml.readElementText();
         } else if (name == u"message") {
             message = Message{context, {}, {}, {}};
@@ -56,19 +49,15 @@ TsFile readTs(const QString& path) {
         } else if (name == u"translation") {
             message.type = xml.attributes().value(QStringLiteral("type")).toString();
             message.translation = xml.readElementText();
-            ts.messages.push_back(message);
+            messages.push_back(message);
         }
     }
     EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
-    return ts;
+    return messages;
 }
 
 QStringList shippedTsFiles() {
     return QString::fromUtf8(QUORVANE_TS_FILES).split(u'|', Qt::SkipEmptyParts);
-}
-
-std::string describe(const QString& context, const QString& source) {
-    return (context + QStringLiteral(": ") + source).toStdString();
 }
 
 std::multiset<QString> placeholders(const QString& text) {
@@ -77,38 +66,6 @@ std::multiset<QString> placeholders(const QString& text) {
     for (auto it = kPlaceholder.globalMatch(text); it.hasNext();)
         found.insert(it.next().captured());
     return found;
-}
-
-// Every message is translated and keeps its placeholders; lupdate over the sources would leave
-// each file exactly as it is (a text new in the sources would come in unfinished, one gone from
-// them would be marked vanished).
-TEST(TranslationFiles, CompleteAndUpToDateWithTheSources) {
-    QTemporaryDir work;
-    ASSERT_TRUE(work.isValid());
-    ASSERT_GE(shippedTsFiles().size(), 2);
-    for (const QString& path : shippedTsFiles()) {
-        SCOPED_TRACE(path.toStdString());
-        for (const Message& m : readTs(path).messages) {
-            const std::string where = describe(m.context, m.source);
-            EXPECT_TRUE(m.type.isEmpty()) << where << " is " << m.type.toStdString();
-            EXPECT_FALSE(m.translation.trimmed().isEmpty()) << where;
-            EXPECT_EQ(placeholders(m.translation), placeholders(m.source)) << where;
-        }
-        const QString copy = work.filePath(QFileInfo(path).fileName());
-        ASSERT_TRUE(QFile::copy(path, copy));
-        QProcess lupdate;
-        QStringList arguments = QString::fromUtf8(QUORVANE_LUPDATE_OPTIONS).split(u'|');
-        arguments << QStringLiteral("-silent")
-                  << (u'@' + QString::fromUtf8(QUORVANE_TRANSLATED_SOURCES_LIST))
-                  << QStringLiteral("-ts") << copy;
-        lupdate.start(QString::fromUtf8(QUORVANE_LUPDATE), arguments);
-        ASSERT_TRUE(lupdate.waitForFinished(60000));
-        ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
-        QFile a(path), b(copy);
-        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(a.readAll() == b.readAll())
-            << "lupdate rewrites the file: run `ninja update_translations`";
-    }
 }
 
 // Runs everything of the platform-free code that looks texts up.
@@ -155,29 +112,55 @@ std::set<std::string, std::less<>> keysAskedByTheCode() {
     return keys.asked;
 }
 
-// Every key the code asks for is listed for lupdate and translated in the context QtTranslator
-// looks it up in; the names the maps choice recognises are the ones the files give.
+// Every message is translated and keeps its placeholders; every key the code asks for is there in
+// the context QtTranslator looks it up in; the names the maps choice recognises are the ones the
+// file gives; lupdate over the sources would leave the file exactly as it is (a text new in the
+// sources would come in unfinished, one gone from them would be marked vanished).
+TEST(TranslationFiles, CompleteAndUpToDateWithTheSources) {
+    const auto asked = keysAskedByTheCode();
+    QTemporaryDir work;
+    ASSERT_TRUE(work.isValid());
+    ASSERT_GE(shippedTsFiles().size(), 2);
+    for (const QString& path : shippedTsFiles()) {
+        SCOPED_TRACE(path.toStdString());
+        std::map<std::string, std::string, std::less<>> texts;
+        for (const Message& m : readTs(path)) {
+            const std::string where = (m.context + u": " + m.source).toStdString();
+            EXPECT_TRUE(m.type.isEmpty()) << where << " is " << m.type.toStdString();
+            EXPECT_FALSE(m.translation.trimmed().isEmpty()) << where;
+            EXPECT_EQ(placeholders(m.translation), placeholders(m.source)) << where;
+            if (m.context == QLatin1String(qt::kTranslatorContext))
+                texts.emplace(m.source.toStdString(), m.translation.toStdString());
+        }
+        for (const std::string& key : asked)
+            EXPECT_TRUE(texts.contains(key)) << "lacks " << key;
+        const std::string language = QFileInfo(path).baseName().section(u'_', 1).toStdString();
+        for (const ShippedText& shipped : shippedTexts())
+            EXPECT_EQ(shippedText(shipped.key, language).value_or("?"),
+                      texts[std::string(shipped.key)]);
+
+        const QString copy = work.filePath(QFileInfo(path).fileName());
+        ASSERT_TRUE(QFile::copy(path, copy));
+        QProcess lupdate;
+        QStringList arguments = QString::fromUtf8(QUORVANE_LUPDATE_OPTIONS).split(u'|');
+        arguments << QStringLiteral("-silent")
+                  << (u'@' + QString::fromUtf8(QUORVANE_TRANSLATED_SOURCES_LIST))
+                  << QStringLiteral("-ts") << copy;
+        lupdate.start(QString::fromUtf8(QUORVANE_LUPDATE), arguments);
+        ASSERT_TRUE(lupdate.waitForFinished(60000));
+        ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
+        QFile a(path), b(copy);
+        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(a.readAll() == b.readAll())
+            << "lupdate rewrites the file: run `ninja update_translations`";
+    }
+}
+
 TEST(TranslationFiles, TranslatorKeysAreTheKeysTheCodeAsksFor) {
     std::set<std::string, std::less<>> listed;
     for (const char* key : qt::translatorKeys())
         EXPECT_TRUE(listed.emplace(key).second) << "listed twice: " << key;
-    const auto asked = keysAskedByTheCode();
-    EXPECT_EQ(listed, asked) << "translator_keys.cpp lists other keys than the code asks for";
-
-    for (const QString& path : shippedTsFiles()) {
-        const TsFile ts = readTs(path);
-        std::map<std::string, std::string, std::less<>> texts;
-        for (const Message& m : ts.messages)
-            if (m.context == QLatin1String(qt::kTranslatorContext))
-                texts.emplace(m.source.toStdString(), m.translation.toStdString());
-        for (const std::string& key : asked)
-            EXPECT_TRUE(texts.contains(key)) << path.toStdString() << " lacks " << key;
-        const std::string language = ts.language.left(2).toStdString();
-        for (const ShippedText& shipped : shippedTexts())
-            EXPECT_EQ(shippedText(shipped.key, language).value_or("?"),
-                      texts[std::string(shipped.key)])
-                << language;
-    }
+    EXPECT_EQ(listed, keysAskedByTheCode()) << "translator_keys.cpp lists other keys than asked";
 }
 
 } // namespace
