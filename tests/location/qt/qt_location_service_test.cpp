@@ -81,7 +81,10 @@ private:
 
 ScriptedSource* lastScripted = nullptr;
 
-PositionSourceFactory scripted(Source::PositioningMethods methods, Source::Error answer) {
+// A source that answers a request with the error; without methods, it offers none.
+PositionSourceFactory
+answering(Source::Error answer,
+          Source::PositioningMethods methods = Source::AllPositioningMethods) {
     return [=] {
         auto source = std::make_unique<ScriptedSource>(methods, answer);
         lastScripted = source.get();
@@ -99,6 +102,9 @@ private slots:
     // a second request asks the source again (the user may have allowed it meanwhile).
     void aRequestIsAnsweredLaterAsTheSourceAllows() {
         const QString sydney = "fix -33.8688197 151.2092955 15.0"; // HDOP 1.5: 2 x 1.5 x 5 m
+        const QString unavailable = failure(K::unavailable), denied = failure(K::accessDenied);
+        constexpr S on = S::authorizedWhenInUse;
+        constexpr S off = S::restricted;
         const struct {
             PositionSourceFactory factory;
             S status;
@@ -106,40 +112,18 @@ private slots:
             QString problem;
             std::chrono::milliseconds timeout = 5s;
         } cases[] = {
-            {nmea("sydney.nmea"), S::authorizedWhenInUse, {sydney}, ""},
+            {nmea("sydney.nmea"), on, {sydney}, ""},
             // The log's first epoch holds minutes of 75 and a signed latitude; Qt takes either.
-            {nmea("impossible.nmea"), S::authorizedWhenInUse, {sydney}, ""},
-            {nmea("nofix.nmea"),
-             S::authorizedWhenInUse,
-             {failure(K::timedOut)},
-             "no position arrived within 0.3 s",
-             300ms},
-            {nmea("no-such-log.nmea"),
-             S::restricted,
-             {failure(K::unavailable)},
-             "not found: " QUORVANE_LOCATION_TEST_DATA "/no-such-log"},
-            {nmea(""), S::restricted, {failure(K::unavailable)}, "not a file"},
-            {positionSourceFactory({PositionSourceKind::none, {}}),
-             S::restricted,
-             {failure(K::unavailable)},
-             "switched off"},
+            {nmea("impossible.nmea"), on, {sydney}, ""},
+            {nmea("nofix.nmea"), on, {failure(K::timedOut)}, "arrived within 0.3 s", 300ms},
+            {nmea("no-such-log.nmea"), off, {unavailable}, "not found"},
+            {nmea(""), off, {unavailable}, "not a file"},
+            {positionSourceFactory({PositionSourceKind::none, {}}), off, {unavailable}, "off"},
             // GeoClue 2 on Qt 6.4 without its daemon: a source that offers no method.
-            {scripted(Source::NoPositioningMethods, Source::AccessError),
-             S::restricted,
-             {failure(K::unavailable)},
-             "not running"},
-            {scripted(Source::AllPositioningMethods, Source::AccessError),
-             S::authorizedWhenInUse,
-             {failure(K::accessDenied), "authorization 2"},
-             "refused access"},
-            {scripted(Source::AllPositioningMethods, Source::UnknownSourceError),
-             S::authorizedWhenInUse,
-             {failure(K::failed)},
-             "source failed"},
-            {scripted(Source::AllPositioningMethods, Source::ClosedError),
-             S::authorizedWhenInUse,
-             {failure(K::unavailable)},
-             "closed"},
+            {answering(Source::AccessError, {}), off, {unavailable}, "not running"},
+            {answering(Source::AccessError), on, {denied, "authorization 2"}, "refused"},
+            {answering(Source::UnknownSourceError), on, {failure(K::failed)}, "source failed"},
+            {answering(Source::ClosedError), on, {unavailable}, "closed"},
         };
         for (const auto& c : cases) {
             lastScripted = nullptr;
