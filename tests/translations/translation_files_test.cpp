@@ -125,7 +125,7 @@ TEST(TranslationFiles, CompleteAndUpToDateWithTheSources) {
         SCOPED_TRACE(path.toStdString());
         std::map<std::string, std::string, std::less<>> texts;
         for (const Message& m : readTs(path)) {
-            const std::string where = (m.context + u": " + m.source).toStdString();
+            const std::string where = (m.context + QStringLiteral(": ") + m.source).toStdString();
             EXPECT_TRUE(m.type.isEmpty()) << where << " is " << m.type.toStdString();
             EXPECT_FALSE(m.translation.trimmed().isEmpty()) << where;
             EXPECT_EQ(placeholders(m.translation), placeholders(m.source)) << where;
