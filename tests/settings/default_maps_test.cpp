@@ -1,171 +1,133 @@
 // The default-maps picker and the stored maps choice, seen from the picker, the settings screen
-// and the converter screen's Open in Maps.
+// and the converter screen's Open in Maps; the table of shipped names behind them.
+#include "actions/maps_names.h"
 #include "screens/settings/default_maps_view_controller.h"
 #include "screens/settings/settings_view_controller.h"
-#include "settings_fakes.h"
+#include "tests/support/fakes.h"
 
 #include <gtest/gtest.h>
-#include <optional>
 
 namespace quorvane {
 namespace {
 
-using testing::AppRun;
-using testing::Language;
-using testing::translatorFor;
+// The application's texts in a shipped language ("en" for English).
+fakes::TableTranslator shipped(std::string_view language) {
+    fakes::TableTranslator translator;
+    for (const ShippedText& text : shippedTexts())
+        translator.table.emplace(text.key, shippedText(text.key, language).value());
+    return translator;
+}
+const fakes::TableTranslator kEnglish = shipped("en"), kGerman = shipped("de"),
+                             kFrench = shipped("fr");
 
-constexpr std::size_t kRows = 4;
-
-// One run of the application in a language over the store, its form holding LAT -45.5,
-// LON -73.25, and the picker as it would be drawn.
-struct PickerRun {
-    PickerRun(MemorySettingsStore& store, Language language)
-        : translator(translatorFor(language)), app(store, translator),
-          picker(translator, store, app.mapsChoice) {
-        app.enterSouthWestPosition();
+// One run of the application over a store: the converter screen holding LAT -45.5, LON -73.25,
+// and the picker and the settings screen as they would be drawn.
+struct AppRun : fakes::Screen {
+    explicit AppRun(const Translator& t, MemorySettingsStore stored = {})
+        : Screen(t, std::move(stored)) {
+        view.setText(FieldId::d7, "45.5");
+        view.setText(FieldId::d8, "73.25");
+        view.setSelectedIndex(SelectorId::c7, 1);
+        view.setSelectedIndex(SelectorId::c8, 1);
     }
-
-    // Which rows carry a checkmark.
-    std::vector<std::size_t> checkedRows() const {
-        std::vector<std::size_t> rows;
+    std::string checkedRows() const {
+        std::string rows;
         for (std::size_t row = 0; row < picker.numberOfRows(); ++row)
-            if (picker.cellForRow(row).accessory == CellAccessory::checkmark) rows.push_back(row);
+            if (picker.cellForRow(row).accessory == CellAccessory::checkmark)
+                rows += std::to_string(row);
         return rows;
     }
-
-    // The URL Open in Maps hands over.
-    std::vector<std::string> openMaps() {
-        app.main.openMaps();
-        return app.urlOpener.opened;
+    // The detail of the settings screen's maps row and the URL Open in Maps hands over.
+    std::string shown() {
+        out.opened.clear();
+        controller.openMaps();
+        return settingsScreen.cellForRow({0, 0}).detail + " " + out.opened.at(0);
     }
 
-    testing::TableTranslator translator;
-    AppRun app;
-    DefaultMapsViewController picker;
+    DefaultMapsViewController picker{translator, settings, maps};
+    SettingsViewController settingsScreen{translator, out, maps, "https://example.org/privacy"};
 };
 
-std::vector<std::size_t> only(std::optional<std::size_t> row) {
-    return row ? std::vector<std::size_t>{*row} : std::vector<std::size_t>{};
+const std::string kApple = "https://maps.apple.com/maps?daddr=-45.5,-73.25";
+const std::string kOsm = "https://www.openstreetmap.org/directions?engine=fossgis_osrm_car"
+                         "&route=%3B-45.5%2C-73.25#map=16/-45.5/-73.25";
+
+// The name is stored, the checkmark moves, the settings detail and Open in Maps follow, also in
+// the next run over the same store.
+TEST(DefaultMaps, PickingARowChangesTheChoiceForGood) {
+    const std::tuple<const Translator&, std::size_t, std::string, std::string> cases[] = {
+        {kEnglish, 2, "OpenStreetMap", kOsm},
+        {kFrench, 0, "Plans", kApple},
+    };
+    for (const auto& [language, row, name, url] : cases) {
+        AppRun first(language);
+        first.picker.didSelectRow(row);
+        EXPECT_EQ(first.settings.raw(kDefaultMapsAppKey), name);
+        AppRun second(language, first.settings);
+        for (AppRun* run : {&first, &second}) {
+            EXPECT_EQ(run->checkedRows(), std::to_string(row));
+            EXPECT_EQ(run->shown(), name + " " + url);
+        }
+    }
 }
 
-const std::string kAppleUrl = "https://maps.apple.com/maps?daddr=-45.5,-73.25";
-const std::string kOsmUrl = "https://www.openstreetmap.org/directions?engine=fossgis_osrm_car"
-                            "&route=%3B-45.5%2C-73.25#map=16/-45.5/-73.25";
-
-TEST(DefaultMapsPicker, FreshInstallListsFourNamesAndChecksAppleMaps) {
-    MemorySettingsStore store;
-    PickerRun run(store, Language::german);
-
+// Four names, Apple Maps checked and nothing stored. A row outside the list changes nothing;
+// deselecting clears that row's checkmark until the next redraw, and changes no choice.
+TEST(DefaultMaps, AFreshInstallChecksAppleMapsAndDeselectingChangesNoChoice) {
+    AppRun run(kGerman);
     EXPECT_EQ(run.picker.defaultMapsList(),
               (std::vector<std::string>{"Apple Karten", "Google Maps", "OpenStreetMap", "Waze"}));
-    for (std::size_t row = 0; row < kRows; ++row) {
-        EXPECT_EQ(run.picker.cellForRow(row).title, run.picker.defaultMapsList()[row]);
-        EXPECT_EQ(run.picker.cellForRow(row).detail, "");
-    }
-    EXPECT_EQ(run.checkedRows(), only(0));
-    EXPECT_FALSE(store.raw("defaultMapsApp").has_value());
-}
-
-// ---- Picking a row -----------------------------------------------------------------------
-
-struct PickCase {
-    const char* name;
-    Language language;
-    std::size_t row;
-    std::string storedName;
-    std::string mapsUrl;
-};
-
-class PickingARow : public ::testing::TestWithParam<PickCase> {};
-
-// The name is stored, the checkmark moves and Open in Maps follows, also in the next run over
-// the same store.
-TEST_P(PickingARow, StoresTheNameAndChangesOpenInMapsForGood) {
-    const PickCase& c = GetParam();
-    MemorySettingsStore store;
-    {
-        PickerRun first(store, c.language);
-        first.picker.didSelectRow(c.row);
-        EXPECT_EQ(store.raw("defaultMapsApp"), c.storedName);
-        EXPECT_EQ(first.checkedRows(), only(c.row));
-        EXPECT_EQ(first.openMaps(), std::vector<std::string>{c.mapsUrl});
-    }
-    PickerRun second(store, c.language);
-    EXPECT_EQ(second.app.mapsChoice.defaultMapsAppName(), c.storedName);
-    EXPECT_EQ(second.checkedRows(), only(c.row));
-    EXPECT_EQ(second.openMaps(), std::vector<std::string>{c.mapsUrl});
-}
-
-const PickCase kPicks[] = {
-    {"openStreetMap", Language::english, 2, "OpenStreetMap", kOsmUrl},
-    {"appleFrench", Language::french, 0, "Plans", kAppleUrl},
-};
-INSTANTIATE_TEST_SUITE_P(Rows, PickingARow, ::testing::ValuesIn(kPicks),
-                         [](const auto& param) { return std::string(param.param.name); });
-
-// A row outside the list changes nothing; deselecting clears that row's checkmark until the next
-// redraw.
-TEST(DefaultMapsPicker, RowsOutsideTheListAndDeselecting) {
-    MemorySettingsStore store;
-    PickerRun run(store, Language::english);
-    run.picker.didSelectRow(kRows);
-    run.picker.didDeselectRow(kRows);
-    EXPECT_FALSE(store.raw("defaultMapsApp").has_value());
-    EXPECT_EQ(run.picker.cellForRow(kRows), TableCell{});
-    EXPECT_EQ(run.checkedRows(), only(0));
-
+    EXPECT_EQ(run.picker.cellForRow(1), (TableCell{"Google Maps", "", CellAccessory::none}));
+    run.picker.didSelectRow(4);
+    run.picker.didDeselectRow(4);
+    EXPECT_FALSE(run.settings.raw(kDefaultMapsAppKey));
+    EXPECT_EQ(run.picker.cellForRow(4), TableCell{});
+    EXPECT_EQ(run.checkedRows(), "0");
     run.picker.didSelectRow(1);
-
     run.picker.didDeselectRow(3); // a row without checkmark stays without
-    EXPECT_EQ(run.checkedRows(), only(1));
+    EXPECT_EQ(run.checkedRows(), "1");
     run.picker.didDeselectRow(1);
-    EXPECT_EQ(run.checkedRows(), only(std::nullopt));
-    EXPECT_EQ(store.raw("defaultMapsApp"), "Google Maps") << "deselecting changes no choice";
-
+    EXPECT_EQ(run.checkedRows(), "");
+    EXPECT_EQ(run.settings.raw(kDefaultMapsAppKey), "Google Maps");
     run.picker.reloadData();
-    EXPECT_EQ(run.checkedRows(), only(1));
+    EXPECT_EQ(run.checkedRows(), "1");
 }
 
-// ---- A stored name from another language ------------------------------------------------
-
-struct StoredNameCase {
-    const char* name;
-    Language language; // the language the app runs in now
-    std::string stored;
-    std::string shownName; // settings detail and defaultMapsAppName
-    std::optional<std::size_t> checkedRow;
-    std::string mapsUrl;
-};
-
-class StoredNameUnderAnotherLanguage : public ::testing::TestWithParam<StoredNameCase> {};
-
-TEST_P(StoredNameUnderAnotherLanguage, IsRecognisedAndShownInTheCurrentLanguage) {
-    const StoredNameCase& c = GetParam();
-    MemorySettingsStore store;
-    store.setRaw("defaultMapsApp", c.stored);
-    PickerRun run(store, c.language);
-    testing::RecordingUrlOpener settingsOpener;
-    const SettingsViewController settings(run.translator, settingsOpener, run.app.mapsChoice,
-                                          "https://example.org/privacypolicy");
-
-    EXPECT_EQ(run.app.mapsChoice.defaultMapsAppName(), c.shownName);
-    EXPECT_EQ(settings.cellForRow({0, 0}).detail, c.shownName);
-    EXPECT_EQ(run.checkedRows(), only(c.checkedRow));
-    EXPECT_EQ(run.openMaps(), std::vector<std::string>{c.mapsUrl});
-    EXPECT_EQ(store.raw("defaultMapsApp"), c.stored) << "start-up leaves the stored text alone";
+// A name stored under another language is recognised and shown in the current one; a text no
+// shipped language uses keeps showing as stored, checks no row and opens Apple Maps. Start-up
+// leaves the stored text alone.
+TEST(DefaultMaps, AStoredNameOfAnotherLanguage) {
+    const std::tuple<const Translator&, std::string, std::string, std::string> cases[] = {
+        {kEnglish, "Apple Karten", "0", "Apple Maps " + kApple},
+        {kGerman, "Plans", "0", "Apple Karten " + kApple},
+        {kFrench, "OpenStreetMap", "2", "OpenStreetMap " + kOsm},
+        {kGerman, "waze", "", "waze " + kApple},
+    };
+    for (const auto& [language, stored, checked, shown] : cases) {
+        MemorySettingsStore store;
+        store.setRaw(kDefaultMapsAppKey, stored);
+        AppRun run(language, store);
+        EXPECT_EQ(run.checkedRows(), checked) << stored;
+        EXPECT_EQ(run.shown(), shown);
+        EXPECT_EQ(run.settings.raw(kDefaultMapsAppKey), stored);
+    }
 }
 
-const StoredNameCase kStoredNames[] = {
-    {"germanAppleUnderEnglish", Language::english, "Apple Karten", "Apple Maps", 0, kAppleUrl},
-    {"frenchAppleUnderGerman", Language::german, "Plans", "Apple Karten", 0, kAppleUrl},
-    {"osmUnderFrench", Language::french, "OpenStreetMap", "OpenStreetMap", 2, kOsmUrl},
-    // A text no shipped language uses keeps showing as stored, checks no row and opens Apple
-    // Maps, until the user picks again.
-    {"unknownName", Language::english, "Bing Maps", "Bing Maps", std::nullopt, kAppleUrl},
-    {"otherCase", Language::german, "waze", "waze", std::nullopt, kAppleUrl},
-};
-INSTANTIATE_TEST_SUITE_P(Names, StoredNameUnderAnotherLanguage, ::testing::ValuesIn(kStoredNames),
-                         [](const auto& param) { return std::string(param.param.name); });
+// Every text of the table exists in every language, and since a stored name is recognised in
+// any language, no name of one application may be a name of another.
+TEST(DefaultMaps, ShippedNamesAreCompleteAndUnambiguous) {
+    std::map<std::string_view, MapsApp> owner;
+    for (const std::string_view language : {"en", "de", "fr"}) {
+        for (const SettingsRowInfo& row : kSettingsRows)
+            EXPECT_NE(shippedText(row.key, language).value_or(""), "") << row.key << language;
+        for (const MapsAppInfo& app : kMapsApps) {
+            const std::string_view name = shippedText(app.name, language).value_or("");
+            EXPECT_NE(name, "") << app.name << language;
+            EXPECT_EQ(owner.emplace(name, app.id).first->second, app.id) << name;
+        }
+    }
+    EXPECT_FALSE(shippedText("Apple Maps", "xx"));
+}
 
 } // namespace
 } // namespace quorvane

@@ -1,18 +1,12 @@
-// The Qt Positioning location service on its own: NMEA replay, missing files, failing sources,
-// how what Qt reports maps onto the authorization statuses.
-#include "core/memory_platform.h"
+// The Qt Positioning location service on its own: what it makes of NMEA logs, missing files and
+// sources that fail, as authorization statuses and callbacks.
 #include "core/number_text.h"
-#include "location/location_flow.h"
 #include "location/qt/qt_location_service.h"
 #include "location/qt/qt_system_settings.h"
 
-#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 #include <QtPositioning/QGeoPositionInfoSource>
-#include <memory>
-#include <string>
-#include <vector>
 
 using namespace std::chrono_literals;
 
@@ -22,26 +16,29 @@ namespace {
 using Names = QStringList;
 using K = LocationErrorKind;
 using S = AuthorizationStatus;
+using Source = QGeoPositionInfoSource;
 
 PositionSourceFactory nmea(const char* name) {
     return positionSourceFactory(
         {PositionSourceKind::nmeaFile, QUORVANE_LOCATION_TEST_DATA + std::string("/") + name});
 }
-const PositionSourceFactory kNoSource = positionSourceFactory({PositionSourceKind::none, {}});
 
-// Records the callbacks: "update", "failure K" with the error's kind, "authorization S" with
-// the status the service reports as the callback arrives.
+// Records the callbacks: "fix LAT LON ACCURACY", "failure K", "authorization S" with the status
+// the service reports as the callback arrives.
 struct RecordingDelegate final : LocationServiceDelegate {
     void locationManagerDidChangeAuthorization(LocationService& manager) override {
         names.push_back("authorization " + QString::number(int(manager.authorizationStatus())));
     }
-    void didUpdateLocations(LocationService&) override { names.push_back("update"); }
+    void didUpdateLocations(LocationService& manager) override {
+        const PositionFix fix = manager.location().value();
+        names.push_back(QString::fromStdString("fix " + doubleText(fix.latitudeDegrees).str() +
+                                               " " + doubleText(fix.longitudeDegrees).str() + " " +
+                                               doubleText(fix.horizontalAccuracyMetres).str()));
+    }
     void didFailWithError(LocationService&, const LocationError& error) override {
         names.push_back("failure " + QString::number(int(error.kind)));
-        message = error.message;
     }
     Names names;
-    std::string message;
 };
 
 QString failure(K kind) {
@@ -50,10 +47,10 @@ QString failure(K kind) {
 
 // A source that offers the given positioning methods and answers a request as told, inside the
 // request itself, as some backends do.
-class ScriptedSource final : public QGeoPositionInfoSource {
+class ScriptedSource final : public Source {
 public:
     ScriptedSource(PositioningMethods methods, Error answer)
-        : QGeoPositionInfoSource(nullptr), methods_(methods), answer_(answer) {}
+        : Source(nullptr), methods_(methods), answer_(answer) {}
 
     QGeoPositionInfo lastKnownPosition(bool) const override { return {}; }
     PositioningMethods supportedPositioningMethods() const override {
@@ -68,7 +65,7 @@ public:
     void stopUpdates() override {}
     void requestUpdate(int) override {
         ++requests;
-        if (answer_ != NoError) fail(answer_);
+        fail(answer_);
     }
 
     int requests = 0;
@@ -82,11 +79,15 @@ private:
     Error error_ = NoError;
 };
 
-PositionSourceFactory scripted(QGeoPositionInfoSource::PositioningMethods methods,
-                               QGeoPositionInfoSource::Error answer, ScriptedSource** made) {
+ScriptedSource* lastScripted = nullptr;
+
+// A source that answers a request with the error; without methods, it offers none.
+PositionSourceFactory
+answering(Source::Error answer,
+          Source::PositioningMethods methods = Source::AllPositioningMethods) {
     return [=] {
         auto source = std::make_unique<ScriptedSource>(methods, answer);
-        *made = source.get();
+        lastScripted = source.get();
         return PositionSourceResult{std::move(source), {}};
     };
 }
@@ -97,122 +98,56 @@ class QtLocationServiceTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void nmeaReplayDeliversOneFixAfterTheRequestReturns() {
-        QtLocationService service(nmea("sydney.nmea"), 5s);
-        RecordingDelegate delegate;
-        service.setDelegate(&delegate);
-        QCOMPARE(service.authorizationStatus(), S::notDetermined); // not opened until used
-        service.setDesiredAccuracy(DesiredAccuracy::bestForNavigation);
-        QCOMPARE(service.authorizationStatus(), S::authorizedWhenInUse);
-        service.requestLocation();
-        QVERIFY(delegate.names.empty()); // never from inside the request
-        QTRY_COMPARE_WITH_TIMEOUT(delegate.names, Names{"update"}, 5000);
-        const std::optional<PositionFix> fix = service.location();
-        QVERIFY(fix);
-        QCOMPARE(QString::fromStdString(doubleText(fillMagnitude(fix->latitudeDegrees)).str() +
-                                        doubleText(fillMagnitude(fix->longitudeDegrees)).str()),
-                 "33.8688197151.2092955");
-        QVERIFY(fix->latitudeDegrees < 0 && fix->longitudeDegrees > 0);
-        QCOMPARE(fix->horizontalAccuracyMetres, 15.0); // HDOP 1.5 in the log: 2 x 1.5 x 5 m
-    }
-
-    // The log's first epoch holds minutes of 75 and a signed latitude; Qt would take either.
-    void impossibleSentencesOfAReplayAreRefused() {
-        QtLocationService service(nmea("impossible.nmea"), 5s);
-        RecordingDelegate delegate;
-        service.setDelegate(&delegate);
-        service.requestLocation();
-        QTRY_COMPARE_WITH_TIMEOUT(delegate.names, Names{"update"}, 5000);
-        QCOMPARE(QString::fromStdString(doubleText(service.location()->latitudeDegrees).str()),
-                 "-33.8688197");
-    }
-
-    void logWithoutAFixTimesOut() {
-        QtLocationService service(nmea("nofix.nmea"), 300ms);
-        RecordingDelegate delegate;
-        service.setDelegate(&delegate);
-        service.requestLocation();
-        QTRY_COMPARE_WITH_TIMEOUT(delegate.names, Names{failure(K::timedOut)}, 5000);
-        QVERIFY(!service.location());
-        QCOMPARE(service.problem(), QStringLiteral("no position arrived within 0.3 s"));
-    }
-
-    void unreadableOrMissingSourcesAreRestrictedAndSaySo() {
-        const std::pair<PositionSourceFactory, QString> cases[] = {
-            {nmea("no-such-log.nmea"), "not found: " QUORVANE_LOCATION_TEST_DATA "/no-such-log"},
-            {nmea(""), "not a file"},
-            {kNoSource, "switched off"},
-            {[] {
-                 return PositionSourceResult{nullptr, "none here"};
-             },
-             "none here"},
+    // The source opens on first use; a request is answered later, never from inside the call;
+    // a second request asks the source again (the user may have allowed it meanwhile).
+    void aRequestIsAnsweredLaterAsTheSourceAllows() {
+        const QString sydney = "fix -33.8688197 151.2092955 15.0"; // HDOP 1.5: 2 x 1.5 x 5 m
+        const QString unavailable = failure(K::unavailable), denied = failure(K::accessDenied);
+        constexpr S on = S::authorizedWhenInUse;
+        constexpr S off = S::restricted;
+        const struct {
+            PositionSourceFactory factory;
+            S status;
+            Names names;
+            QString problem;
+            std::chrono::milliseconds timeout = 5s;
+        } cases[] = {
+            {nmea("sydney.nmea"), on, {sydney}, ""},
+            // The log's first epoch holds minutes of 75 and a signed latitude; Qt takes either.
+            {nmea("impossible.nmea"), on, {sydney}, ""},
+            {nmea("nofix.nmea"), on, {failure(K::timedOut)}, "arrived within 0.3 s", 300ms},
+            {nmea("no-such-log.nmea"), off, {unavailable}, "not found"},
+            {nmea(""), off, {unavailable}, "not a file"},
+            {positionSourceFactory({PositionSourceKind::none, {}}), off, {unavailable}, "off"},
+            // GeoClue 2 on Qt 6.4 without its daemon: a source that offers no method.
+            {answering(Source::AccessError, {}), off, {unavailable}, "not running"},
+            {answering(Source::AccessError), on, {denied, "authorization 2"}, "refused"},
+            {answering(Source::UnknownSourceError), on, {failure(K::failed)}, "source failed"},
+            {answering(Source::ClosedError), on, {unavailable}, "closed"},
         };
-        for (const auto& [factory, problem] : cases) {
-            QtLocationService service(factory);
-            QVERIFY(service.problem().isEmpty()); // nothing opened, nothing to say yet
-            QSignalSpy problems(&service, &QtLocationService::problemOccurred);
-            service.setDesiredAccuracy(DesiredAccuracy::bestForNavigation);
-            QCOMPARE(problems.count(), 1);
-            QCOMPARE(service.authorizationStatus(), S::restricted);
-            QVERIFY2(service.problem().contains(problem), qPrintable(service.problem()));
-            // A request fails later, saying the same; asking for permission answers the status.
+        for (const auto& c : cases) {
+            lastScripted = nullptr;
+            QtLocationService service(c.factory, c.timeout);
             RecordingDelegate delegate;
             service.setDelegate(&delegate);
+            QCOMPARE(service.authorizationStatus(), S::notDetermined);
+            QVERIFY(!lastScripted);
+            service.setDesiredAccuracy(DesiredAccuracy::bestForNavigation);
+            QCOMPARE(service.authorizationStatus(), c.status);
             service.requestLocation();
-            service.requestWhenInUseAuthorization();
             QVERIFY(delegate.names.empty());
-            QTRY_COMPARE(delegate.names, (Names{failure(K::unavailable), "authorization 1"}));
-            QCOMPARE(QString::fromStdString(delegate.message), service.problem());
+            QTRY_COMPARE_WITH_TIMEOUT(delegate.names, c.names, 5000);
+            QVERIFY2(service.problem().contains(c.problem), qPrintable(service.problem()));
+            if (!lastScripted) continue;
+            // A denial is told once; the next request asks the source again. A source without
+            // methods emits an error on each question about them: it is asked once.
+            QCOMPARE(service.authorizationStatus(), c.status);
+            service.requestLocation();
+            const bool restricted = c.status == S::restricted;
+            QCOMPARE(lastScripted->requests, restricted ? 0 : 2);
+            QVERIFY(!restricted || lastScripted->methodQueries == 1);
         }
         QVERIFY(!QtSystemSettings().openLocationSettings()); // no such page on the desktop
-    }
-
-    // GeoClue 2 on Qt 6.4 without its daemon: a source exists but offers no method.
-    void sourceWithoutPositioningMethodsIsRestricted() {
-        ScriptedSource* source = nullptr;
-        QtLocationService service(scripted(QGeoPositionInfoSource::NoPositioningMethods,
-                                           QGeoPositionInfoSource::AccessError, &source));
-        QVERIFY(!source); // the factory runs on first use, not at construction
-        service.setDesiredAccuracy(DesiredAccuracy::bestForNavigation);
-        QCOMPARE(service.authorizationStatus(), S::restricted);
-        QVERIFY2(service.problem().contains("not running"), qPrintable(service.problem()));
-        RecordingDelegate delegate;
-        service.setDelegate(&delegate);
-        service.requestLocation();
-        QTRY_COMPARE(delegate.names, Names{failure(K::unavailable)});
-        QCOMPARE(source->requests, 0);
-        QCOMPARE(source->methodQueries, 1); // asking emits an error each time: asked once
-    }
-
-    void sourceErrorsFailTheRequest_data() {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<Names>("names");
-        QTest::newRow("access") << int(QGeoPositionInfoSource::AccessError)
-                                << Names{failure(K::accessDenied), "authorization 2"};
-        QTest::newRow("unknown") << int(QGeoPositionInfoSource::UnknownSourceError)
-                                 << Names{failure(K::failed)};
-        QTest::newRow("closed") << int(QGeoPositionInfoSource::ClosedError)
-                                << Names{failure(K::unavailable)};
-    }
-    void sourceErrorsFailTheRequest() {
-        QFETCH(int, answer);
-        QFETCH(Names, names);
-        ScriptedSource* source = nullptr;
-        QtLocationService service(scripted(QGeoPositionInfoSource::AllPositioningMethods,
-                                           QGeoPositionInfoSource::Error(answer), &source));
-        RecordingDelegate delegate;
-        service.setDelegate(&delegate);
-        QSignalSpy problems(&service, &QtLocationService::problemOccurred);
-        service.setDesiredAccuracy(DesiredAccuracy::bestForNavigation);
-        QCOMPARE(service.authorizationStatus(), S::authorizedWhenInUse);
-        service.requestLocation();
-        QVERIFY(delegate.names.empty());
-        QTRY_COMPARE(delegate.names, names);
-        QCOMPARE(problems.count(), 1);
-        // A denial is told once; the next tap asks the source again.
-        QCOMPARE(service.authorizationStatus(), S::authorizedWhenInUse);
-        service.requestLocation();
-        QCOMPARE(source->requests, 2);
     }
 };
 
