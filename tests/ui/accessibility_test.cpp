@@ -20,7 +20,7 @@ using RoleCounts = std::map<QAccessible::Role, int>;
 // out, so that the expected counts fail.
 RoleCounts namedControls(QQuickItem* item, RoleCounts perRole = {}) {
     static const QList<QAccessible::Role> kControls{QAccessible::Button, QAccessible::EditableText,
-                                                    QAccessible::RadioButton,
+                                                    QAccessible::RadioButton, QAccessible::CheckBox,
                                                     QAccessible::ListItem};
     if (!item->isVisible()) return perRole;
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(item);
