@@ -1,6 +1,7 @@
 // Links that carry a position: geo: URIs (RFC 5870) and the links of the four maps sites the
 // app opens. Their coordinates are signed decimal degrees; a link may hold the same position
 // more than once (a route's end and the map's centre), and then all must agree.
+#include "core/ascii.h"
 #include "core/position_parts.h"
 
 #include <algorithm>
@@ -24,14 +25,10 @@ constexpr std::array<std::string_view, 9> kMapsHosts{
 constexpr std::array<std::string_view, 9> kPointParameters{
     "q", "query", "ll", "daddr", "saddr", "destination", "center", "sll", "to"};
 
-constexpr char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     if (text.size() < prefix.size()) return false;
     for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (lower(text[i]) != lower(prefix[i])) return false;
+        if (ascii::toLower(text[i]) != ascii::toLower(prefix[i])) return false;
     return true;
 }
 

@@ -3,6 +3,7 @@
 // and the positions checked and compared. Everything lives in fixed arrays on the stack.
 #include "core/position_reader.h"
 
+#include "core/ascii.h"
 #include "core/grid/grid_reference.h"
 #include "core/position_parts.h"
 #include "core/utf.h"
@@ -125,22 +126,12 @@ constexpr std::array<Word, 20> kWords{{
 }};
 constexpr std::string_view kAmbiguousO = "o";
 
-constexpr bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-constexpr bool isAsciiLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-constexpr char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // "ü" and "Ü" in UTF-8, the one non-ASCII letter of the hemisphere words.
 constexpr std::string_view kUmlautLower = "\u00FC";
 constexpr std::string_view kUmlautUpper = "\u00DC";
 
 std::size_t letterLength(std::string_view s) {
-    if (!s.empty() && isAsciiLetter(s.front())) return 1;
+    if (!s.empty() && ascii::isLetter(s.front())) return 1;
     if (s.substr(0, kUmlautLower.size()) == kUmlautLower ||
         s.substr(0, kUmlautUpper.size()) == kUmlautUpper)
         return kUmlautLower.size();
@@ -156,7 +147,7 @@ bool wordEquals(std::string_view written, std::string_view word) {
             word.substr(k, kUmlautLower.size()) == kUmlautLower) {
             i += kUmlautUpper.size();
             k += kUmlautLower.size();
-        } else if (lower(written[i]) == word[k]) {
+        } else if (ascii::toLower(written[i]) == word[k]) {
             ++i;
             ++k;
         } else {
@@ -200,8 +191,8 @@ public:
                 blankBefore_ = true;
                 continue;
             }
-            if (isDigit(rest.front()) ||
-                (rest.front() == '.' && rest.size() > 1 && isDigit(rest[1]))) {
+            if (ascii::isDigit(rest.front()) ||
+                (rest.front() == '.' && rest.size() > 1 && ascii::isDigit(rest[1]))) {
                 number();
             } else if (const std::size_t sign = prefixLength(rest, kSigns); sign > 0) {
                 push(makeToken(TokenKind::sign, rest.substr(0, sign)));
@@ -231,15 +222,15 @@ private:
     void number() {
         const std::size_t start = i_;
         Token t = makeToken(TokenKind::number, {});
-        while (i_ < s_.size() && (isDigit(s_[i_]) || s_[i_] == '.')) {
+        while (i_ < s_.size() && (ascii::isDigit(s_[i_]) || s_[i_] == '.')) {
             if (s_[i_] == '.') ++t.dots;
             ++i_;
         }
         // An exponent as the form writes it: e-05. A bare "E" after a number is East.
         if (i_ + 2 < s_.size() && (s_[i_] == 'e' || s_[i_] == 'E') &&
-            (s_[i_ + 1] == '-' || s_[i_ + 1] == '+') && isDigit(s_[i_ + 2])) {
+            (s_[i_ + 1] == '-' || s_[i_ + 1] == '+') && ascii::isDigit(s_[i_ + 2])) {
             std::size_t k = i_ + 2;
-            while (k < s_.size() && isDigit(s_[k]))
+            while (k < s_.size() && ascii::isDigit(s_[k]))
                 ++k;
             if (k == s_.size() || s_[k] != '.') {
                 i_ = k;
@@ -298,8 +289,8 @@ private:
             if (sp.text.front() != rest.front() || rest.substr(0, sp.text.size()) != sp.text)
                 continue;
             Token t = makeToken(sp.kind, rest.substr(0, sp.text.size()));
-            t.tight = sp.kind == TokenKind::comma && i_ > 0 && isDigit(s_[i_ - 1]) &&
-                      !blankBefore_ && rest.size() > 1 && isDigit(rest[1]);
+            t.tight = sp.kind == TokenKind::comma && i_ > 0 && ascii::isDigit(s_[i_ - 1]) &&
+                      !blankBefore_ && rest.size() > 1 && ascii::isDigit(rest[1]);
             out_.hasTightComma = out_.hasTightComma || t.tight;
             push(t);
             i_ += sp.text.size();

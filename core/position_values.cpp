@@ -1,4 +1,5 @@
 // The values of a reading: whole numbers, ranges, the point and its precision; and the messages.
+#include "core/ascii.h"
 #include "core/grid/grid_reference.h"
 #include "core/message_text.h"
 #include "core/number_text.h"
@@ -24,10 +25,6 @@ constexpr std::array<double, 13> kHalfUnitOfDecimals{0.5,  0.05, 5e-3,  5e-4,  5
 constexpr double kExponentPrecision = 1e-12;
 // Binary arithmetic on top of the written precision when readings are compared.
 constexpr double kComparisonSlack = 1e-9;
-
-constexpr bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 constexpr std::array<ErrorPart, 2> kHalfParts{ErrorPart::latitude, ErrorPart::longitude};
 constexpr std::array<ErrorPart, 2> kMinutesAndSecondsParts{ErrorPart::latitudeMinutesAndSeconds,
@@ -55,9 +52,8 @@ NumberValue longValueOf(std::string_view text) {
     constexpr std::size_t kSignificantDigits = 20;
     constexpr std::size_t kBufferSize = 48;
     NumberValue v;
-    const bool digitsOnly = std::all_of(text.begin(), text.end(), [](char c) {
-        return isDigit(c) || c == '.' || c == ',';
-    });
+    const bool digitsOnly = std::all_of(
+        text.begin(), text.end(), [](char c) { return ascii::isDigit(c) || c == '.' || c == ','; });
     const auto separator = text.find_first_of(".,");
     if (!digitsOnly || (separator != std::string_view::npos &&
                         text.find_first_of(".,", separator + 1) != std::string_view::npos)) {
@@ -75,7 +71,7 @@ NumberValue longValueOf(std::string_view text) {
     std::array<char, kBufferSize> buffer{};
     std::size_t k = 0;
     for (std::size_t i = first; i < text.size() && k <= kSignificantDigits; ++i) {
-        if (!isDigit(text[i])) continue;
+        if (!ascii::isDigit(text[i])) continue;
         buffer[k++] = text[i];
         if (k == 1) buffer[k++] = '.';
     }
@@ -101,7 +97,7 @@ NumberValue valueOf(std::string_view text) {
         buffer[i] = c == ',' ? '.' : c;
         if (c == 'e' || c == 'E') inExponent = v.exponent = true;
         if (c == '.' || c == ',') v.separator = true;
-        if (isDigit(c) && v.separator && !inExponent) ++v.decimals;
+        if (ascii::isDigit(c) && v.separator && !inExponent) ++v.decimals;
     }
     const ParseResult r = parseDouble(std::string_view(buffer.data(), text.size()));
     v.value = r.value;
@@ -250,12 +246,12 @@ std::size_t signedDecimalLength(std::string_view text) noexcept {
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
     const std::size_t digitsStart = i;
-    while (i < text.size() && isDigit(text[i]))
+    while (i < text.size() && ascii::isDigit(text[i]))
         ++i;
     if (i == digitsStart) return 0;
-    if (i + 1 < text.size() && text[i] == '.' && isDigit(text[i + 1])) {
+    if (i + 1 < text.size() && text[i] == '.' && ascii::isDigit(text[i + 1])) {
         ++i;
-        while (i < text.size() && isDigit(text[i]))
+        while (i < text.size() && ascii::isDigit(text[i]))
             ++i;
     }
     return i;

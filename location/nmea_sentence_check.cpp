@@ -1,5 +1,8 @@
 #include "nmea_sentence_check.h"
 
+
+#include "core/ascii.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -23,10 +26,6 @@ constexpr int kMaxDay = 31;
 constexpr int kMonths = 12;
 constexpr std::size_t kMaxFields = 24;
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // Digits with at most one "." and at least one digit; no sign, no blank, no exponent.
 std::optional<double> unsignedValue(std::string_view field) {
     double value = 0;
@@ -35,7 +34,7 @@ std::optional<double> unsignedValue(std::string_view field) {
     for (const char c : field) {
         if (c == '.' && scale == 0) {
             scale = 1;
-        } else if (isDigit(c)) {
+        } else if (ascii::isDigit(c)) {
             digits = true;
             if (scale == 0) {
                 value = value * 10 + (c - '0');
@@ -55,7 +54,7 @@ std::optional<int> digitsValue(std::string_view field, std::size_t from, std::si
     if (field.size() < from + count) return std::nullopt;
     int value = 0;
     for (std::size_t i = from; i < from + count; ++i) {
-        if (!isDigit(field[i])) return std::nullopt;
+        if (!ascii::isDigit(field[i])) return std::nullopt;
         value = value * 10 + (field[i] - '0');
     }
     return value;
@@ -195,7 +194,8 @@ bool isCoordinate(const FieldRule& rule) {
 }
 
 // The sentence's fields without "$", checksum and line end.
-std::size_t splitFields(std::string_view sentence, std::array<std::string_view, kMaxFields>& fields) {
+std::size_t splitFields(std::string_view sentence,
+                        std::array<std::string_view, kMaxFields>& fields) {
     sentence = sentence.substr(0, sentence.find_first_of("*\r\n"));
     if (sentence.starts_with('$')) sentence.remove_prefix(1);
     std::size_t count = 0;
@@ -233,7 +233,8 @@ NmeaVerdict checkNmeaSentence(std::string_view sentence) {
     for (const SentenceRules& s : kSentences) {
         if (s.type != type) continue;
         for (const FieldRule& rule : s.fields)
-            if (rule.index < count && !fields[rule.index].empty() && !rule.valid(fields[rule.index]))
+            if (rule.index < count && !fields[rule.index].empty() &&
+                !rule.valid(fields[rule.index]))
                 return NmeaVerdict::refuse;
         return sidesGiven(fields, count, s.fields) ? NmeaVerdict::accept : NmeaVerdict::refuse;
     }

@@ -1,6 +1,7 @@
 // Helpers shared by the grid systems' writers and readers (not part of the module's interface).
 #pragma once
 
+#include "core/ascii.h"
 #include "grid_reference.h"
 
 #include <cmath>
@@ -14,15 +15,6 @@ inline constexpr double kFullCircle = 360;   // degrees
 
 constexpr bool isBlank(char c) {
     return c == ' ' || c == '\t';
-}
-constexpr bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-constexpr bool isLetter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-constexpr char upper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 constexpr std::string_view trimmed(std::string_view s) {

@@ -102,7 +102,7 @@ std::string filled(std::string_view pattern, std::string_view piece) {
 }
 
 bool isUpsLetter(char c) {
-    const char u = upper(c);
+    const char u = ascii::toUpper(c);
     return u == 'A' || u == 'B' || u == 'Y' || u == 'Z';
 }
 
@@ -129,10 +129,10 @@ struct Shape {
         return run([](char c) { return isBlank(c); });
     }
     std::size_t digits() {
-        return run([](char c) { return isDigit(c); });
+        return run([](char c) { return ascii::isDigit(c); });
     }
     std::size_t letters() {
-        return run([](char c) { return isLetter(c); });
+        return run([](char c) { return ascii::isLetter(c); });
     }
     // Digits with an optional decimal part.
     bool number() {
@@ -164,16 +164,16 @@ bool isPlusCodeShape(std::string_view t) {
     const std::size_t plus = code.find('+');
     if (plus == std::string_view::npos || plus < 2 || plus > kMaxCodeBeforePlus) return false;
     for (const char c : code)
-        if (kPlusCodeCharacters.find(upper(c)) == std::string_view::npos) return false;
+        if (kPlusCodeCharacters.find(ascii::toUpper(c)) == std::string_view::npos) return false;
     return true;
 }
 
 bool isLocatorShape(std::string_view t) {
     if (t.size() < kMinRecognisedLocator || t.size() % 2 == 1 || t.size() > 8) return false;
     for (std::size_t k = 0; k < t.size(); ++k) {
-        const char c = upper(t[k]);
+        const char c = ascii::toUpper(t[k]);
         const bool ok =
-            k % 4 < 2 ? (k < 2 ? c >= 'A' && c <= 'R' : c >= 'A' && c <= 'X') : isDigit(c);
+            k % 4 < 2 ? (k < 2 ? c >= 'A' && c <= 'R' : c >= 'A' && c <= 'X') : ascii::isDigit(c);
         if (!ok) return false;
     }
     return true;
@@ -186,7 +186,7 @@ std::optional<GridSystem> zonedShape(std::string_view t) {
     const std::size_t zoneDigits = s.digits();
     if (zoneDigits > kMaxZoneDigits) return std::nullopt;
     if (zoneDigits > 0) s.blanks();
-    if (s.atEnd() || !isLetter(t[s.i])) return std::nullopt;
+    if (s.atEnd() || !ascii::isLetter(t[s.i])) return std::nullopt;
     if (zoneDigits == 0 && !isUpsLetter(t[s.i])) return std::nullopt;
     ++s.i;
     Shape metres = s;

@@ -46,7 +46,7 @@ int allowedCharacters(int characters) {
 
 // Value of a character in its pair, or -1.
 int valueOf(char c, const PairRule& rule) {
-    const int v = upper(c) - rule.first;
+    const int v = ascii::toUpper(c) - rule.first;
     return v >= 0 && v < rule.divisions ? v : -1;
 }
 

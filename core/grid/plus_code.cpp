@@ -41,7 +41,7 @@ constexpr int kFirstLatitudeDigitLimit = 9;
 constexpr int kFirstLongitudeDigitLimit = 18;
 
 int digitValue(char c) {
-    const auto at = kAlphabet.find(upper(c));
+    const auto at = kAlphabet.find(ascii::toUpper(c));
     return at == std::string_view::npos ? -1 : static_cast<int>(at);
 }
 

@@ -101,7 +101,7 @@ std::optional<Metres> readMetres(std::string_view token) {
         point == token.npos ? std::string_view{} : token.substr(point + 1);
     const auto digitsOnly = [](std::string_view s) {
         for (const char c : s)
-            if (!isDigit(c)) return false;
+            if (!ascii::isDigit(c)) return false;
         return true;
     };
     if (whole.empty() || !digitsOnly(whole) || !digitsOnly(fraction)) return std::nullopt;
@@ -173,7 +173,7 @@ GridReading readUtm(std::string_view text) noexcept {
     const std::string_view t = trimmed(text);
     if (t.empty()) return failUtm(GridError::empty, t);
     Cursor c{t};
-    while (!c.atEnd() && isDigit(t[c.i]))
+    while (!c.atEnd() && ascii::isDigit(t[c.i]))
         ++c.i;
     const std::string_view zoneText = t.substr(0, c.i);
     int zone = UTMUPS::UPS;
@@ -185,9 +185,9 @@ GridReading readUtm(std::string_view text) noexcept {
     }
     c.skipBlanks();
     if (c.atEnd()) return failUtm(GridError::badLength, t);
-    const char letter = upper(t[c.i]);
+    const char letter = ascii::toUpper(t[c.i]);
     const std::string_view letters = zone == UTMUPS::UPS ? kUpsLetters : kBands;
-    if (!isLetter(t[c.i]) || letters.find(letter) == std::string_view::npos) {
+    if (!ascii::isLetter(t[c.i]) || letters.find(letter) == std::string_view::npos) {
         return failUtm(GridError::badBand, characterAt(t, c.i));
     }
     ++c.i;
@@ -267,7 +267,7 @@ GridReading readMgrs(std::string_view text) noexcept {
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (isBlank(t[i])) continue;
         if (k.size == k.chars.size()) return failMgrs(GridError::badLength, t);
-        k.chars[k.size] = upper(t[i]);
+        k.chars[k.size] = ascii::toUpper(t[i]);
         k.blankBefore[k.size] = i > 0 && isBlank(t[i - 1]);
         k.at[k.size++] = i;
     }
@@ -284,7 +284,7 @@ GridReading readMgrs(std::string_view text) noexcept {
     const auto bad = [&](std::size_t i) { return characterAt(t, k.at[i]); };
 
     std::size_t i = 0;
-    while (i < k.size && isDigit(k.chars[i]))
+    while (i < k.size && ascii::isDigit(k.chars[i]))
         ++i;
     int zone = UTMUPS::UPS;
     if (i > 0) {
@@ -295,20 +295,21 @@ GridReading readMgrs(std::string_view text) noexcept {
     }
     const std::string_view letters = zone == UTMUPS::UPS ? kUpsLetters : kBands;
     if (i == k.size) return failMgrs(GridError::badLength, t);
-    if (!isLetter(t[k.at[i]]) || letters.find(k.chars[i]) == std::string_view::npos) {
+    if (!ascii::isLetter(t[k.at[i]]) || letters.find(k.chars[i]) == std::string_view::npos) {
         return failMgrs(GridError::badBand, bad(i));
     }
     const std::size_t squareStart = ++i;
     if (i == k.size) return failMgrs(GridError::missingSquare, t);
     for (; i < squareStart + kSquareLetterCount; ++i) {
         if (i == k.size) return failMgrs(GridError::missingSquare, t);
-        if (!isLetter(t[k.at[i]]) || kSquareLetters.find(k.chars[i]) == std::string_view::npos) {
+        if (!ascii::isLetter(t[k.at[i]]) ||
+            kSquareLetters.find(k.chars[i]) == std::string_view::npos) {
             return failMgrs(GridError::badCharacter, bad(i));
         }
     }
     const std::size_t digitsStart = i;
     for (; i < k.size; ++i) {
-        if (!isDigit(k.chars[i])) return failMgrs(GridError::badCharacter, bad(i));
+        if (!ascii::isDigit(k.chars[i])) return failMgrs(GridError::badCharacter, bad(i));
     }
     const std::size_t digits = k.size - digitsStart;
     if (splitInside(squareStart, digitsStart, squareStart)) {
