@@ -3,6 +3,7 @@
 #include "keystroke_gate.h"
 #include "main_screen.h"
 #include "screens/main/accessible_names.h"
+#include "screens/qt/engine_singleton.h"
 
 #include <QJSEngine>
 #include <QQmlEngine>
@@ -12,7 +13,6 @@ namespace quorvane::qt {
 
 namespace {
 
-constexpr const char* kEngineScreenProperty = "_quorvane_grid_card_screen";
 constexpr const char* kCardName = "card_grid";
 constexpr const char* kRowSuffix = "Row";
 // A refused reference's message stays this long in the notice line.
@@ -50,15 +50,11 @@ GridCardScreen::~GridCardScreen() {
 }
 
 GridCardScreen* GridCardScreen::create(QQmlEngine* qmlEngine, QJSEngine*) {
-    auto* screen =
-        qobject_cast<GridCardScreen*>(qmlEngine->property(kEngineScreenProperty).value<QObject*>());
-    if (!screen) qFatal("GridCardScreen: no screen was provided to this QML engine");
-    QJSEngine::setObjectOwnership(screen, QJSEngine::CppOwnership);
-    return screen;
+    return providedBy<GridCardScreen>(qmlEngine);
 }
 
 void GridCardScreen::provideTo(QQmlEngine& engine, GridCardScreen& screen) {
-    engine.setProperty(kEngineScreenProperty, QVariant::fromValue<QObject*>(&screen));
+    provideToEngine(engine, screen);
 }
 
 void GridCardScreen::connectCard(GridCard& card, const Translator& translator) {

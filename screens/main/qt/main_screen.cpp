@@ -5,6 +5,7 @@
 #include "qt_form_view.h"
 #include "screens/main/accessible_names.h"
 #include "screens/main/main_view_controller.h"
+#include "screens/qt/engine_singleton.h"
 
 #include <QAccessible>
 #include <QJSEngine>
@@ -16,8 +17,6 @@ namespace quorvane::qt {
 
 namespace {
 
-// The engine property that carries the screen a QML engine should use.
-constexpr const char* kEngineScreenProperty = "_quorvane_main_screen";
 // How long the reason an output action refused the position stays up.
 constexpr int kRefusalNoticeMs = 8000;
 // How long the news of a fill waits: Orca takes this long to get through the name and text
@@ -102,16 +101,11 @@ MainScreen::MainScreen(QObject* parent)
 MainScreen::~MainScreen() = default;
 
 MainScreen* MainScreen::create(QQmlEngine* qmlEngine, QJSEngine*) {
-    auto* screen =
-        qobject_cast<MainScreen*>(qmlEngine->property(kEngineScreenProperty).value<QObject*>());
-    if (!screen) qFatal("MainScreen: no screen was provided to this QML engine");
-    // The C++ side owns the screen: the engine must not delete it.
-    QJSEngine::setObjectOwnership(screen, QJSEngine::CppOwnership);
-    return screen;
+    return providedBy<MainScreen>(qmlEngine);
 }
 
 void MainScreen::provideTo(QQmlEngine& engine, MainScreen& screen) {
-    engine.setProperty(kEngineScreenProperty, QVariant::fromValue<QObject*>(&screen));
+    provideToEngine(engine, screen);
 }
 
 void MainScreen::connectController(MainViewController& controller, QtFormView& view) {

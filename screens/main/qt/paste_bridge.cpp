@@ -1,6 +1,7 @@
 #include "paste_bridge.h"
 
 #include "main_screen.h"
+#include "screens/qt/engine_singleton.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -12,7 +13,6 @@ namespace quorvane::qt {
 
 namespace {
 
-constexpr const char* kEngineBridgeProperty = "_quorvane_paste_bridge";
 // How long the confirmation with its Undo stays.
 constexpr int kPastedNoticeMilliseconds = 8000;
 
@@ -30,15 +30,11 @@ PasteBridge::PasteBridge(MainScreen& screen, FormController& form)
 }
 
 PasteBridge* PasteBridge::create(QQmlEngine* qmlEngine, QJSEngine*) {
-    auto* bridge =
-        qobject_cast<PasteBridge*>(qmlEngine->property(kEngineBridgeProperty).value<QObject*>());
-    if (!bridge) qFatal("Paste: no bridge was provided to this QML engine");
-    QJSEngine::setObjectOwnership(bridge, QJSEngine::CppOwnership);
-    return bridge;
+    return providedBy<PasteBridge>(qmlEngine);
 }
 
 void PasteBridge::provideTo(QQmlEngine& engine, PasteBridge& bridge) {
-    engine.setProperty(kEngineBridgeProperty, QVariant::fromValue<QObject*>(&bridge));
+    provideToEngine(engine, bridge);
 }
 
 void PasteBridge::pasteClipboard() {

@@ -1,5 +1,6 @@
 #include "settings_screen.h"
 
+#include "screens/qt/engine_singleton.h"
 #include "screens/settings/privacy_policy.h"
 
 #include <QCoreApplication>
@@ -9,9 +10,6 @@
 namespace quorvane::qt {
 
 namespace {
-
-// The engine property that carries the screen a QML engine should use.
-constexpr const char* kEngineScreenProperty = "_quorvane_settings_screen";
 
 // Translation keys of the page titles.
 constexpr std::string_view kSettingsTitleKey = "Settings";
@@ -42,15 +40,11 @@ SettingsScreen::SettingsScreen(const SettingsScreenPlatform& platform, MapsChoic
 }
 
 SettingsScreen* SettingsScreen::create(QQmlEngine* qmlEngine, QJSEngine*) {
-    auto* screen =
-        qobject_cast<SettingsScreen*>(qmlEngine->property(kEngineScreenProperty).value<QObject*>());
-    if (!screen) qFatal("SettingsScreen: no screen was provided to this QML engine");
-    QJSEngine::setObjectOwnership(screen, QJSEngine::CppOwnership);
-    return screen;
+    return providedBy<SettingsScreen>(qmlEngine);
 }
 
 void SettingsScreen::provideTo(QQmlEngine& engine, SettingsScreen& screen) {
-    engine.setProperty(kEngineScreenProperty, QVariant::fromValue<QObject*>(&screen));
+    provideToEngine(engine, screen);
 }
 
 std::string SettingsScreen::privacyPolicyUrlOfProgram() {
