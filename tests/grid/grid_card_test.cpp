@@ -13,9 +13,6 @@ using References = std::array<std::string, grid::kGridSystemCount>;
 const References kEiffel{"31U 448251 5411952", "31U DQ 48250 11951", "8FW4V75V+8Q", "JN18du"};
 
 struct Card : fakes::Screen {
-    Card() {
-        controller.addConversionObserver([this] { card.refresh(); });
-    }
     void typeReference(GridSystem system, std::string_view text) {
         cardView.setText(system, text);
         card.editingEnded(system);
