@@ -356,9 +356,9 @@ void FormController::setAllSelectors(int latitudeIndex, int longitudeIndex) {
 }
 
 void FormController::setAccuracyText(std::string_view text) {
+    view_.setAccuracyText(text);
     if (accuracy_ == text) return;
     accuracy_ = text;
-    view_.setAccuracyText(text);
     changed();
 }
 
