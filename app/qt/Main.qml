@@ -3,7 +3,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import Quorvane.Main
-import Quorvane.Settings
 
 ApplicationWindow {
     id: window
@@ -17,26 +16,22 @@ ApplicationWindow {
     title: qsTr("Quorvane")
     color: Theme.background
 
+    // The settings pages are made from their files on first use: naming their types here would
+    // load them, and the controls and layouts they import, before the converter's first frame.
+    readonly property url settingsPage: "qrc:/qt-project.org/imports/Quorvane/Settings/SettingsPage.qml"
+    readonly property url defaultMapsPage: "qrc:/qt-project.org/imports/Quorvane/Settings/DefaultMapsPage.qml"
+
     // Opens a page by the name --page takes ("settings", or "maps" for the picker over the
     // settings), without animation. False for a name it does not know.
-    function openPage(name) {
+    function openPage(name: string): bool {
         stack.pop(null, StackView.Immediate)
         if (name === "settings")
-            stack.push(settingsPage, {}, StackView.Immediate)
+            stack.push(window.settingsPage, {}, StackView.Immediate)
         else if (name === "maps")
-            stack.push([settingsPage, defaultMapsPage], StackView.Immediate)
+            stack.push([window.settingsPage, window.defaultMapsPage], StackView.Immediate)
         else
             return name === "converter"
         return true
-    }
-
-    Component {
-        id: settingsPage
-        SettingsPage {}
-    }
-    Component {
-        id: defaultMapsPage
-        DefaultMapsPage {}
     }
 
     StackView {
@@ -64,7 +59,7 @@ ApplicationWindow {
             // Set when the settings cover the converter; on coming back, the keyboard is again
             // on the button that led there rather than on the window.
             property bool covered: false
-            onSettingsRequested: stack.push(settingsPage)
+            onSettingsRequested: stack.push(window.settingsPage)
             StackView.onDeactivated: covered = true
             StackView.onActivated: {
                 if (covered)

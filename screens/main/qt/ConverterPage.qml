@@ -25,16 +25,16 @@ Item {
     readonly property real editingInset: editing ? keyboardHeight + navigationBar.height + 10 : 0
 
     // Scrolls the form so that the item (the field being edited) is not hidden.
-    function ensureVisible(item) {
-        let inForm = false
-        for (let p = item; p && !inForm; p = p.parent)
+    function ensureVisible(item: Item) {
+        var inForm = false
+        for (var p = item; p && !inForm; p = p.parent)
             inForm = p === content
         if (!inForm)
             return
-        const margin = 12
-        const top = item.mapToItem(scrollView.contentItem, 0, 0).y
-        const bottom = top + item.height
-        const visibleHeight = scrollView.height - editingInset
+        var margin = 12
+        var top = item.mapToItem(scrollView.contentItem, 0, 0).y
+        var bottom = top + item.height
+        var visibleHeight = scrollView.height - editingInset
         if (top - margin < scrollView.contentY)
             scrollView.contentY = Math.max(0, top - margin)
         else if (bottom + margin > scrollView.contentY + visibleHeight)
@@ -132,13 +132,13 @@ Item {
         Rectangle {
             parent: scrollView
             x: scrollView.width - width - 2
-            y: scrollView.visibleArea.yPosition * scrollView.height
+            y: scrollView.contentY / scrollView.contentHeight * scrollView.height
             width: 3
-            height: Math.min(1, scrollView.visibleArea.heightRatio) * scrollView.height
+            height: Math.min(1, scrollView.height / scrollView.contentHeight) * scrollView.height
             radius: 1.5
             color: Theme.secondaryText
             opacity: scrollView.moving ? 0.6 : 0
-            visible: scrollView.visibleArea.heightRatio < 1
+            visible: scrollView.contentHeight > scrollView.height
             Behavior on opacity { NumberAnimation { duration: 200 } }
         }
 
@@ -167,7 +167,7 @@ Item {
                 Loader {
                     width: form.width
                     visible: MainScreen.notice !== ""
-                    active: visible || item !== null
+                    active: visible || status === Loader.Ready
                     source: "NoticeBanner.qml"
                 }
 
@@ -276,7 +276,7 @@ Item {
         anchors.bottom: parent.bottom
         anchors.bottomMargin: page.keyboardHeight
         visible: page.editing
-        active: visible || item !== null
+        active: visible || status === Loader.Ready
         z: 1
         source: "NavigationBar.qml"
     }

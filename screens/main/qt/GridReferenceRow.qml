@@ -47,7 +47,6 @@ Item {
         color: Theme.text
         selectionColor: Theme.accent
         selectedTextColor: Theme.accentText
-        inputMethodHints: Qt.ImhNoPredictiveText | Qt.ImhNoAutoUppercase
         // Only while editing does the text scroll to the cursor; otherwise a reference wider
         // than the field shows its start, also when the form writes it.
         autoScroll: activeFocus

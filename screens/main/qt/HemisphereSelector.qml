@@ -22,7 +22,7 @@ Rectangle {
     readonly property real segmentWidth: (width - 2 * inset) / 2
     readonly property real inset: 2
 
-    function choose(segment) {
+    function choose(segment: int) {
         if (currentIndex === segment)
             return
         currentIndex = segment
@@ -53,15 +53,12 @@ Rectangle {
         color: Theme.segmentSelected
     }
 
+    // What both segments share; their place, state and actions are bound below, where the
+    // selector's id is in scope (code compiled ahead of time reaches other objects only by id).
     component SegmentTitle: Text {
-        required property int segment
-        readonly property bool selected: selector.shownSegment === segment
+        property bool selected
         property string accessibleName
 
-        objectName: selector.objectName + "_" + segment
-        x: selector.inset + segment * selector.segmentWidth
-        width: selector.segmentWidth
-        height: selector.height
         font.pixelSize: Theme.bodyFontSize
         font.bold: selected
         color: selected ? Theme.text : Theme.secondaryText
@@ -72,21 +69,30 @@ Rectangle {
         Accessible.name: accessibleName
         Accessible.checkable: true
         Accessible.checked: selected
-        Accessible.onPressAction: selector.choose(segment)
-        Accessible.onToggleAction: selector.choose(segment)
-        // A reader that focuses a segment focuses the selector: the keys work there.
-        onActiveFocusChanged: if (activeFocus) selector.forceActiveFocus()
     }
 
     SegmentTitle {
-        id: firstSegment
-        segment: 0
+        objectName: selector.objectName + "_0"
+        x: selector.inset
+        width: selector.segmentWidth
+        height: selector.height
         text: selector.firstTitle
+        selected: selector.shownSegment === 0
+        Accessible.onPressAction: selector.choose(0)
+        Accessible.onToggleAction: selector.choose(0)
+        // A reader that focuses a segment focuses the selector: the keys work there.
+        onActiveFocusChanged: if (activeFocus) selector.forceActiveFocus()
     }
     SegmentTitle {
-        id: secondSegment
-        segment: 1
+        objectName: selector.objectName + "_1"
+        x: selector.inset + selector.segmentWidth
+        width: selector.segmentWidth
+        height: selector.height
         text: selector.secondTitle
+        selected: selector.shownSegment === 1
+        Accessible.onPressAction: selector.choose(1)
+        Accessible.onToggleAction: selector.choose(1)
+        onActiveFocusChanged: if (activeFocus) selector.forceActiveFocus()
     }
 
     MouseArea {

@@ -15,6 +15,8 @@ namespace {
 
 constexpr const char* kCardName = "card_grid";
 constexpr const char* kRowSuffix = "Row";
+// References are letters and digits as written: no word suggestions, no capital at the start.
+constexpr Qt::InputMethodHints kReferenceHints = Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase;
 
 QString qtText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -89,6 +91,7 @@ QStringList GridCardScreen::attach() {
         }
         fields_[at(s.id)] = item;
         item->setProperty("placeholderText", qtText(s.example));
+        item->setProperty("inputMethodHints", QVariant::fromValue(kReferenceHints));
         if (gate_) gate_->watch(*item);
         const grid::GridSystem system = s.id;
         connections_.push_back(
