@@ -62,6 +62,9 @@ char upsLetter(bool north, double easting) {
 }
 
 bool forward(double latitude, double longitude, int& zone, bool& north, double& x, double& y) {
+    // The equator belongs to the northern hemisphere, also as -0 (a South selector on 0°):
+    // GeographicLib would give it the southern false northing of 10 000 km beside band N.
+    if (latitude == 0) latitude = 0;
     try {
         UTMUPS::Forward(latitude, longitude, zone, north, x, y);
         return true;
