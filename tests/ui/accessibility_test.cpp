@@ -96,6 +96,7 @@ private slots:
         // Next (the first field has no Previous).
         QCOMPARE(editing[QAccessible::Button], 16);
 
+        screen.set({"d7=1", "d8=2"});
         screen.tap("shareButton");
         QTRY_VERIFY(screen.shown("shareSheet"));
         screen.settle();

@@ -80,6 +80,7 @@ Item {
 
         // Centred on the bar while there is room, never under the buttons beside it.
         Text {
+            objectName: "title"
             readonly property real room: pasteButton.x - settingsButton.x - settingsButton.width
             x: Math.max(settingsButton.x + settingsButton.width,
                         Math.min((parent.width - implicitWidth) / 2, pasteButton.x - implicitWidth))

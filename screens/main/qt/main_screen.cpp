@@ -1,7 +1,6 @@
 #include "main_screen.h"
 
 #include "busy_indicator_accessible.h"
-#include "field_accessible.h"
 #include "keystroke_gate.h"
 #include "qt_form_view.h"
 #include "screens/main/accessible_names.h"
@@ -97,7 +96,6 @@ private:
 MainScreen::MainScreen(QObject* parent)
     : QObject(parent), readerObserver_(std::make_unique<ReaderObserver>(*this)) {
     installBusyIndicatorAccessible();
-    installFieldAccessible();
     noticeTimer_.setSingleShot(true);
     connect(&noticeTimer_, &QTimer::timeout, this, &MainScreen::dismissNotice);
     announcementTimer_.setSingleShot(true);
@@ -194,13 +192,7 @@ void MainScreen::showDecorations(const FormDecorations& decorations) {
         QQuickItem* item = view_->fieldItem(f.id);
         if (!item) continue;
         setIfChanged(*item, "accessibleName", qtText(decorations.fieldNames[indexOf(f.id)]));
-        const QString warning = qtText(decorations.rangeWarnings[indexOf(f.id)]);
-        if (item->property("rangeWarning").toString().isEmpty() != warning.isEmpty()) {
-            item->setProperty("rangeWarning", warning);
-            announceValidityChanged(*item);
-        } else {
-            setIfChanged(*item, "rangeWarning", warning);
-        }
+        setIfChanged(*item, "rangeWarning", qtText(decorations.rangeWarnings[indexOf(f.id)]));
     }
     for (const SelectorInfo& c : kSelectors)
         if (QQuickItem* item = view_->selectorItem(c.id))
