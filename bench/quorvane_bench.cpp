@@ -159,10 +159,9 @@ struct GridScreen {
     MemorySettingsStore settings;
     FixedNumberFormat format{DecimalMode::point};
     MapsChoice mapsChoice{translator};
-    MainViewController controller{
-        MainScreenPlatform{view, settings, format, translator, nowhere, nowhere, nowhere, nowhere,
-                           nowhere},
-        mapsChoice};
+    MainViewController controller{MainScreenPlatform{view, settings, format, translator, nowhere,
+                                                     nowhere, nowhere, nowhere, nowhere},
+                                  mapsChoice};
     MemoryGridCardView cardView;
     grid::GridChoice choice;
     GridCard card{GridCardPlatform{cardView, translator, nowhere, nowhere}, controller.form(),

@@ -4,10 +4,10 @@
 // beside the fields and everything handed out describes the position the fields show, a step
 // that only reads changes nothing, and Undo is offered exactly while the form shows the paste.
 #include "core/position_entry.h"
+#include "core/utf.h"
 #include "screens/main/grid_card.h"
 #include "screens/main/position_paste.h"
 #include "screens/main/position_range.h"
-#include "core/utf.h"
 #include "tests/support/copy_lines.h"
 #include "tests/support/fakes.h"
 
@@ -22,16 +22,26 @@ using grid::GridSystem;
 
 // Half of the last digit the seconds show, plus what chained rounding adds: the coarsest
 // difference between two rows of one position.
-constexpr double kRowTolerance = 2e-7; // degrees
-constexpr double kMetresPerDegree = 111000;  // of latitude, a little less than the least
+constexpr double kRowTolerance = 2e-7;      // degrees
+constexpr double kMetresPerDegree = 111000; // of latitude, a little less than the least
 constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180;
 
-const char* const kTexts[] = {
-    "48.8583701, 2.2944813", "-33.8688197, 151.2092955", "48°51′30″N 2°17′40″E",
-    "N 47° 28.350 W 122° 14.525", "31U DQ 48250 11951", "18T 585628 4511322", "JN18du",
-    "4VCPPQGP+Q9", "geo:-0.5,-179.9999999", "91, 10", "not a position", "-90, 180", "0, 0"};
-const char* const kReferences[] = {"56H 334368 6250946", "31udq4825011951", "FN31pr", "8FW4V75V+8Q",
-                                   "Z 2000000 2000000", "61X 1 2", "17T 630084 4833438"};
+const char* const kTexts[] = {"48.8583701, 2.2944813",
+                              "-33.8688197, 151.2092955",
+                              "48°51′30″N 2°17′40″E",
+                              "N 47° 28.350 W 122° 14.525",
+                              "31U DQ 48250 11951",
+                              "18T 585628 4511322",
+                              "JN18du",
+                              "4VCPPQGP+Q9",
+                              "geo:-0.5,-179.9999999",
+                              "91, 10",
+                              "not a position",
+                              "-90, 180",
+                              "0, 0"};
+const char* const kReferences[] = {"56H 334368 6250946", "31udq4825011951",   "FN31pr",
+                                   "8FW4V75V+8Q",        "Z 2000000 2000000", "61X 1 2",
+                                   "17T 630084 4833438"};
 const char* const kTyped[] = {"45", "0", "90", "179", "59", "30.25", "75", "12.5", "", "1,5"};
 
 struct Screen : fakes::Screen {
@@ -146,7 +156,8 @@ TEST(ScreenModel, EverythingShownAndHandedOutFollowsTheForm) {
             case 4: {
                 const SelectorId c = pick(kSelectors).id;
                 s.view.setSelectedIndex(c, 1 - s.view.selectedIndex(c));
-                info(c).half == Half::latitude ? s.controller.changeNS(c) : s.controller.changeEW(c);
+                info(c).half == Half::latitude ? s.controller.changeNS(c)
+                                               : s.controller.changeEW(c);
                 undoExpected = false;
                 break;
             }

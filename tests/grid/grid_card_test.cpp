@@ -86,8 +86,7 @@ TEST(GridCard, AReferenceReadsBackAsItself) {
         {GridSystem::mgrs, "31U DQ 48250 11951"}, // UTM: the centre, half to the even metre
         {GridSystem::mgrs, "31U DQ 482 119"},     // 100 m, kept as written
         {GridSystem::mgrs, "31U DQ 00000 00000"}, // the corners of a 100 km square
-        {GridSystem::mgrs, "31U DQ 99999 99999"},
-        {GridSystem::pluscode, "8FW4V75V+8Q"},
+        {GridSystem::mgrs, "31U DQ 99999 99999"}, {GridSystem::pluscode, "8FW4V75V+8Q"},
         {GridSystem::maidenhead, "jn18du"},
     };
     const std::array<References, std::size(typed)> expected{{

@@ -57,9 +57,10 @@ private slots:
         QFETCH(QString, editing);
         ScreenDriver screen(*settings_, quorvane::WindowSize{1024, 768});
         QVERIFY(screen.loaded());
-        const std::map<QString, Qt::Key> keys{
-            {"return", Qt::Key_Return}, {"tab", Qt::Key_Tab}, {"backtab", Qt::Key_Backtab},
-            {"escape", Qt::Key_Escape}};
+        const std::map<QString, Qt::Key> keys{{"return", Qt::Key_Return},
+                                              {"tab", Qt::Key_Tab},
+                                              {"backtab", Qt::Key_Backtab},
+                                              {"escape", Qt::Key_Escape}};
         for (const QString& step : steps) {
             if (step == "background")
                 screen.tapBackground();
