@@ -7,9 +7,9 @@
 
 #include "actions/output_texts.h"
 #include "app/convert_stream.h"
-#include "core/position_reader.h"
-#include "core/memory_platform.h"
 #include "core/form_controller.h"
+#include "core/memory_platform.h"
+#include "core/position_reader.h"
 #include "screens/main/grid_card.h"
 
 #include <cstddef>
@@ -52,7 +52,6 @@ struct FieldEdit {
     FieldId field = FieldId::d1;
     std::optional<std::string> typed;
 };
-
 
 // A form on which positions are entered one after the other, each on an empty form. It is made
 // once and reused, so a stream of positions builds no controller per line.

@@ -57,10 +57,10 @@ void enterPosition(FormController& form, const PositionReading& reading,
     form.endEditing();
     // The hemispheres first, so that the conversions show them with the new magnitudes.
     const bool written = reading.hasWrittenNumbers();
-    form.setAllSelectors(
-        selectorIndex(written ? reading.latitude.hemisphere : hemisphereOfSign(reading.point.latitude)),
-        selectorIndex(written ? reading.longitude.hemisphere
-                              : hemisphereOfSign(reading.point.longitude)));
+    form.setAllSelectors(selectorIndex(written ? reading.latitude.hemisphere
+                                               : hemisphereOfSign(reading.point.latitude)),
+                         selectorIndex(written ? reading.longitude.hemisphere
+                                               : hemisphereOfSign(reading.point.longitude)));
     if (written)
         typeNumbers(form, reading);
     else

@@ -106,7 +106,7 @@ struct GridText {
 };
 
 // Precision of the written Plus Code and locator.
-inline constexpr int kDefaultMgrsDigits = 5;          // per coordinate: 1 m squares
+inline constexpr int kDefaultMgrsDigits = 5;           // per coordinate: 1 m squares
 inline constexpr int kDefaultPlusCodeDigits = 10;      // 1/8000° squares, about 14 m
 inline constexpr int kDefaultMaidenheadCharacters = 6; // 5' × 2.5' subsquares
 

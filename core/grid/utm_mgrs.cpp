@@ -30,7 +30,7 @@ constexpr int kMaxZoneDigits = 2;
 constexpr double kUpsFalseEasting = 2'000'000; // metres: the pole; east of it B and Z
 // Tolerance of the band check of a UTM reading: the easting and northing are rounded to the metre,
 // which may carry a point just across a band edge (1e-4° is about 11 m).
-constexpr double kBandTolerance = 1e-4; // degrees
+constexpr double kBandTolerance = 1e-4;                 // degrees
 constexpr int kMgrsMetrePrecision = kDefaultMgrsDigits; // GeographicLib's precision: 1 m
 constexpr int kMaxMgrsDigits = 2 * kMgrsMetrePrecision;
 constexpr std::size_t kMgrsCompactCapacity = 32;
@@ -62,6 +62,9 @@ char upsLetter(bool north, double easting) {
 }
 
 bool forward(double latitude, double longitude, int& zone, bool& north, double& x, double& y) {
+    // The equator belongs to the northern hemisphere, also as -0 (a South selector on 0°):
+    // GeographicLib would give it the southern false northing of 10 000 km beside band N.
+    if (latitude == 0) latitude = 0;
     try {
         UTMUPS::Forward(latitude, longitude, zone, north, x, y);
         return true;
@@ -152,6 +155,17 @@ bool isNorth(const UtmPoint& p) {
     return p.hemisphere == UtmHemisphere::north;
 }
 
+// The UTM/UPS coordinates of a position the systems can write.
+std::optional<UtmPoint> gridPointOf(double latitude, double longitude) {
+    int zone = 0;
+    bool north = true;
+    double x = 0;
+    double y = 0;
+    if (!inRange(latitude, longitude) || !forward(latitude, longitude, zone, north, x, y))
+        return std::nullopt;
+    return utmPoint(zone, north, x, y);
+}
+
 // Half a metre goes to the even metre, as GeographicLib writes it (the centre of a metre square
 // read from MGRS lies exactly on the half).
 long long nearestMetre(double metres) {
@@ -179,13 +193,8 @@ GridText writeUtm(const UtmPoint& point, double latitude) noexcept {
 }
 
 GridText writeUtm(double latitude, double longitude) noexcept {
-    if (!inRange(latitude, longitude)) return noReference();
-    int zone = 0;
-    bool north = true;
-    double x = 0;
-    double y = 0;
-    if (!forward(latitude, longitude, zone, north, x, y)) return noReference();
-    return writeUtm(utmPoint(zone, north, x, y), latitude);
+    const auto point = gridPointOf(latitude, longitude);
+    return point ? writeUtm(*point, latitude) : noReference();
 }
 
 GridReading readUtm(std::string_view text) noexcept {
@@ -284,13 +293,8 @@ GridText writeMgrs(const UtmPoint& point, double latitude, int digits) noexcept 
 }
 
 GridText writeMgrs(double latitude, double longitude) noexcept {
-    if (!inRange(latitude, longitude)) return noReference();
-    int zone = 0;
-    bool north = true;
-    double x = 0;
-    double y = 0;
-    if (!forward(latitude, longitude, zone, north, x, y)) return noReference();
-    return writeMgrs(utmPoint(zone, north, x, y), latitude, kMgrsMetrePrecision);
+    const auto point = gridPointOf(latitude, longitude);
+    return point ? writeMgrs(*point, latitude, kMgrsMetrePrecision) : noReference();
 }
 
 GridReading readMgrs(std::string_view text) noexcept {

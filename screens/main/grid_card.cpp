@@ -121,9 +121,9 @@ OutputOutcome GridCard::copy(GridSystem system) {
     if (text.empty()) {
         // Why there is none: no position yet, or one beyond the ranges.
         const std::vector<Half> missing = incompleteHalves(form_.view(), Notation::dddddddd2);
-        return {OutputResult::refused,
-                missing.empty() ? platform_.translator.translate(kOutOfRangeReasonKey)
-                                : incompleteMessage(missing, platform_.translator)};
+        return {OutputResult::refused, missing.empty()
+                                           ? platform_.translator.translate(kOutOfRangeReasonKey)
+                                           : incompleteMessage(missing, platform_.translator)};
     }
     platform_.clipboard.setText(text);
     platform_.copyConfirmation.showCopied(platform_.translator.translate("Copied to Clipboard"),

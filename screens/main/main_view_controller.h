@@ -3,8 +3,8 @@
 // and implements the platform interfaces they use.
 #pragma once
 
-#include "actions/action_platform.h"
 #include "accessible_names.h"
+#include "actions/action_platform.h"
 #include "actions/maps_choice.h"
 #include "core/form_controller.h"
 #include "output_outcome.h"

@@ -56,7 +56,7 @@ std::vector<Half> incompleteHalves(const FormView& view, Notation notation) {
 std::string incompleteMessage(const std::vector<Half>& halves, const Translator& translator) {
     if (halves.size() > 1) return translator.translate(kBothMissingKey);
     return translator.translate(halves.front() == Half::latitude ? kLatitudeMissingKey
-                                                                  : kLongitudeMissingKey);
+                                                                 : kLongitudeMissingKey);
 }
 
 std::vector<OutOfRange> outOfRangeHalves(const FormView& view) {

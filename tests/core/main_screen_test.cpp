@@ -42,9 +42,8 @@ TEST(MainScreen, PlaceholdersUseTheUsersSeparator) {
 // Without a complete position they refuse, say which half is missing and write nothing.
 TEST(MainScreen, OutputActionsHandOutOnlyACompletePosition) {
     fakes::Screen s;
-    for (const OutputOutcome& outcome :
-         {s.controller.copyNotation(Notation::ddd_mm_sss), s.controller.openMaps(),
-          s.controller.share()})
+    for (const OutputOutcome& outcome : {s.controller.copyNotation(Notation::ddd_mm_sss),
+                                         s.controller.openMaps(), s.controller.share()})
         EXPECT_EQ(outcome.message, "Fill in latitude and longitude first.");
     s.view.beginEditing(F::d5);
     s.view.setText(F::d5, "45.5");
