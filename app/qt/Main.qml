@@ -18,8 +18,8 @@ ApplicationWindow {
 
     // The settings pages are made from their files on first use: naming their types here would
     // load them, and the controls and layouts they import, before the converter's first frame.
-    readonly property url settingsPage: "qrc:/qt-project.org/imports/Quorvane/Settings/SettingsPage.qml"
-    readonly property url defaultMapsPage: "qrc:/qt-project.org/imports/Quorvane/Settings/DefaultMapsPage.qml"
+    readonly property string settingsPage: "qrc:/qt-project.org/imports/Quorvane/Settings/SettingsPage.qml"
+    readonly property string defaultMapsPage: "qrc:/qt-project.org/imports/Quorvane/Settings/DefaultMapsPage.qml"
 
     // Opens a page by the name --page takes ("settings", or "maps" for the picker over the
     // settings), without animation. False for a name it does not know.
