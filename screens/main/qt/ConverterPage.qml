@@ -74,12 +74,12 @@ Item {
             anchors.verticalCenter: parent.verticalCenter
             text: "\u2699"
             font.pixelSize: 24
-            Accessible.name: qsTr("Settings")
+            accessibleName: qsTr("Settings")
             onClicked: page.settingsRequested()
         }
 
         // Centred on the bar while there is room, never under the buttons beside it.
-        Text {
+        ReaderText {
             objectName: "title"
             readonly property real room: pasteButton.x - settingsButton.x - settingsButton.width
             x: Math.max(settingsButton.x + settingsButton.width,
@@ -87,8 +87,7 @@ Item {
             width: Math.min(implicitWidth, room)
             anchors.verticalCenter: parent.verticalCenter
             elide: Text.ElideRight
-            Accessible.role: Accessible.Heading
-            Accessible.name: text
+            accessibleRole: Accessible.Heading
             text: qsTr("Quorvane")
             font.pixelSize: 17
             font.bold: true
@@ -112,7 +111,7 @@ Item {
             anchors.right: parent.right
             anchors.rightMargin: 6
             anchors.verticalCenter: parent.verticalCenter
-            Accessible.name: qsTr("Share")
+            accessibleName: qsTr("Share")
             onClicked: MainScreen.share()
 
             ShareIcon {
@@ -176,6 +175,7 @@ Item {
                     visible: MainScreen.notice !== ""
                     active: visible || status === Loader.Ready
                     source: "NoticeBanner.qml"
+                    onLoaded: MainScreen.itemsAdded(item)
                 }
 
                 Grid {
@@ -286,11 +286,14 @@ Item {
         active: visible || status === Loader.Ready
         z: 1
         source: "NavigationBar.qml"
+        onLoaded: MainScreen.itemsAdded(item)
     }
 
     // Speaks MainScreen's announcements: screen readers read an item of the notification role
     // when it shows, and it shows again for each new text. Drawn in no colour, as the notice,
-    // the copy confirmation and the fields already show what it says.
+    // the copy confirmation and the fields already show what it says. Its Accessible properties
+    // are set here, not made on demand (reader_properties.h): its name must follow its text
+    // before it shows.
     Text {
         objectName: "announcer"
         width: 1

@@ -15,6 +15,10 @@ TextInput {
     // Why the field's half lies out of range; MainScreen sets it, "" when it is in range.
     property string rangeWarning
     readonly property bool outOfRange: rangeWarning !== ""
+    // What a screen reader meets (see reader_properties.h): an editable text with its name,
+    // described by the range warning.
+    readonly property int accessibleRole: Accessible.EditableText
+    property alias accessibleDescription: field.rangeWarning
 
     width: weight * parent.unit
     height: Theme.fieldHeight
@@ -31,10 +35,6 @@ TextInput {
     color: Theme.text
     selectionColor: Theme.accent
     selectedTextColor: Theme.accentText
-
-    Accessible.role: Accessible.EditableText
-    Accessible.name: accessibleName
-    Accessible.description: rangeWarning
 
     Rectangle {
         objectName: field.objectName + "_frame"

@@ -16,6 +16,7 @@ Rectangle {
     // Spoken name of the group with the hemisphere it shows (the group, not a segment, has the
     // focus, so its name says the choice); MainScreen sets it, as it sets the segments' names.
     property string accessibleName
+    readonly property int accessibleRole: Accessible.Grouping
     signal activated()
 
     readonly property int shownSegment: currentIndex === 0 ? 0 : 1
@@ -37,8 +38,6 @@ Rectangle {
     border.color: Theme.accent
     activeFocusOnTab: true
 
-    Accessible.role: Accessible.Grouping
-    Accessible.name: accessibleName
     Keys.onLeftPressed: choose(0)
     Keys.onRightPressed: choose(1)
     Keys.onSpacePressed: choose(1 - shownSegment)
@@ -55,20 +54,19 @@ Rectangle {
 
     // What both segments share; their place, state and actions are bound below, where the
     // selector's id is in scope (code compiled ahead of time reaches other objects only by id).
+    // To a screen reader a radio button, checked while shown; its actions click it (see
+    // reader_properties.h).
     component SegmentTitle: Text {
-        property bool selected
+        property bool checked
         property string accessibleName
+        readonly property int accessibleRole: Accessible.RadioButton
+        signal clicked()
 
         font.pixelSize: Theme.bodyFontSize
-        font.bold: selected
-        color: selected ? Theme.text : Theme.secondaryText
+        font.bold: checked
+        color: checked ? Theme.text : Theme.secondaryText
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
-
-        Accessible.role: Accessible.RadioButton
-        Accessible.name: accessibleName
-        Accessible.checkable: true
-        Accessible.checked: selected
     }
 
     SegmentTitle {
@@ -77,9 +75,8 @@ Rectangle {
         width: selector.segmentWidth
         height: selector.height
         text: selector.firstTitle
-        selected: selector.shownSegment === 0
-        Accessible.onPressAction: selector.choose(0)
-        Accessible.onToggleAction: selector.choose(0)
+        checked: selector.shownSegment === 0
+        onClicked: selector.choose(0)
         // A reader that focuses a segment focuses the selector: the keys work there.
         onActiveFocusChanged: if (activeFocus) selector.forceActiveFocus()
     }
@@ -89,9 +86,8 @@ Rectangle {
         width: selector.segmentWidth
         height: selector.height
         text: selector.secondTitle
-        selected: selector.shownSegment === 1
-        Accessible.onPressAction: selector.choose(1)
-        Accessible.onToggleAction: selector.choose(1)
+        checked: selector.shownSegment === 1
+        onClicked: selector.choose(1)
         onActiveFocusChanged: if (activeFocus) selector.forceActiveFocus()
     }
 

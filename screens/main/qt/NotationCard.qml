@@ -29,7 +29,7 @@ Rectangle {
             height: Math.max(copyButton.implicitHeight, titleLabel.implicitHeight)
 
             // A title too long for one line wraps onto a second one.
-            Text {
+            ReaderText {
                 id: titleLabel
                 objectName: "title_" + card.notation
                 anchors.left: parent.left
@@ -42,8 +42,7 @@ Rectangle {
                 font.pixelSize: Theme.bodyFontSize
                 font.bold: true
                 color: Theme.text
-                Accessible.role: Accessible.Heading
-                Accessible.name: text
+                accessibleRole: Accessible.Heading
             }
 
             TapButton {
