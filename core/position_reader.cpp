@@ -967,14 +967,7 @@ constexpr double kMetresPerDegree = 111'320; // a degree of latitude, near enoug
 PositionReading readGridPosition(std::string_view text) noexcept {
     const grid::GridReading g = grid::readGridReference(text);
     if (!g.ok()) return reading::failure(PositionError::badGridReference, ErrorPart::text, text);
-    PositionReading r;
-    r.error = PositionError::none;
-    r.point = {std::round(g.latitude * kSevenDecimals) / kSevenDecimals,
-               std::round(g.longitude * kSevenDecimals) / kSevenDecimals};
-    const double height =
-        g.cell.unit == grid::CellUnit::metres ? g.cell.height / kMetresPerDegree : g.cell.height;
-    r.precision = height / 2;
-    return r;
+    return positionOfReference(g);
 }
 
 constexpr std::array<TextReader, 4> kTextReaders{{
@@ -985,6 +978,19 @@ constexpr std::array<TextReader, 4> kTextReaders{{
 }};
 
 } // namespace
+
+PositionReading positionOfReference(const grid::GridReading& reference) noexcept {
+    PositionReading r;
+    r.error = PositionError::none;
+    r.point = {std::round(reference.latitude * kSevenDecimals) / kSevenDecimals,
+               std::round(reference.longitude * kSevenDecimals) / kSevenDecimals};
+    const double height = reference.cell.unit == grid::CellUnit::metres
+                              ? reference.cell.height / kMetresPerDegree
+                              : reference.cell.height;
+    r.precision = height / 2;
+    r.reference = reference;
+    return r;
+}
 
 PositionReading readPosition(std::string_view text) noexcept {
     const std::string_view trimmed = trimBlanks(text);

@@ -78,8 +78,15 @@ Item {
             onClicked: page.settingsRequested()
         }
 
+        // Centred on the bar while there is room, never under the buttons beside it.
         Text {
-            anchors.centerIn: parent
+            objectName: "title"
+            readonly property real room: pasteButton.x - settingsButton.x - settingsButton.width
+            x: Math.max(settingsButton.x + settingsButton.width,
+                        Math.min((parent.width - implicitWidth) / 2, pasteButton.x - implicitWidth))
+            width: Math.min(implicitWidth, room)
+            anchors.verticalCenter: parent.verticalCenter
+            elide: Text.ElideRight
             Accessible.role: Accessible.Heading
             Accessible.name: text
             text: qsTr("Quorvane")

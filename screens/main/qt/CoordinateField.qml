@@ -59,6 +59,7 @@ TextInput {
         visible: field.length === 0 && field.preeditText === ""
     }
 
-    // Return ends editing, like Done.
+    // Return ends editing, like Done; Escape puts back the text from before the edit and ends it.
     onAccepted: MainScreen.doneButtonAction()
+    Keys.onEscapePressed: MainScreen.cancelButtonAction()
 }
