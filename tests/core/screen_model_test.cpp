@@ -127,6 +127,7 @@ TEST(ScreenModel, EverythingShownAndHandedOutFollowsTheForm) {
     for (int run = 0; run < 40; ++run) {
         Screen s;
         bool undoExpected = false;
+        std::string beforePaste;
         for (int step = 0; step < 30; ++step) {
             const std::string before = shown(s);
             const std::uint64_t content = s.controller.form().contentId();
@@ -166,6 +167,7 @@ TEST(ScreenModel, EverythingShownAndHandedOutFollowsTheForm) {
                 what += std::string(" paste ") + text;
                 const bool filled = s.paste.paste(text).result == PasteResult::filled;
                 EXPECT_EQ(filled, readPosition(text).ok()) << text;
+                if (filled) beforePaste = before;
                 undoExpected = filled || undoExpected;
                 break;
             }
@@ -187,6 +189,8 @@ TEST(ScreenModel, EverythingShownAndHandedOutFollowsTheForm) {
             case 8:
                 what += " undo";
                 s.paste.undo();
+                // The whole form comes back, or nothing changes when Undo is not offered.
+                EXPECT_EQ(shown(s), undoExpected ? beforePaste : before);
                 undoExpected = false;
                 break;
             case 9:
