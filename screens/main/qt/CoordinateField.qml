@@ -15,6 +15,9 @@ TextInput {
     // Why the field's half lies out of range; MainScreen sets it, "" when it is in range.
     property string rangeWarning
     readonly property bool outOfRange: rangeWarning !== ""
+    // The on-screen keyboard's Enter key, Next or Done; MainScreen sets it with the hints.
+    property int enterKeyType: Qt.EnterKeyDefault
+    EnterKey.type: enterKeyType
 
     width: weight * parent.unit
     height: Theme.fieldHeight

@@ -53,7 +53,9 @@ Item {
         color: Theme.text
         selectionColor: Theme.accent
         selectedTextColor: Theme.accentText
-        inputMethodHints: Qt.ImhNoPredictiveText | Qt.ImhNoAutoUppercase
+        // The on-screen keyboard's hints and Enter key come from GridCardScreen.
+        property int enterKeyType: Qt.EnterKeyDefault
+        EnterKey.type: enterKeyType
         // Only while editing does the text scroll to the cursor; otherwise a reference wider
         // than the field shows its start, also when the form writes it.
         autoScroll: activeFocus
@@ -95,7 +97,6 @@ Item {
         objectName: "copy_" + row.system
         x: row.width - width + 8
         y: field.y + (field.height - height) / 2
-        implicitHeight: 28
         text: qsTr("Copy")
         onClicked: GridCardScreen.copy(row.system)
     }

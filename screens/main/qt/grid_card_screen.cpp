@@ -1,5 +1,6 @@
 #include "grid_card_screen.h"
 
+#include "field_keyboards.h"
 #include "keystroke_gate.h"
 #include "main_screen.h"
 #include "screens/main/accessible_names.h"
@@ -89,6 +90,8 @@ QStringList GridCardScreen::attach() {
         }
         fields_[at(s.id)] = item;
         item->setProperty("placeholderText", qtText(s.example));
+        // A reference is one field: its Enter key ends the edit.
+        askForKeyboard(*item, KeyboardKind::gridReference, Qt::EnterKeyDone);
         if (gate_) gate_->watch(*item);
         const grid::GridSystem system = s.id;
         connections_.push_back(
