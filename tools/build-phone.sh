@@ -52,7 +52,7 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DQUORVANE_WERROR=ON \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-aarch64-linux-gnu.cmake" \
   -DGeographicLib_INCLUDE_DIR="$geographiclib/usr/include" \
-  -DGeographicLib_LIBRARY="$geographiclib_library"
+  -DGeographicLib_LINKED_LIBRARY="$geographiclib_library"
 cmake --build "$build" -j "$jobs"
 
 echo "==== phone build: the arm64 program under $emulator" >&2
