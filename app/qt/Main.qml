@@ -20,17 +20,22 @@ ApplicationWindow {
     // load them, and the controls and layouts they import, before the converter's first frame.
     readonly property string settingsPage: "qrc:/qt-project.org/imports/Quorvane/Settings/SettingsPage.qml"
     readonly property string defaultMapsPage: "qrc:/qt-project.org/imports/Quorvane/Settings/DefaultMapsPage.qml"
+    readonly property string gridReferencesPage: "qrc:/qt-project.org/imports/Quorvane/Settings/GridReferencesPage.qml"
 
-    // Opens a page by the name --page takes ("settings", or "maps" for the picker over the
+    // Opens a page by the name --page takes ("settings", or "maps" or "grids" over the
     // settings), without animation. False for a name it does not know.
     function openPage(name: string): bool {
+        const stacked = {
+            converter: [],
+            settings: [window.settingsPage],
+            maps: [window.settingsPage, window.defaultMapsPage],
+            grids: [window.settingsPage, window.gridReferencesPage]
+        }
+        if (!(name in stacked))
+            return false
         stack.pop(null, StackView.Immediate)
-        if (name === "settings")
-            stack.push(window.settingsPage, {}, StackView.Immediate)
-        else if (name === "maps")
-            stack.push([window.settingsPage, window.defaultMapsPage], StackView.Immediate)
-        else
-            return name === "converter"
+        if (stacked[name].length > 0)
+            stack.push(stacked[name], StackView.Immediate)
         return true
     }
 

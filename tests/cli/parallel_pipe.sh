@@ -1,9 +1,8 @@
 #!/bin/sh
 # `quorvane convert -` as a filter GNU parallel spreads over processes: cut into blocks of lines,
 # converted by several processes and put back in order, the output equals that of one process.
-#   parallel_pipe.sh QUORVANE
+#   parallel_pipe.sh [EMULATOR] QUORVANE
 set -eu
-quorvane=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -21,9 +20,9 @@ awk 'BEGIN {
   }
 }' > "$work/positions.txt"
 
-"$quorvane" convert - < "$work/positions.txt" > "$work/one.tsv"
+"$@" convert - < "$work/positions.txt" > "$work/one.tsv"
 # Small blocks, so that the lines go to many processes.
-parallel --will-cite --pipe --keep-order --block 16k -j 4 "$quorvane" convert - \
+parallel --will-cite --pipe --keep-order --block 16k -j 4 "$@" convert - \
   < "$work/positions.txt" > "$work/parallel.tsv"
 test "$(wc -l < "$work/one.tsv")" -eq 4000
 cmp "$work/one.tsv" "$work/parallel.tsv"

@@ -64,10 +64,10 @@ private slots:
         for (const QString& step : steps) {
             if (step == "background")
                 screen.tapBackground();
-            else if (step == "below") // just above the navigation bar
+            else if (step == "below") // just above the navigation bar, beside the cards
                 QTest::mouseClick(
                     &screen.window(), Qt::LeftButton, {},
-                    QPoint(screen.window().width() / 2,
+                    QPoint(10,
                            int(screen.item("navigationBar")->mapToScene({}).y()) - 10));
             else if (keys.count(step))
                 screen.key(keys.at(step), step == "backtab" ? Qt::ShiftModifier : Qt::NoModifier);

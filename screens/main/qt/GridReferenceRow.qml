@@ -92,7 +92,6 @@ Item {
         objectName: "copy_" + row.system
         x: row.width - width + 8
         y: field.y + (field.height - height) / 2
-        implicitHeight: 28
         text: qsTr("Copy")
         onClicked: GridCardScreen.copy(row.system)
     }

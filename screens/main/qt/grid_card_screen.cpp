@@ -1,5 +1,6 @@
 #include "grid_card_screen.h"
 
+#include "field_keyboards.h"
 #include "keystroke_gate.h"
 #include "main_screen.h"
 #include "screens/main/accessible_names.h"
@@ -15,8 +16,6 @@ namespace {
 
 constexpr const char* kCardName = "card_grid";
 constexpr const char* kRowSuffix = "Row";
-// References are letters and digits as written: no word suggestions, no capital at the start.
-constexpr Qt::InputMethodHints kReferenceHints = Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase;
 
 QString qtText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -91,7 +90,8 @@ QStringList GridCardScreen::attach() {
         }
         fields_[at(s.id)] = item;
         item->setProperty("placeholderText", qtText(s.example));
-        item->setProperty("inputMethodHints", QVariant::fromValue(kReferenceHints));
+        // A reference is one field: its Enter key ends the edit.
+        askForKeyboard(*item, KeyboardKind::gridReference, Qt::EnterKeyDone);
         if (gate_) gate_->watch(*item);
         const grid::GridSystem system = s.id;
         connections_.push_back(

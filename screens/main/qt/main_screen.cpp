@@ -1,6 +1,7 @@
 #include "main_screen.h"
 
 #include "busy_indicator_accessible.h"
+#include "field_keyboards.h"
 #include "keystroke_gate.h"
 #include "qt_form_view.h"
 #include "reader_properties.h"
@@ -51,14 +52,6 @@ std::optional<Notation> notationFromName(const QString& name) {
     for (const NotationInfo& n : kNotations)
         if (n.name == utf8View(wanted)) return n.id;
     return std::nullopt;
-}
-
-// Keyboards offer digits only for whole-number fields, a number pad with separators for the
-// rest; no predictive text, so every key is committed at once.
-Qt::InputMethodHints inputHintsFor(FieldId field) {
-    const Qt::InputMethodHints numbers =
-        kindInfo(field).admitsSeparator ? Qt::ImhFormattedNumbersOnly : Qt::ImhDigitsOnly;
-    return numbers | Qt::ImhNoPredictiveText;
 }
 
 // Screen readers speak a focused control's name again whenever it is set: only a new one is.
@@ -168,7 +161,7 @@ void MainScreen::wireControls() {
     for (const FieldInfo& f : kFields) {
         QQuickItem* item = outlets_.value(qtName(f.name));
         if (!item) continue;
-        item->setProperty("inputMethodHints", QVariant::fromValue(inputHintsFor(f.id)));
+        askForKeyboard(*item, keyboardFor(f.id), enterKeyFor(f.id));
         item->setProperty("placeholderText",
                           QString::fromStdString(controller_->placeholderText(f.id)));
         view_->attachField(f.id, *item);
