@@ -27,7 +27,7 @@ std::string_view pick(const MarkerPair& pair, int index) {
     return hemisphereOf(index) == Hemisphere::northOrEast ? pair.first : pair.second;
 }
 
-void appendHalf(std::string& line, const std::array<std::string, 3>& texts, std::size_t count) {
+void appendHalf(std::string& line, const std::array<std::string_view, 3>& texts, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
         if (i > 0) line += ' ';
         // normalisedText, appended in place without a temporary string
@@ -63,7 +63,8 @@ NotationTexts notationTexts(const FormView& view, Notation notation) {
     return t;
 }
 
-HemisphereMarkers appendCopyText(std::string& line, Notation notation, const NotationTexts& texts) {
+HemisphereMarkers appendCopyText(std::string& line, Notation notation,
+                                 const NotationTextViews& texts) {
     const NotationInfo& n = info(notation);
     const HemisphereMarkers m =
         markersFor(n.markers, texts.latitudeSelector, texts.longitudeSelector);
@@ -90,7 +91,11 @@ HemisphereMarkers appendCopyText(std::string& line, Notation notation, const Not
 CopyLine copyText(Notation notation, const NotationTexts& texts) {
     std::string line;
     line.reserve(64);
-    const HemisphereMarkers m = appendCopyText(line, notation, texts);
+    const NotationTextViews views{{texts.latitude[0], texts.latitude[1], texts.latitude[2]},
+                                  {texts.longitude[0], texts.longitude[1], texts.longitude[2]},
+                                  texts.latitudeSelector,
+                                  texts.longitudeSelector};
+    const HemisphereMarkers m = appendCopyText(line, notation, views);
     return {std::move(line), m};
 }
 

@@ -33,6 +33,14 @@ struct NotationTexts {
 
 NotationTexts notationTexts(const FormView& view, Notation notation);
 
+// The same texts where they lie, for a line built straight from a view's own strings.
+struct NotationTextViews {
+    std::array<std::string_view, 3> latitude;
+    std::array<std::string_view, 3> longitude;
+    int latitudeSelector = 0;
+    int longitudeSelector = 0;
+};
+
 struct CopyLine {
     std::string line;
     HemisphereMarkers markers; // what the screen keeps as ns and ew
@@ -43,7 +51,8 @@ CopyLine copyText(Notation notation, const NotationTexts& texts);
 CopyLine copyText(const FormView& view, Notation notation);
 // The same line appended to `line` (which may hold other text), for callers that write many
 // lines into one buffer; returns the markers.
-HemisphereMarkers appendCopyText(std::string& line, Notation notation, const NotationTexts& texts);
+HemisphereMarkers appendCopyText(std::string& line, Notation notation,
+                                 const NotationTextViews& texts);
 
 // Every "," replaced by ".".
 std::string normalisedText(std::string_view text);

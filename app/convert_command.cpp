@@ -199,9 +199,9 @@ void ConversionForm::edit(const FieldEdit& edit) {
 }
 
 void ConversionForm::appendCopyLines(std::string& out, char separator) const {
-    // The texts of each notation are gathered as notationTexts does, but straight from the
-    // in-memory view into one reused set of strings, which the stream does once per line.
-    NotationTexts& texts = copyTexts_;
+    // The texts of each notation are gathered as notationTexts does, but read where the
+    // in-memory view holds them, which the stream does once per line.
+    NotationTextViews texts;
     for (const NotationInfo& n : kNotations) {
         if (n.id != kNotations.front().id) out += separator;
         for (std::size_t i = 0; i < n.fieldsPerHalf; ++i) {

@@ -83,7 +83,6 @@ private:
     MemorySettingsStore settings_;
     FixedNumberFormat numberFormat_;
     FormController form_;
-    mutable NotationTexts copyTexts_; // reused by appendCopyLines
     GridColumns grid_;
 };
 

@@ -29,15 +29,16 @@ FieldReading readWholeField(std::string_view text, double previous) {
 }
 
 FieldReading readDecimalField(std::string_view rawText, double previous, double limit) {
-    // Normalise "," to "." in a stack copy; field texts are short.
-    std::array<char, 64> buffer{};
+    // Normalise "," to "." in a stack copy; field texts are short, and most hold no comma.
+    std::string_view text = rawText;
+    std::array<char, 64> buffer;
     std::string heap;
-    std::string_view text;
-    if (rawText.size() <= buffer.size()) {
+    const bool comma = rawText.find(',') != std::string_view::npos;
+    if (comma && rawText.size() <= buffer.size()) {
         for (std::size_t i = 0; i < rawText.size(); ++i)
             buffer[i] = rawText[i] == ',' ? '.' : rawText[i];
         text = std::string_view(buffer.data(), rawText.size());
-    } else {
+    } else if (comma) {
         heap.assign(rawText);
         for (char& c : heap)
             if (c == ',') c = '.';
@@ -57,10 +58,16 @@ FieldReading readDecimalField(std::string_view rawText, double previous, double 
 
 } // namespace
 
+// One pass over the text for all three marks (every field is read several times per entry).
+static_assert(kMinutesMark.size() == 1 && kSecondsMark.size() == 1 && kDegreeMark.size() == 2);
 bool holdsUnitMark(std::string_view text) {
-    return text.find(kDegreeMark) != std::string_view::npos ||
-           text.find(kMinutesMark) != std::string_view::npos ||
-           text.find(kSecondsMark) != std::string_view::npos;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == kMinutesMark[0] || c == kSecondsMark[0]) return true;
+        if (c == kDegreeMark[0] && i + 1 < text.size() && text[i + 1] == kDegreeMark[1])
+            return true;
+    }
+    return false;
 }
 
 double foldIntoRange(double value, double limit) {
@@ -80,7 +87,18 @@ UnreadFields readFieldValues(const FormView& view, FieldValues& values) {
     UnreadFields unread;
     for (const FieldInfo& f : kFields) {
         const std::string text = view.text(f.id);
-        const FieldReading r = readField(f.id, text, values[f.id]);
+        FieldValues::LastReading& last = values.last_[indexOf(f.id)];
+        FieldReading r{ReadOutcome::empty, values[f.id]};
+        if (!text.empty() && text == last.text) {
+            const bool keepsValue = last.outcome != ReadOutcome::stored &&
+                                    last.outcome != ReadOutcome::zeroed;
+            r = {last.outcome, keepsValue ? values[f.id] : last.value};
+        } else if (!text.empty()) {
+            r = readField(f.id, text, values[f.id]);
+            last.text = text;
+            last.outcome = r.outcome;
+            last.value = r.value;
+        }
         values[f.id] = r.value;
         unread[indexOf(f.id)] = r.outcome == ReadOutcome::noDigit ||
                                 r.outcome == ReadOutcome::unreadable ||

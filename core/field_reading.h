@@ -19,22 +19,10 @@
 
 #include <array>
 #include <bitset>
+#include <string>
 #include <string_view>
 
 namespace quorvane {
-
-class FormView;
-
-// The stored value of each field: a magnitude in the field's unit, 0 at creation.
-class FieldValues {
-public:
-    double operator[](FieldId f) const { return values_[indexOf(f)]; }
-    double& operator[](FieldId f) { return values_[indexOf(f)]; }
-    void reset() { values_.fill(0.0); }
-
-private:
-    std::array<double, kFieldCount> values_{};
-};
 
 enum class ReadOutcome : unsigned char {
     empty,      // no text: the value stays
@@ -49,15 +37,41 @@ struct FieldReading {
     double value; // the stored value after reading
 };
 
-// One field's rule, given its text and the value stored before.
-FieldReading readField(FieldId field, std::string_view text, double previous);
-
 // Which fields' texts did not give a value in the last pass (outcomes noDigit, unreadable,
 // zeroed): the conversion rewrites those texts from the stored value.
 using UnreadFields = std::bitset<kFieldCount>;
 
+class FormView;
+class FieldValues;
+
 // All fourteen fields in FieldId order, in one pass.
 UnreadFields readFieldValues(const FormView& view, FieldValues& values);
+
+// The stored value of each field: a magnitude in the field's unit, 0 at creation.
+class FieldValues {
+public:
+    double operator[](FieldId f) const { return values_[indexOf(f)]; }
+    double& operator[](FieldId f) { return values_[indexOf(f)]; }
+    void reset() { values_.fill(0.0); }
+
+private:
+    friend UnreadFields readFieldValues(const FormView& view, FieldValues& values);
+
+    // The last text each field was read from, and what it read as. The form reads every field
+    // after each step, mostly texts it read before; a text read again is not parsed again (its
+    // reading does not depend on the stored value, except where it keeps that value).
+    struct LastReading {
+        std::string text;
+        ReadOutcome outcome = ReadOutcome::empty;
+        double value = 0;
+    };
+
+    std::array<double, kFieldCount> values_{};
+    std::array<LastReading, kFieldCount> last_{};
+};
+
+// One field's rule, given its text and the value stored before.
+FieldReading readField(FieldId field, std::string_view text, double previous);
 
 // A degree, minutes or seconds mark anywhere in the text.
 bool holdsUnitMark(std::string_view text);

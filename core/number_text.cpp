@@ -186,6 +186,36 @@ void appendExponentForm(NumberText& out, const Digits& d) {
     out.append(std::string_view(exp.data(), static_cast<std::size_t>(r.ptr - exp.data())));
 }
 
+// The form's own values carry at most seven decimals (degrees 7, minutes 5, seconds 3). Below
+// 1e8 such a value has at most 15 significant digits, and two different decimals of at most 15
+// significant digits never read as the same double: when the double nearest to units / 10^7
+// is the value, those units are its shortest round-trip digits, and the fixed text is written
+// from them directly instead of by the general shortest-digits search. As std::to_chars does, a
+// whole value gets no point. Returns the end of the text, or nullptr for any other value.
+constexpr int kShortDecimals = 7;
+constexpr double kShortScale = 1e7;
+constexpr double kShortBelow = 1e8;
+
+char* shortFixedText(char* first, double value) {
+    const double magnitude = std::fabs(value);
+    if (magnitude >= kShortBelow) return nullptr;
+    const auto units = static_cast<std::uint64_t>(std::round(magnitude * kShortScale));
+    if (static_cast<double>(units) / kShortScale != magnitude) return nullptr;
+    const auto scale = static_cast<std::uint64_t>(kShortScale);
+    char* end = first;
+    if (value < 0) *end++ = '-';
+    constexpr std::size_t kMaxWholeDigits = 8;
+    end = std::to_chars(end, end + kMaxWholeDigits, units / scale).ptr;
+    std::uint64_t fraction = units % scale;
+    if (fraction == 0) return end;
+    *end++ = '.';
+    int decimals = kShortDecimals;
+    for (; fraction % 10 == 0; fraction /= 10) --decimals;
+    for (int k = decimals - 1; k >= 0; --k, fraction /= 10)
+        end[k] = static_cast<char>('0' + fraction % 10);
+    return end + decimals;
+}
+
 } // namespace
 
 NumberText doubleText(double value) {
@@ -207,9 +237,11 @@ NumberText doubleText(double value) {
         // In this range the shortest fixed form has the same digits as the shortest scientific
         // form, placed; asking for it directly saves taking the scientific text apart.
         std::array<char, 40> buffer{};
-        const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                       std::chars_format::fixed)
-                             .ptr;
+        char* end = shortFixedText(buffer.data(), value);
+        if (end == nullptr)
+            end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                std::chars_format::fixed)
+                      .ptr;
         const std::string_view fixed(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
         out.append(fixed);
         if (fixed.find('.') == std::string_view::npos) out.append(".0");

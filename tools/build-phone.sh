@@ -8,7 +8,9 @@
 #      is not co-installable with the amd64 one) and links its static library;
 #   3. cross-builds into build-arm64/ with cmake/toolchain-aarch64-linux-gnu.cmake;
 #   4. runs the arm64 program under qemu-aarch64-static: `convert`, `--self-test`, and a
-#      `--screenshot` in a 360×720 window (build-arm64/phone-360x720.png, the whole form);
+#      `--screenshot` in a 360×720 window (build-arm64/phone-360x720.png, the whole form), and
+#      reports its start-up against the empty window built the same way, as ratios
+#      (tools/bench-startup.sh in the emulator: QEMU's own times mean nothing);
 #   5. runs the platform-free tests and the packaging tests through CTest (log in
 #      build-arm64/test-run.log), and puts the package they build at
 #      build-arm64/quorvane_VERSION_arm64.deb;
@@ -67,6 +69,7 @@ rm -f "$screenshot"
 # The picture shows the whole form: as wide as the window, and taller when the form scrolls.
 height=$(file -b "$screenshot" | sed -nE 's/^PNG image data, 360 x ([0-9]+),.*/\1/p')
 ((${height:-0} >= 720)) || { echo "no 360×720 screenshot in $screenshot" >&2; exit 1; }
+QUORVANE_BENCH_EMULATOR=$emulator "$root/tools/bench-startup.sh" "$build" 5
 
 echo "==== phone build: the tests under $emulator" >&2
 ctest --test-dir "$build" --output-on-failure -j "$jobs" 2>&1 | tee "$build/test-run.log"

@@ -3,7 +3,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import Quorvane.Main
-import Quorvane.Settings
 
 ApplicationWindow {
     id: window
@@ -17,14 +16,20 @@ ApplicationWindow {
     title: qsTr("Quorvane")
     color: Theme.background
 
+    // The settings pages are made from their files on first use: naming their types here would
+    // load them, and the controls and layouts they import, before the converter's first frame.
+    readonly property string settingsPage: "qrc:/qt-project.org/imports/Quorvane/Settings/SettingsPage.qml"
+    readonly property string defaultMapsPage: "qrc:/qt-project.org/imports/Quorvane/Settings/DefaultMapsPage.qml"
+    readonly property string gridReferencesPage: "qrc:/qt-project.org/imports/Quorvane/Settings/GridReferencesPage.qml"
+
     // Opens a page by the name --page takes ("settings", or "maps" or "grids" over the
     // settings), without animation. False for a name it does not know.
-    function openPage(name) {
+    function openPage(name: string): bool {
         const stacked = {
             converter: [],
-            settings: [settingsPage],
-            maps: [settingsPage, defaultMapsPage],
-            grids: [settingsPage, gridReferencesPage]
+            settings: [window.settingsPage],
+            maps: [window.settingsPage, window.defaultMapsPage],
+            grids: [window.settingsPage, window.gridReferencesPage]
         }
         if (!(name in stacked))
             return false
@@ -32,19 +37,6 @@ ApplicationWindow {
         if (stacked[name].length > 0)
             stack.push(stacked[name], StackView.Immediate)
         return true
-    }
-
-    Component {
-        id: settingsPage
-        SettingsPage {}
-    }
-    Component {
-        id: defaultMapsPage
-        DefaultMapsPage {}
-    }
-    Component {
-        id: gridReferencesPage
-        GridReferencesPage {}
     }
 
     StackView {
@@ -72,7 +64,7 @@ ApplicationWindow {
             // Set when the settings cover the converter; on coming back, the keyboard is again
             // on the button that led there rather than on the window.
             property bool covered: false
-            onSettingsRequested: stack.push(settingsPage)
+            onSettingsRequested: stack.push(window.settingsPage)
             StackView.onDeactivated: covered = true
             StackView.onActivated: {
                 if (covered)

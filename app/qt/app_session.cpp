@@ -83,11 +83,11 @@ bool AppSession::showPage(StartPage page) {
     if (page == StartPage::converter) return true;
     // Main.qml's openPage() knows the pages by the names --page takes.
     const std::string_view name = startPageName(page);
-    QVariant opened;
+    bool opened = false;
     const bool called = QMetaObject::invokeMethod(
-        shown, "openPage", Q_RETURN_ARG(QVariant, opened),
-        Q_ARG(QVariant, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))));
-    return called && opened.toBool();
+        shown, "openPage", Q_RETURN_ARG(bool, opened),
+        Q_ARG(QString, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))));
+    return called && opened;
 }
 
 QQuickWindow* AppSession::window() const {

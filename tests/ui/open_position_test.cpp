@@ -13,10 +13,47 @@
 using namespace quorvane;
 using namespace quorvane::uitest;
 
+namespace {
+
+// What the converter page may create before its first frame, started on a position (the form
+// filled, the grid references shown). A feature that adds to the first frame raises it knowingly,
+// after tools/bench-startup.sh has shown what the objects cost.
+constexpr qsizetype kFirstFrameObjectLimit = 327;
+
+// The page's objects: its QObject descendants and its visual descendants (items placed in it
+// without being its QObject children), each once.
+qsizetype countObjects(QObject& root) {
+    QSet<QObject*> seen;
+    QList<QObject*> pending{&root};
+    while (!pending.isEmpty()) {
+        QObject* object = pending.takeLast();
+        if (seen.contains(object)) continue;
+        seen.insert(object);
+        pending += object->children();
+        if (const auto* item = qobject_cast<QQuickItem*>(object))
+            for (QQuickItem* child : item->childItems())
+                pending += child;
+    }
+    return seen.size();
+}
+
+} // namespace
+
 class OpenPositionTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void theFirstFrameKeepsItsObjectLimit() {
+        const SettingsFolder settings;
+        qt::AppSession session;
+        QVERIFY(session.load());
+        QVERIFY(session.openPosition("48.8583701, 2.2944813"));
+        QQuickItem* page = session.screen().page();
+        QVERIFY(page);
+        const qsizetype count = countObjects(*page);
+        QVERIFY2(count <= kFirstFrameObjectLimit, qPrintable(QString::number(count)));
+    }
+
     void openedPositionFillsTheFormAsConvertDoes() {
         SettingsFolder settings;
         ScreenDriver screen(settings);

@@ -76,6 +76,7 @@ private slots:
         for (const auto& e : expected) {
             QQuickItem* field = screen.item(e.field);
             QVERIFY2(field, e.field);
+            field->forceActiveFocus(); // the keyboard asks the field being edited
             QCOMPARE(e.field + (": " + keyboardOf(*field)),
                      e.field + (": " + keyboardOf(e.hints, e.enter)));
         }

@@ -63,10 +63,8 @@ Rectangle {
                     }
                 }
 
-                Text {
+                ReaderText {
                     objectName: "accuracyLabel"
-                    Accessible.role: Accessible.StaticText
-                    Accessible.name: text
                     anchors.verticalCenter: parent.verticalCenter
                     font.pixelSize: Theme.captionFontSize
                     color: Theme.secondaryText

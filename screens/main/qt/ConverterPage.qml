@@ -60,12 +60,12 @@ Item {
             anchors.verticalCenter: parent.verticalCenter
             text: "\u2699"
             font.pixelSize: 24
-            Accessible.name: qsTr("Settings")
+            accessibleName: qsTr("Settings")
             onClicked: page.settingsRequested()
         }
 
         // Centred on the bar while there is room, never under the buttons beside it.
-        Text {
+        ReaderText {
             objectName: "title"
             readonly property real room: pasteButton.x - settingsButton.x - settingsButton.width
             x: Math.max(settingsButton.x + settingsButton.width,
@@ -73,8 +73,7 @@ Item {
             width: Math.min(implicitWidth, room)
             anchors.verticalCenter: parent.verticalCenter
             elide: Text.ElideRight
-            Accessible.role: Accessible.Heading
-            Accessible.name: text
+            accessibleRole: Accessible.Heading
             text: qsTr("Quorvane")
             font.pixelSize: 17
             font.bold: true
@@ -98,7 +97,7 @@ Item {
             anchors.right: parent.right
             anchors.rightMargin: 6
             anchors.verticalCenter: parent.verticalCenter
-            Accessible.name: qsTr("Share")
+            accessibleName: qsTr("Share")
             onClicked: MainScreen.share()
 
             ShareIcon {
@@ -125,13 +124,13 @@ Item {
         Rectangle {
             parent: scrollView
             x: scrollView.width - width - 2
-            y: scrollView.visibleArea.yPosition * scrollView.height
+            y: scrollView.contentY / scrollView.contentHeight * scrollView.height
             width: 3
-            height: Math.min(1, scrollView.visibleArea.heightRatio) * scrollView.height
+            height: Math.min(1, scrollView.height / scrollView.contentHeight) * scrollView.height
             radius: 1.5
             color: Theme.secondaryText
             opacity: scrollView.moving ? 0.6 : 0
-            visible: scrollView.visibleArea.heightRatio < 1
+            visible: scrollView.contentHeight > scrollView.height
             Behavior on opacity { NumberAnimation { duration: 200 } }
         }
 
@@ -160,8 +159,9 @@ Item {
                 Loader {
                     width: form.width
                     visible: MainScreen.notice !== ""
-                    active: visible || item !== null
+                    active: visible || status === Loader.Ready
                     source: "NoticeBanner.qml"
+                    onLoaded: MainScreen.itemsAdded(item)
                 }
 
                 Grid {
@@ -269,14 +269,17 @@ Item {
         anchors.bottom: parent.bottom
         anchors.bottomMargin: keyboard.keyboardHeight
         visible: page.editing
-        active: visible || item !== null
+        active: visible || status === Loader.Ready
         z: 1
         source: "NavigationBar.qml"
+        onLoaded: MainScreen.itemsAdded(item)
     }
 
     // Speaks MainScreen's announcements: screen readers read an item of the notification role
     // when it shows, and it shows again for each new text. Drawn in no colour, as the notice,
-    // the copy confirmation and the fields already show what it says.
+    // the copy confirmation and the fields already show what it says. Its Accessible properties
+    // are set here, not made on demand (reader_properties.h): its name must follow its text
+    // before it shows.
     Text {
         objectName: "announcer"
         width: 1

@@ -15,9 +15,10 @@ TextInput {
     // Why the field's half lies out of range; MainScreen sets it, "" when it is in range.
     property string rangeWarning
     readonly property bool outOfRange: rangeWarning !== ""
-    // The on-screen keyboard's Enter key, Next or Done; MainScreen sets it with the hints.
-    property int enterKeyType: Qt.EnterKeyDefault
-    EnterKey.type: enterKeyType
+    // What a screen reader meets (see reader_properties.h): an editable text with its name,
+    // described by the range warning.
+    readonly property int accessibleRole: Accessible.EditableText
+    property alias accessibleDescription: field.rangeWarning
 
     width: weight * parent.unit
     height: Theme.fieldHeight
@@ -34,10 +35,6 @@ TextInput {
     color: Theme.text
     selectionColor: Theme.accent
     selectedTextColor: Theme.accentText
-
-    Accessible.role: Accessible.EditableText
-    Accessible.name: accessibleName
-    Accessible.description: rangeWarning
 
     Rectangle {
         objectName: field.objectName + "_frame"

@@ -19,14 +19,12 @@ Item {
     objectName: system + "Row"
     implicitHeight: messageLabel.y + (messageLabel.visible ? messageLabel.implicitHeight : 0)
 
-    Text {
+    ReaderText {
         id: captionLabel
         width: row.stacked ? row.width : 92
         height: row.stacked ? implicitHeight : Theme.fieldHeight
         verticalAlignment: Text.AlignVCenter
         text: row.caption
-        Accessible.role: Accessible.StaticText
-        Accessible.name: text
         elide: Text.ElideRight
         font.pixelSize: Theme.captionFontSize
         color: Theme.secondaryText
@@ -37,6 +35,10 @@ Item {
 
         property string placeholderText
         property string accessibleName
+        // What a screen reader meets (see reader_properties.h).
+        readonly property int accessibleRole: Accessible.EditableText
+        readonly property string accessibleDescription: row.message !== "" ? row.message
+                                                                           : placeholderText
 
         objectName: row.system
         x: row.stacked ? 0 : captionLabel.width
@@ -53,17 +55,10 @@ Item {
         color: Theme.text
         selectionColor: Theme.accent
         selectedTextColor: Theme.accentText
-        // The on-screen keyboard's hints and Enter key come from GridCardScreen.
-        property int enterKeyType: Qt.EnterKeyDefault
-        EnterKey.type: enterKeyType
         // Only while editing does the text scroll to the cursor; otherwise a reference wider
         // than the field shows its start, also when the form writes it.
         autoScroll: activeFocus
         onActiveFocusChanged: if (!activeFocus) ensureVisible(0)
-
-        Accessible.role: Accessible.EditableText
-        Accessible.name: accessibleName
-        Accessible.description: row.message !== "" ? row.message : placeholderText
 
         Rectangle {
             z: -1
@@ -101,7 +96,7 @@ Item {
         onClicked: GridCardScreen.copy(row.system)
     }
 
-    Text {
+    ReaderText {
         id: messageLabel
         objectName: row.system + "Message"
         x: field.x
@@ -112,7 +107,5 @@ Item {
         wrapMode: Text.Wrap
         font.pixelSize: Theme.captionFontSize
         color: Theme.destructive
-        Accessible.role: Accessible.StaticText
-        Accessible.name: text
     }
 }

@@ -17,13 +17,12 @@ Rectangle {
         anchors.margins: 12
         spacing: 8
 
-        Text {
+        ReaderText {
             width: parent.width
             height: 28
             verticalAlignment: Text.AlignVCenter
             text: qsTr("Grid references")
-            Accessible.role: Accessible.Heading
-            Accessible.name: text
+            accessibleRole: Accessible.Heading
             elide: Text.ElideRight
             font.pixelSize: Theme.bodyFontSize
             font.bold: true

@@ -16,15 +16,13 @@ Item {
 
     implicitHeight: Theme.fieldHeight
 
-    Text {
+    ReaderText {
         id: captionLabel
         width: 30
         anchors.verticalCenter: parent.verticalCenter
         text: half.caption
         font.pixelSize: Theme.captionFontSize
         color: Theme.secondaryText
-        Accessible.role: Accessible.StaticText
-        Accessible.name: text
     }
 
     Row {

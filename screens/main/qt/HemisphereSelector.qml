@@ -16,13 +16,14 @@ Rectangle {
     // Spoken name of the group with the hemisphere it shows (the group, not a segment, has the
     // focus, so its name says the choice); MainScreen sets it, as it sets the segments' names.
     property string accessibleName
+    readonly property int accessibleRole: Accessible.Grouping
     signal activated()
 
     readonly property int shownSegment: currentIndex === 0 ? 0 : 1
     readonly property real segmentWidth: (width - 2 * inset) / 2
     readonly property real inset: 2
 
-    function choose(segment) {
+    function choose(segment: int) {
         if (currentIndex === segment)
             return
         currentIndex = segment
@@ -38,8 +39,6 @@ Rectangle {
     border.color: Theme.accent
     activeFocusOnTab: true
 
-    Accessible.role: Accessible.Grouping
-    Accessible.name: accessibleName
     Keys.onLeftPressed: choose(0)
     Keys.onRightPressed: choose(1)
     Keys.onSpacePressed: choose(1 - shownSegment)
@@ -54,40 +53,43 @@ Rectangle {
         color: Theme.segmentSelected
     }
 
+    // What both segments share; their place, state and actions are bound below, where the
+    // selector's id is in scope (code compiled ahead of time reaches other objects only by id).
+    // To a screen reader a radio button, checked while shown; its actions click it (see
+    // reader_properties.h).
     component SegmentTitle: Text {
-        required property int segment
-        readonly property bool selected: selector.shownSegment === segment
+        property bool checked
         property string accessibleName
+        readonly property int accessibleRole: Accessible.RadioButton
+        signal clicked()
 
-        objectName: selector.objectName + "_" + segment
-        x: selector.inset + segment * selector.segmentWidth
-        width: selector.segmentWidth
-        height: selector.height
         font.pixelSize: Theme.bodyFontSize
-        font.bold: selected
-        color: selected ? Theme.text : Theme.secondaryText
+        font.bold: checked
+        color: checked ? Theme.text : Theme.secondaryText
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
+    }
 
-        Accessible.role: Accessible.RadioButton
-        Accessible.name: accessibleName
-        Accessible.checkable: true
-        Accessible.checked: selected
-        Accessible.onPressAction: selector.choose(segment)
-        Accessible.onToggleAction: selector.choose(segment)
+    SegmentTitle {
+        objectName: selector.objectName + "_0"
+        x: selector.inset
+        width: selector.segmentWidth
+        height: selector.height
+        text: selector.firstTitle
+        checked: selector.shownSegment === 0
+        onClicked: selector.choose(0)
         // A reader that focuses a segment focuses the selector: the keys work there.
         onActiveFocusChanged: if (activeFocus) selector.forceActiveFocus()
     }
-
     SegmentTitle {
-        id: firstSegment
-        segment: 0
-        text: selector.firstTitle
-    }
-    SegmentTitle {
-        id: secondSegment
-        segment: 1
+        objectName: selector.objectName + "_1"
+        x: selector.inset + selector.segmentWidth
+        width: selector.segmentWidth
+        height: selector.height
         text: selector.secondTitle
+        checked: selector.shownSegment === 1
+        onClicked: selector.choose(1)
+        onActiveFocusChanged: if (activeFocus) selector.forceActiveFocus()
     }
 
     MouseArea {

@@ -34,13 +34,14 @@ Popup {
         objectName: "locationAlertContent"
 
         Column {
+            id: body
             width: parent.width
             padding: Theme.margin
             spacing: 6
 
             Text {
                 objectName: "locationAlertTitle"
-                width: parent.width - 2 * parent.padding
+                width: parent.width - 2 * body.padding
                 text: alert.title
                 wrapMode: Text.Wrap
                 horizontalAlignment: Text.AlignHCenter
@@ -53,7 +54,7 @@ Popup {
 
             Text {
                 objectName: "locationAlertMessage"
-                width: parent.width - 2 * parent.padding
+                width: parent.width - 2 * body.padding
                 text: alert.message
                 wrapMode: Text.Wrap
                 horizontalAlignment: Text.AlignHCenter

@@ -25,7 +25,7 @@ Rectangle {
         visible: MainScreen.canGoPrevious
         text: "\u276e"
         font.pixelSize: 17
-        Accessible.name: qsTr("Previous")
+        accessibleName: qsTr("Previous")
         onClicked: MainScreen.previousButtonAction()
     }
 
@@ -46,7 +46,7 @@ Rectangle {
         visible: MainScreen.canGoNext
         text: "\u276f"
         font.pixelSize: 17
-        Accessible.name: qsTr("Next")
+        accessibleName: qsTr("Next")
         onClicked: MainScreen.nextButtonAction()
     }
 }

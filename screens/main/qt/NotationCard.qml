@@ -31,7 +31,7 @@ Rectangle {
             height: Math.max(28, titleLabel.implicitHeight)
 
             // A title too long for one line wraps onto a second one.
-            Text {
+            ReaderText {
                 id: titleLabel
                 objectName: "title_" + card.notation
                 anchors.left: parent.left
@@ -44,8 +44,7 @@ Rectangle {
                 font.pixelSize: Theme.bodyFontSize
                 font.bold: true
                 color: Theme.text
-                Accessible.role: Accessible.Heading
-                Accessible.name: text
+                accessibleRole: Accessible.Heading
             }
 
             TapButton {

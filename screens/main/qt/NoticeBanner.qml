@@ -45,7 +45,7 @@ Rectangle {
         anchors.verticalCenter: parent.verticalCenter
         text: "\u2715"
         tone: Theme.secondaryText
-        Accessible.name: qsTr("Close")
+        accessibleName: qsTr("Close")
         onClicked: MainScreen.dismissNotice()
     }
 }

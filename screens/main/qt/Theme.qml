@@ -5,10 +5,7 @@ import Quorvane.Main
 
 QtObject {
     // The platform's palette decides, unless QUORVANE_COLOR_SCHEME asks for one (ColorScheme).
-    readonly property SystemPalette system: SystemPalette {}
-    readonly property bool dark: ColorScheme.requested === "dark"
-                                 || (ColorScheme.requested !== "light"
-                                     && system.window.hslLightness < 0.5)
+    readonly property bool dark: ColorScheme.dark
 
     readonly property color background: dark ? "#000000" : "#f2f2f7"
     readonly property color card: dark ? "#1c1c1e" : "#ffffff"

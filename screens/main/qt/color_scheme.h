@@ -1,9 +1,9 @@
 // Light or dark: which colour set the screens use.
 //
-// Qt 6.4 has no colour-scheme API, so Theme.qml follows the application palette the platform
-// theme provides (a dark window colour means dark). The environment variable
+// Qt 6.4 has no colour-scheme API, so the application palette the platform theme provides
+// decides (a dark window colour means dark), also when it changes. The environment variable
 // QUORVANE_COLOR_SCHEME=light|dark overrides it, for screenshots and for desktops whose theme
-// Qt cannot read; this singleton tells QML what it asks for.
+// Qt cannot read. Theme.qml picks its colours by `dark`.
 #pragma once
 
 #include <QByteArray>
@@ -17,16 +17,24 @@ class ColorScheme final : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
-    // "dark", "light", or "" to follow the platform.
-    Q_PROPERTY(QString requested READ requested CONSTANT)
+    Q_PROPERTY(bool dark READ dark NOTIFY darkChanged)
 
 public:
     explicit ColorScheme(QObject* parent = nullptr);
 
-    QString requested() const { return requested_; }
+    bool dark() const { return dark_; }
+
+signals:
+    void darkChanged();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QString requested_;
+    void followPalette();
+
+    QString requested_; // "dark", "light", or "" to follow the palette
+    bool dark_ = false;
 };
 
 // The scheme an override names: "dark" or "light" (any case, blanks around), else "".

@@ -1,5 +1,8 @@
 #include "field_keyboards.h"
 
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQmlProperty>
 #include <QQuickItem>
 #include <QVariant>
 
@@ -17,7 +20,16 @@ Qt::EnterKeyType enterKeyFor(FieldId field) {
 void askForKeyboard(QQuickItem& field, KeyboardKind kind, Qt::EnterKeyType enterKey) {
     const KeyboardInfo& keyboard = kKeyboards[static_cast<std::size_t>(kind)];
     field.setProperty("inputMethodHints", QVariant::fromValue(keyboard.hints));
-    field.setProperty("enterKeyType", static_cast<int>(enterKey));
+    // Only the keyboard of the field being edited shows the Enter key: its name is given when
+    // the field takes the focus (before the keyboard asks), so that the fields of the first
+    // frame carry no EnterKey object each.
+    QObject::connect(&field, &QQuickItem::activeFocusChanged, &field,
+                     [&field, enterKey](bool hasFocus) {
+                         if (hasFocus)
+                             QQmlProperty(&field, QStringLiteral("EnterKey.type"),
+                                          qmlContext(&field))
+                                 .write(static_cast<int>(enterKey));
+                     });
 }
 
 } // namespace quorvane::qt

@@ -1,6 +1,6 @@
 // What the on-screen keyboard offers in each kind of field, and the name of its Enter key.
-// MainScreen and GridCardScreen ask for them when they wire the fields; the fields' QML passes
-// the Enter key's name on to the input method (EnterKey.type).
+// MainScreen and GridCardScreen ask for them when they wire the fields; the Enter key's name
+// reaches the input method (EnterKey.type) when a field takes the focus.
 #pragma once
 
 #include "core/form_model.h"
@@ -34,7 +34,7 @@ inline constexpr std::array<KeyboardInfo, 3> kKeyboards{{
 KeyboardKind keyboardFor(FieldId field);
 // Next where the editing bar leads on from the field, Done where its chain ends.
 Qt::EnterKeyType enterKeyFor(FieldId field);
-// Sets the field's input method hints and the name of its Enter key.
+// Sets the field's input method hints, and the name of its Enter key for when it is edited.
 void askForKeyboard(QQuickItem& field, KeyboardKind kind, Qt::EnterKeyType enterKey);
 
 } // namespace quorvane::qt

@@ -4,6 +4,7 @@
 #include "field_keyboards.h"
 #include "keystroke_gate.h"
 #include "qt_form_view.h"
+#include "reader_properties.h"
 #include "screens/main/accessible_names.h"
 #include "screens/main/main_view_controller.h"
 #include "screens/qt/engine_singleton.h"
@@ -67,8 +68,8 @@ void collectNamedItems(QQuickItem& item, QHash<QString, QPointer<QQuickItem>>& f
 
 } // namespace
 
-// A screen reader that starts listening just after the page was loaded still finds the focus on
-// the first field.
+// A screen reader that starts listening finds the screen's items readable, and just after the
+// page was loaded still finds the focus on the first field.
 class MainScreen::ReaderObserver final : public QAccessible::ActivationObserver {
 public:
     explicit ReaderObserver(MainScreen& screen) : screen_(screen) {
@@ -79,7 +80,9 @@ public:
     ReaderObserver& operator=(const ReaderObserver&) = delete;
 
     void accessibilityActiveChanged(bool active) override {
-        if (active) screen_.focusFirstField();
+        if (!active) return;
+        screen_.makeWindowReadable();
+        screen_.focusFirstField();
     }
 
 private:
@@ -148,6 +151,7 @@ bool MainScreen::attachPage(QQuickItem* page) {
     controller_->viewDidLoad();
     wireSpokenValues();
     showDecorations(controller_->decorations());
+    if (QAccessible::isActive()) makeReadable(*page);
     sinceAttached_.start();
     focusFirstField();
     return missingOutlets_.isEmpty();
@@ -198,6 +202,14 @@ void MainScreen::accuracyShown() {
     if (accuracy.isEmpty() || !controller_) return;
     announce(qtText(locatedAnnouncement(accuracy.toStdString(), controller_->translator())),
              AnnouncementTiming::afterFill);
+}
+
+void MainScreen::makeWindowReadable() {
+    if (page_ && page_->window()) makeReadable(*page_->window()->contentItem());
+}
+
+void MainScreen::itemsAdded(QQuickItem* item) {
+    if (item && QAccessible::isActive()) makeReadable(*item);
 }
 
 void MainScreen::focusFirstField() {

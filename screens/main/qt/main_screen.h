@@ -106,6 +106,9 @@ public:
     // The current-location button; the location flow connects to currentLocationRequested().
     Q_INVOKABLE void getCurrentLocation();
     Q_INVOKABLE void dismissNotice();
+    // Items made after the page (a loader's): while a screen reader listens, they get what they
+    // declare for one (see reader_properties.h), as the page's own items do.
+    Q_INVOKABLE void itemsAdded(QQuickItem* item);
 
     // ---- Called from C++ ----
     // Shows a text in the notice line; it closes itself after `milliseconds` unless that is 0.
@@ -170,6 +173,8 @@ private:
     // reader start on the form rather than on the window; also when the reader connects just
     // after the page was loaded.
     void focusFirstField();
+    // A screen reader has started listening: everything in the window becomes readable.
+    void makeWindowReadable();
     void watchWindow(QQuickWindow* window);
     // A reader that has just seen the window activate is told again which control has the
     // focus: it takes the window itself for the focus otherwise.

@@ -1,5 +1,8 @@
 #include "page_component.h"
 
+#include "reader_properties.h"
+
+#include <QAccessible>
 #include <QQmlProperty>
 #include <QQuickItem>
 
@@ -36,6 +39,7 @@ void nameDialog(QObject& popup, const QString& name) {
     QQuickItem* dialog = content ? content->parentItem() : nullptr;
     if (!dialog) return;
     QQmlProperty(dialog, QStringLiteral("Accessible.name"), qmlContext(&popup)).write(name);
+    if (QAccessible::isActive()) makeReadable(*dialog);
 }
 
 } // namespace quorvane::qt

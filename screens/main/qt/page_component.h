@@ -31,7 +31,9 @@ private:
 };
 
 // Gives a Popup's own item, which screen readers meet as the dialog, a spoken name: QML sets
-// Accessible properties only on items, and the popup's item is not reachable from QML.
+// Accessible properties only on items, and the popup's item is not reachable from QML. While a
+// screen reader listens, the popup's items also get what they declare for one (see
+// reader_properties.h).
 void nameDialog(QObject& popup, const QString& name);
 
 } // namespace quorvane::qt

@@ -22,7 +22,10 @@ int QtSettingsStore::integerForKey(std::string_view key) const {
     return ok ? value : 0;
 }
 
+// A write that changes nothing is left out: every write has the file written again, and a start
+// with a position writes the eight hemisphere selectors, mostly unchanged, before the first frame.
 void QtSettingsStore::setInteger(std::string_view key, int value) {
+    if (integerForKey(key) == value) return;
     settings_.setValue(qtKey(key), value);
 }
 
@@ -33,6 +36,7 @@ std::optional<std::string> QtSettingsStore::stringForKey(std::string_view key) c
 }
 
 void QtSettingsStore::setString(std::string_view key, std::string_view value) {
+    if (stringForKey(key) == value) return;
     settings_.setValue(qtKey(key), qtKey(value));
 }
 

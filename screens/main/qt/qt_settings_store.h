@@ -14,7 +14,8 @@ class QtSettingsStore final : public SettingsStore {
 public:
     QtSettingsStore();
 
-    // A value read back from disk is a text: one that is not a whole number reads as 0.
+    // A value read back from disk is a text: one that is not a whole number reads as 0, as does
+    // one never stored (so storing 0 there stores nothing).
     int integerForKey(std::string_view key) const override;
     void setInteger(std::string_view key, int value) override;
     std::optional<std::string> stringForKey(std::string_view key) const override;

@@ -1,5 +1,5 @@
 import QtQuick
-import QtQuick.Controls
+import QtQuick.Controls.Basic
 import Quorvane.Settings
 
 // The default-maps picker: the four maps applications, a checkmark on the current choice; a
@@ -14,8 +14,8 @@ TitledPane {
     Component.onCompleted: SettingsScreen.defaultMapsModel.reload()
     // The keyboard starts on the chosen application.
     StackView.onActivated: {
-        for (let i = 0; i < table.count; ++i) {
-            const row = table.itemAtIndex(i)
+        for (var i = 0; i < table.count; ++i) {
+            var row = table.itemAtIndex(i)
             if (row && row.checked)
                 row.forceActiveFocus(Qt.TabFocusReason)
         }

@@ -1,5 +1,5 @@
 import QtQuick
-import QtQuick.Controls
+import QtQuick.Controls.Basic
 import Quorvane.Settings
 
 // The grid references the converter shows: the four systems, a checkmark on each one shown; a
@@ -13,7 +13,7 @@ TitledPane {
     StackView.onActivating: SettingsScreen.gridReferencesModel.reload()
     // The keyboard starts on the first system.
     StackView.onActivated: {
-        const row = table.itemAtIndex(0)
+        var row = table.itemAtIndex(0)
         if (row)
             row.forceActiveFocus(Qt.TabFocusReason)
     }

@@ -1,5 +1,5 @@
 import QtQuick
-import QtQuick.Controls
+import QtQuick.Controls.Basic
 import Quorvane.Settings
 
 // The settings screen: the default maps application (leading to the picker), the grid
@@ -17,7 +17,7 @@ TitledPane {
     StackView.onActivating: SettingsScreen.settingsModel.refresh()
     // The keyboard starts on the first row, or on the row that led to the picker.
     StackView.onActivated: {
-        const row = table.itemAtIndex(Math.max(0, table.currentIndex))
+        var row = table.itemAtIndex(Math.max(0, table.currentIndex))
         if (row)
             row.forceActiveFocus(Qt.TabFocusReason)
     }

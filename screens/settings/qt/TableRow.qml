@@ -1,5 +1,5 @@
 import QtQuick
-import QtQuick.Controls
+import QtQuick.Controls.Basic
 
 // One row of the settings table: its title, the detail text (the chosen maps application) and
 // a disclosure mark. Tab reaches it; Return, Enter and Space open it, as the reader's action does.

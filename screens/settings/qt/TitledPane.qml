@@ -1,5 +1,5 @@
 import QtQuick
-import QtQuick.Controls
+import QtQuick.Controls.Basic
 
 // A settings page: the bar with the page's title (and the back control while the page lies over
 // another one), the page's own items below it. A Pane rather than a Page: Qt Quick Controls give
