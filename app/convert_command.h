@@ -80,7 +80,7 @@ private:
     void reset();
 
     MemoryFormView view_;
-    MemorySettingsStore settings_;
+    NoSettingsStore settings_; // a conversion stores no hemispheres
     FixedNumberFormat numberFormat_;
     FormController form_;
     GridColumns grid_;

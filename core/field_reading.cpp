@@ -83,28 +83,34 @@ FieldReading readField(FieldId field, std::string_view text, double previous) {
     return readDecimalField(text, previous, info(field).rangeLimit);
 }
 
+bool FieldValues::read(FieldId field, const std::string& text) {
+    LastReading& last = last_[indexOf(field)];
+    FieldReading r{ReadOutcome::empty, values_[indexOf(field)]};
+    if (!text.empty() && text == last.text) {
+        const bool keepsValue =
+            last.outcome != ReadOutcome::stored && last.outcome != ReadOutcome::zeroed;
+        r = {last.outcome, keepsValue ? r.value : last.value};
+    } else if (!text.empty()) {
+        r = readField(field, text, r.value);
+        last.text = text;
+        last.outcome = r.outcome;
+        last.value = r.value;
+    }
+    values_[indexOf(field)] = r.value;
+    return r.outcome == ReadOutcome::noDigit || r.outcome == ReadOutcome::unreadable ||
+           r.outcome == ReadOutcome::zeroed;
+}
+
 UnreadFields readFieldValues(const FormView& view, FieldValues& values) {
     UnreadFields unread;
-    for (const FieldInfo& f : kFields) {
-        const std::string text = view.text(f.id);
-        FieldValues::LastReading& last = values.last_[indexOf(f.id)];
-        FieldReading r{ReadOutcome::empty, values[f.id]};
-        if (!text.empty() && text == last.text) {
-            const bool keepsValue = last.outcome != ReadOutcome::stored &&
-                                    last.outcome != ReadOutcome::zeroed;
-            r = {last.outcome, keepsValue ? values[f.id] : last.value};
-        } else if (!text.empty()) {
-            r = readField(f.id, text, values[f.id]);
-            last.text = text;
-            last.outcome = r.outcome;
-            last.value = r.value;
-        }
-        values[f.id] = r.value;
-        unread[indexOf(f.id)] = r.outcome == ReadOutcome::noDigit ||
-                                r.outcome == ReadOutcome::unreadable ||
-                                r.outcome == ReadOutcome::zeroed;
-    }
+    for (const FieldInfo& f : kFields)
+        unread[indexOf(f.id)] = values.read(f.id, view.text(f.id));
     return unread;
+}
+
+void readHalfValues(const FormView& view, FieldValues& values, Half half, UnreadFields& unread) {
+    for (const FieldInfo& f : kFields)
+        if (f.half == half) unread[indexOf(f.id)] = values.read(f.id, view.text(f.id));
 }
 
 } // namespace quorvane

@@ -46,6 +46,10 @@ class FieldValues;
 
 // All fourteen fields in FieldId order, in one pass.
 UnreadFields readFieldValues(const FormView& view, FieldValues& values);
+// The seven fields of one half, their bits of `unread` with them. A conversion step works on
+// one half only, and reads no more: the other half's values are read before any step uses them,
+// and a text read later keeps the same last good value as one read each time.
+void readHalfValues(const FormView& view, FieldValues& values, Half half, UnreadFields& unread);
 
 // The stored value of each field: a magnitude in the field's unit, 0 at creation.
 class FieldValues {
@@ -54,11 +58,13 @@ public:
     double& operator[](FieldId f) { return values_[indexOf(f)]; }
     void reset() { values_.fill(0.0); }
 
-private:
-    friend UnreadFields readFieldValues(const FormView& view, FieldValues& values);
+    // Reads the field's text by its rule into the stored value; true when the text gave no
+    // value (outcomes noDigit, unreadable, zeroed).
+    bool read(FieldId field, const std::string& text);
 
-    // The last text each field was read from, and what it read as. The form reads every field
-    // after each step, mostly texts it read before; a text read again is not parsed again (its
+private:
+    // The last text each field was read from, and what it read as. The form reads the fields
+    // of a half at each step, mostly texts it read before; a text read again is not parsed again (its
     // reading does not depend on the stored value, except where it keeps that value).
     struct LastReading {
         std::string text;

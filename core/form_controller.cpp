@@ -2,6 +2,7 @@
 
 #include "number_text.h"
 
+#include <algorithm>
 #include <string>
 
 namespace quorvane {
@@ -159,12 +160,15 @@ DecimalMode FormController::decimalMode() const {
 }
 
 void FormController::convertFromField(int tag) {
-    readFieldValues();
     const auto field = fieldFromTag(tag);
-    if (!field) return;
+    if (!field) {
+        readFieldValues();
+        return;
+    }
+    const FieldInfo& f = info(*field);
+    readHalfValues(view_, values_, f.half, unread_);
     ChangeGroup change(*this);
     changed();
-    const FieldInfo& f = info(*field);
     const HalfFields& h = halfFields(f.half);
     switch (f.kind) {
     case FieldKind::Degrees:
@@ -348,6 +352,12 @@ void FormController::changeEW(SelectorId sender) {
 }
 
 void FormController::setAllSelectors(int latitudeIndex, int longitudeIndex) {
+    const auto shows = [&](const SelectorInfo& c) {
+        return view_.selectedIndex(c.id) ==
+               (c.half == Half::latitude ? latitudeIndex : longitudeIndex);
+    };
+    // Selectors that already show these hemispheres need no toggle, and the store holds them.
+    if (std::all_of(kSelectors.begin(), kSelectors.end(), shows)) return;
     alignHalf(Half::latitude, latitudeIndex);
     alignHalf(Half::longitude, longitudeIndex);
     for (const SelectorInfo& c : kSelectors)

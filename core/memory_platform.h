@@ -57,6 +57,16 @@ private:
     std::map<std::string, std::string, std::less<>> values_;
 };
 
+// The settings of a run that keeps none (the terminal converter): every key reads as missing and
+// every write is dropped.
+class NoSettingsStore final : public SettingsStore {
+public:
+    int integerForKey(std::string_view) const override { return 0; }
+    void setInteger(std::string_view, int) override {}
+    std::optional<std::string> stringForKey(std::string_view) const override { return {}; }
+    void setString(std::string_view, std::string_view) override {}
+};
+
 // A number formatter with a fixed decimal separator.
 class FixedNumberFormat final : public NumberFormat {
 public:

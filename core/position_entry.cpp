@@ -66,8 +66,6 @@ void enterPosition(FormController& form, const PositionReading& reading,
     else
         enterPoint(form, reading.point);
     form.setAccuracyText(accuracy);
-    // The stored values follow what the entry wrote, as after a fill.
-    form.readFieldValues();
     // Last, so that it names the content the entry leaves.
     if (reading.reference.ok()) form.setEntryOrigin(reading.reference);
 }
