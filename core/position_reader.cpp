@@ -1,16 +1,21 @@
-// Reading a written position: the text is cut into tokens (numbers, marks, hemispheres, signs,
-// separators, links), the tokens are gathered into halves, the halves paired into positions,
-// and the positions checked and compared. Everything lives in fixed arrays on the stack.
+// Reading a position: the text is first cleaned of what copying brought along, then offered to
+// the readers of the kinds of text in turn (sentences, data snippets, links, grid references),
+// and the written coordinates take the rest. These are cut into tokens (numbers, marks,
+// hemispheres, signs, separators, labels, links, and the words passed over), the tokens are
+// gathered into halves, the halves paired into positions, and the positions checked and
+// compared. Everything lives in fixed arrays on the stack.
 #include "core/position_reader.h"
 
 #include "core/ascii.h"
 #include "core/grid/grid_reference.h"
 #include "core/position_parts.h"
+#include "core/position_text.h"
 #include "core/utf.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 namespace quorvane {
 
@@ -18,6 +23,9 @@ namespace {
 
 using reading::HalfInput;
 
+constexpr Half otherHalf(Half h) {
+    return h == Half::latitude ? Half::longitude : Half::latitude;
+}
 // ---- Tokens -------------------------------------------------------------------------------
 
 enum class TokenKind : std::uint8_t {
@@ -26,12 +34,16 @@ enum class TokenKind : std::uint8_t {
     semicolon,
     slash,
     colon,
+    dash, // between whole numbers of a half, as notices write them: 40-26-46N
     sign,
     degreeMark,
     minutesMark,
     secondsMark,
     secondsOrSouth, // "s" straight after a number: seconds or South, decided by its place
     hemisphere,
+    label,  // names the half that follows: "Lat", "Longitude"
+    header, // labels of both halves before them: "lat/lon", "Lon, Lat"
+    skip,   // words and punctuation passed over
     link,
 };
 
@@ -41,7 +53,8 @@ struct Token {
     TokenKind kind = TokenKind::number;
     std::string_view text;
     bool blankBefore = false;
-    bool tight = false; // a comma with a digit straight on each side
+    bool tight = false;   // a comma with a digit straight on each side
+    bool unknown = false; // a skipped word the reader does not know (prose, a place name)
     Hemisphere hemisphere = Hemisphere::northOrEast;
     Half axis = Half::latitude;
     std::uint8_t dots = 0;
@@ -55,40 +68,39 @@ Token makeToken(TokenKind kind, std::string_view text) {
     return t;
 }
 
-// More tokens than the longest sensible text (three notations of one position) needs.
-constexpr std::size_t kMaxTokens = 64;
+// More tokens than the longest sensible text (three notations of one position with labels and
+// a few words around them) needs; a run of words and punctuation takes one.
+constexpr std::size_t kMaxTokens = 96;
 
 struct Spelling {
     std::string_view text;
     TokenKind kind;
 };
 
-// Longer spellings first where one begins another ('' before ').
-constexpr std::array<Spelling, 19> kSymbols{{
+// The spellings after the first pass mapped the typographic ones; longer ones first where one
+// begins another ('' before '). "*" is the degree mark of some GPS units.
+constexpr std::array<Spelling, 10> kSymbols{{
     {"''", TokenKind::secondsMark},
-    {"\u2032\u2032", TokenKind::secondsMark},
-    {"\u2019\u2019", TokenKind::secondsMark},
     {"\"", TokenKind::secondsMark},
-    {"\u2033", TokenKind::secondsMark},
-    {"\u201D", TokenKind::secondsMark},
-    {"\u201C", TokenKind::secondsMark},
     {"\u00B0", TokenKind::degreeMark},
-    {"\u00BA", TokenKind::degreeMark},
-    {"\u02DA", TokenKind::degreeMark},
+    {"*", TokenKind::degreeMark},
     {"'", TokenKind::minutesMark},
-    {"\u2032", TokenKind::minutesMark},
-    {"\u2019", TokenKind::minutesMark},
-    {"\u2018", TokenKind::minutesMark},
-    {"\u00B4", TokenKind::minutesMark},
     {",", TokenKind::comma},
     {";", TokenKind::semicolon},
     {"/", TokenKind::slash},
     {":", TokenKind::colon},
+    {"-", TokenKind::sign},
 }};
 
-constexpr std::array<std::string_view, 3> kSigns{"-", "+", "\u2212"};
-// Blanks, line breaks and the no-break spaces that web pages put between number and letter.
-constexpr std::array<std::string_view, 6> kBlanks{" ", "\t", "\r", "\n", "\u00A0", "\u202F"};
+// After a word or label these are part of it: "Lat:", "lon=", "Long.".
+constexpr std::string_view kLabelPunctuation = ":=.";
+
+constexpr bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
+// What a word is to the reader.
+enum class WordRole : std::uint8_t { hemisphere, mark, label, caption };
 
 struct Word {
     std::string_view text; // lower case
@@ -99,54 +111,91 @@ struct Word {
 
 constexpr Hemisphere kNorthEast = Hemisphere::northOrEast;
 constexpr Hemisphere kSouthWest = Hemisphere::southOrWest;
+constexpr Half kLat = Half::latitude;
+constexpr Half kLon = Half::longitude;
 
-// The words of the hemispheres (English, German, French) and the unit marks written as letters.
-constexpr std::array<Word, 20> kWords{{
-    {"n", TokenKind::hemisphere, Half::latitude, kNorthEast},
-    {"s", TokenKind::secondsOrSouth, Half::latitude, kSouthWest},
-    {"e", TokenKind::hemisphere, Half::longitude, kNorthEast},
-    {"w", TokenKind::hemisphere, Half::longitude, kSouthWest},
-    {"north", TokenKind::hemisphere, Half::latitude, kNorthEast},
-    {"south", TokenKind::hemisphere, Half::latitude, kSouthWest},
-    {"east", TokenKind::hemisphere, Half::longitude, kNorthEast},
-    {"west", TokenKind::hemisphere, Half::longitude, kSouthWest},
-    {"nord", TokenKind::hemisphere, Half::latitude, kNorthEast},
-    {"s\u00FCd", TokenKind::hemisphere, Half::latitude, kSouthWest},
-    {"sud", TokenKind::hemisphere, Half::latitude, kSouthWest},
-    {"ost", TokenKind::hemisphere, Half::longitude, kNorthEast},
-    {"est", TokenKind::hemisphere, Half::longitude, kNorthEast},
-    {"ouest", TokenKind::hemisphere, Half::longitude, kSouthWest},
-    {"deg", TokenKind::degreeMark, Half::latitude, kNorthEast},
-    {"d", TokenKind::degreeMark, Half::latitude, kNorthEast},
-    {"min", TokenKind::minutesMark, Half::latitude, kNorthEast},
-    {"m", TokenKind::minutesMark, Half::latitude, kNorthEast},
-    {"sec", TokenKind::secondsMark, Half::latitude, kNorthEast},
+// clang-format off
+// The words of the hemispheres (English, German, French), the unit marks written as words, the
+// labels of the halves and the captions before a position.
+constexpr std::array<Word, 49> kWords{{
+    {"n", TokenKind::hemisphere, kLat, kNorthEast},
+    {"s", TokenKind::secondsOrSouth, kLat, kSouthWest},
+    {"e", TokenKind::hemisphere, kLon, kNorthEast},
+    {"w", TokenKind::hemisphere, kLon, kSouthWest},
+    {"north", TokenKind::hemisphere, kLat, kNorthEast},
+    {"south", TokenKind::hemisphere, kLat, kSouthWest},
+    {"east", TokenKind::hemisphere, kLon, kNorthEast},
+    {"west", TokenKind::hemisphere, kLon, kSouthWest},
+    {"nord", TokenKind::hemisphere, kLat, kNorthEast},
+    {"s\u00FCd", TokenKind::hemisphere, kLat, kSouthWest},
+    {"sud", TokenKind::hemisphere, kLat, kSouthWest},
+    {"ost", TokenKind::hemisphere, kLon, kNorthEast},
+    {"est", TokenKind::hemisphere, kLon, kNorthEast},
+    {"ouest", TokenKind::hemisphere, kLon, kSouthWest},
+    {"deg", TokenKind::degreeMark, kLat, kNorthEast},
+    {"degree", TokenKind::degreeMark, kLat, kNorthEast},
+    {"degrees", TokenKind::degreeMark, kLat, kNorthEast},
+    {"grad", TokenKind::degreeMark, kLat, kNorthEast},
+    {"d", TokenKind::degreeMark, kLat, kNorthEast},
+    {"min", TokenKind::minutesMark, kLat, kNorthEast},
+    {"minute", TokenKind::minutesMark, kLat, kNorthEast},
+    {"minutes", TokenKind::minutesMark, kLat, kNorthEast},
+    {"m", TokenKind::minutesMark, kLat, kNorthEast},
+    {"sec", TokenKind::secondsMark, kLat, kNorthEast},
+    {"second", TokenKind::secondsMark, kLat, kNorthEast},
+    {"seconds", TokenKind::secondsMark, kLat, kNorthEast},
+    {"lat", TokenKind::label, kLat, kNorthEast},
+    {"latitude", TokenKind::label, kLat, kNorthEast},
+    {"breite", TokenKind::label, kLat, kNorthEast},
+    {"breitengrad", TokenKind::label, kLat, kNorthEast},
+    {"lon", TokenKind::label, kLon, kNorthEast},
+    {"lng", TokenKind::label, kLon, kNorthEast},
+    {"long", TokenKind::label, kLon, kNorthEast},
+    {"longitude", TokenKind::label, kLon, kNorthEast},
+    {"l\u00E4nge", TokenKind::label, kLon, kNorthEast},
+    {"l\u00E4ngengrad", TokenKind::label, kLon, kNorthEast},
+    {"coordinates", TokenKind::skip, kLat, kNorthEast},
+    {"coordinate", TokenKind::skip, kLat, kNorthEast},
+    {"coords", TokenKind::skip, kLat, kNorthEast},
+    {"position", TokenKind::skip, kLat, kNorthEast},
+    {"location", TokenKind::skip, kLat, kNorthEast},
+    {"gps", TokenKind::skip, kLat, kNorthEast},
+    {"wgs84", TokenKind::skip, kLat, kNorthEast},
+    {"koordinaten", TokenKind::skip, kLat, kNorthEast},
+    {"standort", TokenKind::skip, kLat, kNorthEast},
+    {"coordonn\u00E9es", TokenKind::skip, kLat, kNorthEast},
+    {"lieu", TokenKind::skip, kLat, kNorthEast},
+    {"ort", TokenKind::skip, kLat, kNorthEast},
     // East in German, West in French: refused whenever it is met.
-    {"o", TokenKind::hemisphere, Half::longitude, kNorthEast},
+    {"o", TokenKind::hemisphere, kLon, kNorthEast},
 }};
+// clang-format on
 constexpr std::string_view kAmbiguousO = "o";
 
-// "ü" and "Ü" in UTF-8, the one non-ASCII letter of the hemisphere words.
-constexpr std::string_view kUmlautLower = "\u00FC";
-constexpr std::string_view kUmlautUpper = "\u00DC";
+// The capitals of the non-ASCII letters of the words above, compared as their small letters.
+constexpr std::array<std::array<std::string_view, 2>, 3> kCapitals{{
+    {"\u00DC", "\u00FC"}, {"\u00C4", "\u00E4"}, {"\u00C9", "\u00E9"}}};
 
+// A character of a word: an ASCII letter, or any character beyond ASCII but the degree sign
+// (the first pass left no other marks there). The length in bytes, 0 for none.
 std::size_t letterLength(std::string_view s) {
-    if (!s.empty() && ascii::isLetter(s.front())) return 1;
-    if (s.substr(0, kUmlautLower.size()) == kUmlautLower ||
-        s.substr(0, kUmlautUpper.size()) == kUmlautUpper)
-        return kUmlautLower.size();
-    return 0;
+    if (s.empty()) return 0;
+    if (ascii::isLetter(s.front())) return 1;
+    if (static_cast<unsigned char>(s.front()) < 0x80 || s.starts_with("\u00B0")) return 0;
+    return firstCharacter(s).size();
 }
 
-// A word compared without case; "Ü" compares as "ü".
+// A word compared without case.
 bool wordEquals(std::string_view written, std::string_view word) {
     std::size_t i = 0;
     std::size_t k = 0;
     while (i < written.size() && k < word.size()) {
-        if (written.substr(i, kUmlautUpper.size()) == kUmlautUpper &&
-            word.substr(k, kUmlautLower.size()) == kUmlautLower) {
-            i += kUmlautUpper.size();
-            k += kUmlautLower.size();
+        const auto capital = std::find_if(kCapitals.begin(), kCapitals.end(), [&](const auto& c) {
+            return written.substr(i, c[0].size()) == c[0] && word.substr(k, c[1].size()) == c[1];
+        });
+        if (capital != kCapitals.end()) {
+            i += (*capital)[0].size();
+            k += (*capital)[1].size();
         } else if (ascii::toLower(written[i]) == word[k]) {
             ++i;
             ++k;
@@ -163,11 +212,13 @@ const Word* findWord(std::string_view written) {
     return nullptr;
 }
 
-template <std::size_t N>
-std::size_t prefixLength(std::string_view s, const std::array<std::string_view, N>& options) {
-    for (const std::string_view o : options)
-        if (o.front() == s.front() && s.substr(0, o.size()) == o) return o.size();
-    return 0;
+bool isMark(TokenKind kind) {
+    return kind == TokenKind::degreeMark || kind == TokenKind::minutesMark ||
+           kind == TokenKind::secondsMark;
+}
+
+bool isSeparator(TokenKind kind) {
+    return kind == TokenKind::comma || kind == TokenKind::semicolon || kind == TokenKind::slash;
 }
 
 struct Tokens {
@@ -186,30 +237,31 @@ public:
     void run() {
         while (i_ < s_.size() && !out_.failed()) {
             const std::string_view rest = s_.substr(i_);
-            if (const std::size_t blank = prefixLength(rest, kBlanks); blank > 0) {
-                i_ += blank;
+            if (isBlank(rest.front())) {
+                ++i_;
                 blankBefore_ = true;
-                continue;
-            }
-            if (ascii::isDigit(rest.front()) ||
-                (rest.front() == '.' && rest.size() > 1 && ascii::isDigit(rest[1]))) {
+            } else if (ascii::isDigit(rest.front()) ||
+                       (rest.front() == '.' && rest.size() > 1 && ascii::isDigit(rest[1]))) {
                 number();
-            } else if (const std::size_t sign = prefixLength(rest, kSigns); sign > 0) {
-                push(makeToken(TokenKind::sign, rest.substr(0, sign)));
-                out_.items[out_.count - 1].hemisphere =
-                    rest.front() == '+' ? Hemisphere::northOrEast : Hemisphere::southOrWest;
-                i_ += sign;
+            } else if (rest.front() == '+') {
+                sign(rest.substr(0, 1));
             } else if (letterLength(rest) > 0) {
                 word(rest);
             } else {
                 symbol(rest);
             }
         }
+        resolveLabels();
     }
 
 private:
     void fail(PositionError error, std::string_view piece) {
         out_.fault = reading::failure(error, ErrorPart::text, piece);
+    }
+
+    const Token* last() const { return out_.count > 0 ? &out_.items[out_.count - 1] : nullptr; }
+    bool straightAfterNumber() const {
+        return last() != nullptr && last()->kind == TokenKind::number && !blankBefore_;
     }
 
     void push(Token t) {
@@ -219,10 +271,28 @@ private:
         out_.items[out_.count++] = t;
     }
 
+    // Words and punctuation passed over: a run of them is one token.
+    void skip(std::string_view text, bool unknown) {
+        if (const Token* l = last(); l != nullptr && l->kind == TokenKind::skip) {
+            Token& t = out_.items[out_.count - 1];
+            t.text = {t.text.data(), static_cast<std::size_t>(text.data() + text.size() -
+                                                              t.text.data())};
+            t.unknown = t.unknown || unknown;
+            blankBefore_ = false;
+            return;
+        }
+        Token t = makeToken(TokenKind::skip, text);
+        t.unknown = unknown;
+        push(t);
+    }
+
     void number() {
         const std::size_t start = i_;
         Token t = makeToken(TokenKind::number, {});
-        while (i_ < s_.size() && (ascii::isDigit(s_[i_]) || s_[i_] == '.')) {
+        // A dot ends the number unless a digit follows: "2.29." ends a sentence.
+        while (i_ < s_.size() &&
+               (ascii::isDigit(s_[i_]) ||
+                (s_[i_] == '.' && i_ + 1 < s_.size() && ascii::isDigit(s_[i_ + 1])))) {
             if (s_[i_] == '.') ++t.dots;
             ++i_;
         }
@@ -241,16 +311,36 @@ private:
         push(t);
     }
 
+    void sign(std::string_view text) {
+        Token t = makeToken(TokenKind::sign, text);
+        t.hemisphere = text == "+" ? Hemisphere::northOrEast : Hemisphere::southOrWest;
+        push(t);
+        i_ += text.size();
+    }
+
+    // The word at the start of rest: letters, with an apostrophe between two letters ("Tower's").
+    std::size_t wordLength(std::string_view rest) const {
+        std::size_t length = 0;
+        while (true) {
+            if (const std::size_t more = letterLength(rest.substr(length))) {
+                length += more;
+            } else if (length > 0 && length + 1 < rest.size() && rest[length] == '\'' &&
+                       letterLength(rest.substr(length + 1)) > 0) {
+                ++length;
+            } else {
+                return length;
+            }
+        }
+    }
+
     void word(std::string_view rest) {
         if (reading::startsWithLink(rest)) {
-            const auto end = rest.find_first_of(" \t\r\n");
+            const std::size_t end = reading::linkLength(rest);
             push(makeToken(TokenKind::link, rest.substr(0, end)));
-            i_ += end == std::string_view::npos ? rest.size() : end;
+            i_ += end;
             return;
         }
-        std::size_t length = 0;
-        while (const std::size_t more = letterLength(rest.substr(length)))
-            length += more;
+        const std::size_t length = wordLength(rest);
         const std::string_view written = rest.substr(0, length);
         i_ += length;
         if (const Word* w = findWord(written)) return pushWord(*w, written);
@@ -261,50 +351,123 @@ private:
                 continue;
             const Word* mark = findWord(markWord);
             const Word* letter = findWord(written.substr(markWord.size()));
-            if (letter == nullptr || letter->kind == TokenKind::degreeMark ||
-                letter->kind == TokenKind::minutesMark || letter->kind == TokenKind::secondsMark)
+            if (letter == nullptr || (letter->kind != TokenKind::hemisphere &&
+                                      letter->kind != TokenKind::secondsOrSouth))
                 continue;
             pushWord(*mark, written.substr(0, markWord.size()));
             if (!out_.failed()) pushWord(*letter, written.substr(markWord.size()));
             return;
         }
-        fail(PositionError::strayCharacter, written);
+        // A word the reader does not know; digits stuck to it are its own (WGS84, A1, v2).
+        while (i_ < s_.size() && (ascii::isDigit(s_[i_]) || letterLength(s_.substr(i_)) > 0))
+            ++i_;
+        skip(rest.substr(0, i_ - static_cast<std::size_t>(rest.data() - s_.data())), true);
     }
 
     void pushWord(const Word& w, std::string_view written) {
         if (w.text == kAmbiguousO) return fail(PositionError::ambiguousLetter, written);
+        if (w.kind == TokenKind::skip) return skip(written, false);
+        // A unit written as a word is a mark only after a number: "the second one" is prose.
+        if (isMark(w.kind) && (last() == nullptr || last()->kind != TokenKind::number))
+            return skip(written, true);
         Token t = makeToken(w.kind, written);
         t.axis = w.axis;
         t.hemisphere = w.hemisphere;
         // "s" is a seconds mark only straight after a number.
-        if (w.kind == TokenKind::secondsOrSouth &&
-            (blankBefore_ || out_.count == 0 ||
-             out_.items[out_.count - 1].kind != TokenKind::number))
+        if (w.kind == TokenKind::secondsOrSouth && !straightAfterNumber())
             t.kind = TokenKind::hemisphere;
         push(t);
     }
 
     void symbol(std::string_view rest) {
+        const char c = rest.front();
+        const Token* before = last();
+        // Punctuation of a label or caption: "Lat:", "lon=", "Long.".
+        if (kLabelPunctuation.find(c) != std::string_view::npos && before != nullptr &&
+            (before->kind == TokenKind::label || before->kind == TokenKind::skip)) {
+            ++i_;
+            return;
+        }
+        if (quote(rest)) return;
         for (const Spelling& sp : kSymbols) {
-            if (sp.text.front() != rest.front() || rest.substr(0, sp.text.size()) != sp.text)
-                continue;
+            if (!rest.starts_with(sp.text)) continue;
+            if (sp.kind == TokenKind::sign) return minus(rest);
+            // "*" stands for the degree sign only straight after a number: else a footnote.
+            if (sp.text == "*" && !straightAfterNumber()) break;
             Token t = makeToken(sp.kind, rest.substr(0, sp.text.size()));
-            t.tight = sp.kind == TokenKind::comma && i_ > 0 && ascii::isDigit(s_[i_ - 1]) &&
-                      !blankBefore_ && rest.size() > 1 && ascii::isDigit(rest[1]);
+            t.tight = sp.kind == TokenKind::comma && straightAfterNumber() && rest.size() > 1 &&
+                      ascii::isDigit(rest[1]);
             out_.hasTightComma = out_.hasTightComma || t.tight;
             push(t);
             i_ += sp.text.size();
             return;
         }
-        fail(PositionError::strayCharacter, firstCharacter(rest));
+        const std::string_view character = firstCharacter(rest);
+        i_ += character.size();
+        skip(character, false);
+    }
+
+    // A quotation mark around a value or label rather than a unit mark: one that follows no
+    // number opens, and the same mark after a number then closes (Lat: "48.85").
+    bool quote(std::string_view rest) {
+        const char c = rest.front();
+        if (c != '"' && c != '\'') return false;
+        if (openQuote_ == c && last() != nullptr && last()->kind == TokenKind::number) {
+            openQuote_ = 0;
+        } else if (!straightAfterNumber() && openQuote_ == 0) {
+            openQuote_ = c;
+        } else {
+            return false;
+        }
+        ++i_;
+        return true;
+    }
+
+    // "-" between two whole numbers without blanks joins them (40-26-46N); else it is a sign.
+    void minus(std::string_view rest) {
+        const Token* before = last();
+        const bool between = straightAfterNumber() && before->dots == 0 && !before->exponent &&
+                             rest.size() > 1 && ascii::isDigit(rest[1]);
+        if (!between) return sign(rest.substr(0, 1));
+        push(makeToken(TokenKind::dash, rest.substr(0, 1)));
+        ++i_;
+    }
+
+    // A label is one where a value follows it; two labels with nothing but a separator between
+    // them name the order of the halves that follow (a header); any other is a word.
+    void resolveLabels() {
+        std::size_t kept = 0;
+        for (std::size_t k = 0; k < out_.count; ++k) {
+            Token t = out_.items[k];
+            if (t.kind == TokenKind::label) {
+                const std::size_t next = k + 1;
+                const std::size_t afterSeparator =
+                    next < out_.count && isSeparator(out_.items[next].kind) ? next + 1 : next;
+                const auto kindAt = [&](std::size_t j) {
+                    return j < out_.count ? out_.items[j].kind : TokenKind::skip;
+                };
+                if (kindAt(afterSeparator) == TokenKind::label &&
+                    out_.items[afterSeparator].axis != t.axis) {
+                    t.kind = TokenKind::header;
+                    k = afterSeparator;
+                } else if (kindAt(next) != TokenKind::number && kindAt(next) != TokenKind::sign &&
+                           kindAt(next) != TokenKind::hemisphere &&
+                           kindAt(next) != TokenKind::secondsOrSouth) {
+                    t.kind = TokenKind::skip;
+                    t.unknown = true;
+                }
+            }
+            out_.items[kept++] = t;
+        }
+        out_.count = kept;
     }
 
     std::string_view s_;
     std::size_t i_ = 0;
     bool blankBefore_ = false;
+    char openQuote_ = 0;
     Tokens& out_;
 };
-
 // ---- Halves -------------------------------------------------------------------------------
 
 enum class CommaReading : std::uint8_t { decimal, separator };
@@ -322,16 +485,20 @@ struct NumberDraft {
 constexpr std::size_t kMaxDraftNumbers = 2 * kMaxNumbersPerHalf;
 constexpr std::size_t kMaxDrafts = 8;
 constexpr std::size_t kMaxLinks = 3;
+constexpr std::size_t kMaxBoundaries = 8;
 
 struct HalfDraft {
     std::array<NumberDraft, kMaxDraftNumbers> numbers{};
     std::size_t count = 0;
-    bool colons = false;
+    bool colons = false;   // numbers joined by ":" or "-"
+    bool dashes = false;   // numbers joined by "-"
     bool complete = false; // a seconds mark or a dotted number: no further number
     Side side = Side::none;
     Hemisphere hemisphere = Hemisphere::northOrEast;
     Half axis = Half::latitude;
     std::string_view marker; // the letter or the sign
+    std::string_view label;  // "Lat", "Longitude": the half it names is labelAxis
+    Half labelAxis = Half::latitude;
     const char* begin = nullptr;
     const char* end = nullptr;
 
@@ -341,13 +508,23 @@ struct HalfDraft {
         return std::all_of(numbers.begin(), numbers.begin() + static_cast<std::ptrdiff_t>(count),
                            [](const NumberDraft& n) { return n.mark == Mark::none && n.dots < 2; });
     }
+    bool labelled() const { return !label.empty(); }
+    // A half that says it is one: hemisphere letter, label, unit marks, groups or decimals.
+    bool evident() const {
+        return side == Side::letter || labelled() || colons ||
+               std::any_of(numbers.begin(), numbers.begin() + static_cast<std::ptrdiff_t>(count),
+                           [](const NumberDraft& n) {
+                               return n.mark != Mark::none || n.dots > 0 || n.decimalComma;
+                           });
+    }
     void extend(std::string_view piece) {
         if (begin == nullptr) begin = piece.data();
         end = piece.data() + piece.size();
     }
 };
 
-enum class ItemKind : std::uint8_t { half, link };
+// Halves and links in text order, and the words or punctuation passed over between them.
+enum class ItemKind : std::uint8_t { half, link, boundary };
 struct Item {
     ItemKind kind;
     std::size_t index;
@@ -358,11 +535,12 @@ enum class LetterStyle : std::uint8_t { after, before };
 
 class Gatherer {
 public:
-    Gatherer(const Tokens& tokens, CommaReading commas) : t_(tokens), commas_(commas) {}
+    Gatherer(const reading::SourceText& source, const Tokens& tokens, CommaReading commas)
+        : source_(source), t_(tokens), commas_(commas) {}
 
     // The halves and links in text order; a fault ends the gathering.
     PositionReading run() {
-        style_ = t_.count > 0 && isHemisphere(0) ? LetterStyle::before : LetterStyle::after;
+        style_ = lettersFirst() ? LetterStyle::before : LetterStyle::after;
         for (i_ = 0; i_ < t_.count && !failed(); ++i_)
             step(t_.items[i_]);
         if (failed()) return fault_;
@@ -382,8 +560,12 @@ public:
     std::size_t draftCount = 0;
     std::array<PositionReading, kMaxLinks> links{};
     std::size_t linkCount = 0;
-    std::array<Item, kMaxDrafts + kMaxLinks> items{};
+    std::array<std::string_view, kMaxBoundaries> boundaries{};
+    std::size_t boundaryCount = 0;
+    std::array<Item, kMaxDrafts + kMaxLinks + kMaxBoundaries> items{};
     std::size_t itemCount = 0;
+    bool unknownWords = false;           // prose or names around the position
+    std::optional<Half> declaredFirst;   // the half a header names first
 
 private:
     bool failed() const { return fault_.error != PositionError::empty; }
@@ -391,9 +573,15 @@ private:
         if (!failed()) fault_ = reading::failure(error, ErrorPart::text, piece);
     }
     HalfDraft& current() { return drafts[draftCount]; }
-    bool isHemisphere(std::size_t k) const {
-        const TokenKind kind = t_.items[k].kind;
-        return kind == TokenKind::hemisphere || kind == TokenKind::secondsOrSouth;
+    // Whether the first letter, sign or number is a letter: "Position: N 45 ..." too.
+    bool lettersFirst() const {
+        for (std::size_t k = 0; k < t_.count; ++k) {
+            const TokenKind kind = t_.items[k].kind;
+            if (kind == TokenKind::hemisphere || kind == TokenKind::secondsOrSouth) return true;
+            if (kind == TokenKind::number || kind == TokenKind::sign || kind == TokenKind::link)
+                return false;
+        }
+        return false;
     }
     const Token* previous() const { return i_ > 0 ? &t_.items[i_ - 1] : nullptr; }
     const Token* next() const { return i_ + 1 < t_.count ? &t_.items[i_ + 1] : nullptr; }
@@ -410,7 +598,8 @@ private:
         case TokenKind::slash:
             return separator(t);
         case TokenKind::colon:
-            return colon(t);
+        case TokenKind::dash:
+            return joiner(t);
         case TokenKind::sign:
             return sign(t);
         case TokenKind::degreeMark:
@@ -426,6 +615,13 @@ private:
             return hemisphere(t);
         case TokenKind::link:
             return link(t);
+        case TokenKind::label:
+            return label(t);
+        case TokenKind::header:
+            if (!declaredFirst) declaredFirst = t.axis;
+            return boundary(t);
+        case TokenKind::skip:
+            return boundary(t);
         }
     }
 
@@ -448,7 +644,8 @@ private:
     bool startsNewHalf(const Token& t) {
         const HalfDraft& h = current();
         if (h.count == 0) return false;
-        if (previous()->kind == TokenKind::colon) return false;
+        if (previous()->kind == TokenKind::colon || previous()->kind == TokenKind::dash)
+            return false;
         if (h.colons || h.complete || t.dots >= 2) return true;
         const Token* after = next();
         return after != nullptr && after->kind == TokenKind::degreeMark;
@@ -490,6 +687,12 @@ private:
             openSeparator_ = t.text;
             return;
         }
+        // A comma after a word is the prose's: "Eiffel Tower, Paris, 48.8584, 2.2945".
+        if (const Token* before = previous();
+            before != nullptr &&
+            (before->kind == TokenKind::skip || before->kind == TokenKind::header) &&
+            current().side == Side::none && !current().labelled())
+            return;
         // One separator may follow a half that its letter or a link already ended.
         const bool afterEndedHalf =
             current().side == Side::none && itemCount > 0 && !separatorAfterClose_ &&
@@ -502,7 +705,8 @@ private:
         fail(PositionError::emptyHalf, t.text);
     }
 
-    void colon(const Token& t) {
+    // ":" or "-" between the numbers of one half.
+    void joiner(const Token& t) {
         const Token* before = previous();
         const Token* after = next();
         HalfDraft& h = current();
@@ -510,6 +714,38 @@ private:
             after->kind != TokenKind::number || h.count == 0)
             return fail(PositionError::strayCharacter, t.text);
         h.colons = true;
+        h.dashes = h.dashes || t.kind == TokenKind::dash;
+    }
+
+    void label(const Token& t) {
+        if (current().count > 0) close();
+        if (failed()) return;
+        HalfDraft& h = current();
+        if (h.side != Side::none || h.labelled()) return fail(PositionError::misplacedLetter, t.text);
+        h.label = t.text;
+        h.labelAxis = t.axis;
+        h.extend(t.text);
+        openSeparator_ = {};
+    }
+
+    // Words and punctuation end the half before them; the pairing checks that they stand
+    // between positions, or beside halves that name themselves.
+    void boundary(const Token& t) {
+        unknownWords = unknownWords || t.unknown;
+        if (current().count > 0) close();
+        if (failed()) return;
+        if (current().side != Side::none || current().labelled())
+            return fail(PositionError::wordInside, t.text);
+        openSeparator_ = {};
+        if (itemCount > 0 && items[itemCount - 1].kind == ItemKind::boundary) {
+            std::string_view& before = boundaries[items[itemCount - 1].index];
+            before = {before.data(),
+                      static_cast<std::size_t>(t.text.data() + t.text.size() - before.data())};
+            return;
+        }
+        if (boundaryCount == kMaxBoundaries) return fail(PositionError::tooLong, t.text);
+        boundaries[boundaryCount] = t.text;
+        items[itemCount++] = {ItemKind::boundary, boundaryCount++};
     }
 
     void sign(const Token& t) {
@@ -575,7 +811,7 @@ private:
         if (failed()) return;
         if (current().side != Side::none) return fail(PositionError::emptyHalf, current().marker);
         if (linkCount == kMaxLinks) return fail(PositionError::tooLong, t.text);
-        links[linkCount] = reading::readLink(t.text);
+        links[linkCount] = reading::readLink(source_, t.text);
         if (!links[linkCount].ok()) {
             fault_ = links[linkCount];
             return;
@@ -585,6 +821,7 @@ private:
         separatorAfterClose_ = false;
     }
 
+    const reading::SourceText& source_;
     const Tokens& t_;
     CommaReading commas_;
     LetterStyle style_ = LetterStyle::after;
@@ -594,7 +831,6 @@ private:
     std::string_view openSeparator_;
     PositionReading fault_;
 };
-
 // ---- From halves to positions -------------------------------------------------------------
 
 // Where the digits of a packed number end for degrees and minutes, by half and length of the
@@ -671,10 +907,22 @@ void unpack(const HalfDraft& d, HalfShape& shape) {
 constexpr std::array<Notation, kMaxNumbersPerHalf> kNotationByCount{
     Notation::dddddddd2, Notation::ddd_mmmmm, Notation::ddd_mm_sss};
 
+bool isGroupedWithoutLetters(const HalfDraft& d) {
+    const bool grouped = d.dashes || (d.count == 1 && d.numbers[0].dots >= 2);
+    return grouped && d.side != Side::letter && !d.labelled();
+}
+
 void shapeOf(const HalfDraft& d, HalfShape& shape) {
     HalfInput& h = shape.input;
     h.hemisphere = d.hemisphere;
     h.whole = d.text();
+    // Dashed and dotted groups come with their letters (40-26-46N, 27.15.45S); without them
+    // they are far more likely a date or a version number.
+    if (isGroupedWithoutLetters(d)) {
+        shape.error = PositionError::groupsWithoutLetters;
+        shape.piece = d.text();
+        return;
+    }
     if (d.count == 1 && d.numbers[0].dots >= 2) {
         if (d.numbers[0].dots > kMaxNumbersPerHalf) {
             shape.error = PositionError::badNumber;
@@ -710,12 +958,6 @@ bool splitInTheMiddle(const HalfDraft& d, HalfDraft& first, HalfDraft& second) {
     return true;
 }
 
-struct Positions {
-    PositionReading first;
-    std::size_t count = 0;
-    PositionReading result; // error empty: nothing yet
-};
-
 // Pairs the halves in order (a link is a whole position) and checks that all positions agree.
 class Pairing {
 public:
@@ -725,6 +967,13 @@ public:
         if (const PositionReading f = splitUnclear(); f.error != PositionError::empty) return f;
         for (std::size_t k = 0; k < g_.itemCount; ++k) {
             const Item item = g_.items[k];
+            if (item.kind == ItemKind::boundary) {
+                // Words between two halves that do not name themselves: "45 at 73".
+                if (pending_ != nullptr && !namesItself(*pending_))
+                    return reading::failure(PositionError::wordInside, ErrorPart::text,
+                                            g_.boundaries[item.index]);
+                continue;
+            }
             if (item.kind == ItemKind::link) {
                 if (pending_ != nullptr) return strayHalf(*pending_);
                 if (const PositionReading f = add(g_.links[item.index]); !f.ok()) return f;
@@ -739,6 +988,10 @@ public:
             pending_ = nullptr;
         }
         if (pending_ != nullptr) {
+            // "2024-03-15", "Version 2.4.1": a date or version rather than half a position.
+            if (count_ == 0 && isGroupedWithoutLetters(*pending_))
+                return reading::failure(PositionError::groupsWithoutLetters, ErrorPart::text,
+                                        pending_->text());
             if (count_ == 0)
                 return reading::failure(PositionError::missingHalf, ErrorPart::text,
                                         pending_->text());
@@ -755,7 +1008,10 @@ private:
     // Unmarked numbers that run across both halves are split in the middle: more numbers than
     // one half holds, or two numbers that are the whole text (40.5 -73.2).
     PositionReading splitUnclear() {
-        const bool single = g_.itemCount == 1 && g_.items[0].kind == ItemKind::half;
+        const auto positionItems = std::count_if(
+            g_.items.begin(), g_.items.begin() + static_cast<std::ptrdiff_t>(g_.itemCount),
+            [](const Item& item) { return item.kind != ItemKind::boundary; });
+        const bool single = positionItems == 1 && g_.draftCount == 1;
         for (std::size_t k = 0; k < g_.draftCount; ++k) {
             const HalfDraft& d = g_.drafts[k];
             if (d.count > kMaxNumbersPerHalf && !d.bare())
@@ -769,6 +1025,9 @@ private:
             if (unclear)
                 return reading::failure(PositionError::unclearHalves, ErrorPart::text, d.text());
             if (!split) continue;
+            // "+33 1 42 68 53 00": a "+" before unmarked groups starts a phone number.
+            if (d.side == Side::sign && d.marker == "+" && d.count > 2)
+                return reading::failure(PositionError::phoneNumber, ErrorPart::text, d.text());
             HalfDraft first;
             HalfDraft second;
             if (!splitInTheMiddle(d, first, second) || g_.draftCount == kMaxDrafts)
@@ -798,31 +1057,68 @@ private:
         ++g_.itemCount;
     }
 
-    static PositionReading pair(const HalfDraft& a, const HalfDraft& b) {
+    // A half that names its half: by a hemisphere letter, a label, or a header before it.
+    static bool namesItself(const HalfDraft& d) { return d.side == Side::letter || d.labelled(); }
+
+    // Which half a draft is, as far as it says: its label (or the header's word for its place
+    // in the pair), else its letter. A label and a letter must agree.
+    struct Naming {
+        std::optional<Half> axis;
+        bool byLabel = false;
+        std::string_view word; // the label or letter, for messages
+    };
+    PositionReading naming(const HalfDraft& d, std::optional<Half> declared, Naming& out) const {
+        const std::optional<Half> labelAxis = d.labelled() ? std::optional(d.labelAxis) : declared;
+        if (d.side == Side::letter) {
+            if (labelAxis && *labelAxis != d.axis)
+                return reading::failure(PositionError::labelDisagrees, ErrorPart::text, d.marker);
+            out = {d.axis, labelAxis.has_value(), d.marker};
+        } else if (labelAxis) {
+            out = {labelAxis, true, d.labelled() ? d.label : d.text()};
+        }
+        return reading::failure(PositionError::empty, ErrorPart::text, {});
+    }
+
+    PositionReading pair(const HalfDraft& a, const HalfDraft& b) const {
+        const std::optional<Half> declaredSecond =
+            g_.declaredFirst ? std::optional(otherHalf(*g_.declaredFirst)) : std::nullopt;
+        Naming na;
+        Naming nb;
+        for (const PositionReading& f :
+             {naming(a, g_.declaredFirst, na), naming(b, declaredSecond, nb)})
+            if (f.error != PositionError::empty) return f;
         const bool aLetter = a.side == Side::letter;
         const bool bLetter = b.side == Side::letter;
-        if (aLetter != bLetter) {
+        // A half without a letter beside one with a letter is read only under its own label.
+        if (aLetter != bLetter && !(aLetter ? nb.byLabel : na.byLabel)) {
             const HalfDraft& without = aLetter ? b : a;
             return reading::failure(PositionError::missingHemisphere,
                                     aLetter ? ErrorPart::longitude : ErrorPart::latitude,
                                     without.text());
         }
+        if (na.axis && nb.axis && *na.axis == *nb.axis)
+            return reading::failure(PositionError::unknownHemisphere,
+                                    *na.axis == Half::latitude ? ErrorPart::latitude
+                                                               : ErrorPart::longitude,
+                                    nb.word);
+        if (g_.unknownWords)
+            for (const HalfDraft* d : {&a, &b})
+                if (!d->evident())
+                    return reading::failure(PositionError::unmarkedAmongWords, ErrorPart::text,
+                                            d->text());
         const HalfDraft* latitude = &a;
         const HalfDraft* longitude = &b;
-        if (aLetter) {
-            if (a.axis == b.axis)
-                return reading::failure(PositionError::unknownHemisphere,
-                                        a.axis == Half::latitude ? ErrorPart::latitude
-                                                                 : ErrorPart::longitude,
-                                        b.marker);
-            if (a.axis == Half::longitude) std::swap(latitude, longitude);
-        }
+        if ((na.axis && *na.axis == Half::longitude) || (nb.axis && *nb.axis == Half::latitude))
+            std::swap(latitude, longitude);
         HalfShape lat;
         shapeOf(*latitude, lat);
         if (lat.failed()) return lat.fault();
         HalfShape lon;
         shapeOf(*longitude, lon);
         if (lon.failed()) return lon.fault();
+        // "Lat: 48.85 N, Lon: 2.29": a labelled signed number beside one with a letter.
+        if (aLetter != bLetter && lat.input.count == 1 && lon.input.count == 1)
+            lat.notation = lon.notation = Notation::dddddddd1;
         if (lat.notation != lon.notation) {
             PositionReading r =
                 reading::failure(PositionError::mixedNotations, ErrorPart::text,
@@ -852,7 +1148,6 @@ private:
     std::size_t count_ = 0;
     PositionReading first_;
 };
-
 // How far a reading got before it failed: later faults say more about the text.
 int stageOf(PositionError e) {
     switch (e) {
@@ -864,14 +1159,16 @@ int stageOf(PositionError e) {
     case PositionError::strayHalf:
     case PositionError::missingHalf:
     case PositionError::mixedNotations:
+    case PositionError::wordInside:
         return 1;
     default:
         return 2;
     }
 }
 
-PositionReading readWith(const Tokens& tokens, CommaReading commas) {
-    Gatherer g(tokens, commas);
+PositionReading readWith(const reading::SourceText& source, const Tokens& tokens,
+                         CommaReading commas) {
+    Gatherer g(source, tokens, commas);
     if (const PositionReading f = g.run(); f.error != PositionError::empty) return f;
     return Pairing(g).run();
 }
@@ -885,26 +1182,36 @@ std::string_view unwrapped(std::string_view text) {
     return text;
 }
 
-std::string_view trimBlanks(std::string_view s) {
+// "46,8" (perhaps signed): one number with a decimal comma, as a spreadsheet cell holds it.
+bool isOneNumberWithComma(const Tokens& t) {
+    const std::size_t first = t.count > 0 && t.items[0].kind == TokenKind::sign ? 1 : 0;
+    return t.count == first + 3 && t.items[first].kind == TokenKind::number &&
+           t.items[first + 1].tight && t.items[first + 2].kind == TokenKind::number;
+}
+
+} // namespace
+
+std::string_view reading::trimBlanks(std::string_view s) noexcept {
     constexpr std::string_view kAsciiBlanks = " \t\r\n";
     const auto first = s.find_first_not_of(kAsciiBlanks);
     if (first == std::string_view::npos) return {};
     return s.substr(first, s.find_last_not_of(kAsciiBlanks) - first + 1);
 }
 
-PositionReading readWritten(std::string_view text) noexcept {
+PositionReading reading::readWritten(const SourceText& source, std::string_view text) noexcept {
     Tokens tokens;
     Tokenizer(unwrapped(text), tokens).run();
     if (tokens.failed()) return tokens.fault;
-    const PositionReading asDecimal = readWith(tokens, CommaReading::decimal);
+    if (isOneNumberWithComma(tokens))
+        return failure(PositionError::singleNumber, ErrorPart::text, text);
+    const PositionReading asDecimal = readWith(source, tokens, CommaReading::decimal);
     if (!tokens.hasTightComma) return asDecimal;
 
     // A comma between digits is read both ways; the text is taken when one reading works.
-    const PositionReading asSeparator = readWith(tokens, CommaReading::separator);
+    const PositionReading asSeparator = readWith(source, tokens, CommaReading::separator);
     if (asDecimal.ok() && asSeparator.ok()) {
-        if (reading::agree(asDecimal, asSeparator)) return asDecimal;
-        PositionReading r =
-            reading::failure(PositionError::ambiguousReadings, ErrorPart::text, text);
+        if (agree(asDecimal, asSeparator)) return asDecimal;
+        PositionReading r = failure(PositionError::ambiguousReadings, ErrorPart::text, text);
         r.competing = {asDecimal.point, asSeparator.point};
         return r;
     }
@@ -915,30 +1222,46 @@ PositionReading readWritten(std::string_view text) noexcept {
         if (tokens.items[k].tight) ++tightCommas;
     if (tightCommas > 1 && asDecimal.error != PositionError::outOfRange &&
         asSeparator.error != PositionError::outOfRange)
-        return reading::failure(PositionError::ambiguousCommas, ErrorPart::text, text);
+        return failure(PositionError::ambiguousCommas, ErrorPart::text, text);
     return stageOf(asSeparator.error) > stageOf(asDecimal.error) ? asSeparator : asDecimal;
 }
 
+PositionReading reading::readHalves(const SourceText& from, std::string_view latitude,
+                                    std::string_view longitude) noexcept {
+    SourceText pair(from.original());
+    pair.append(latitude, from);
+    pair.appendOwn(", ");
+    pair.append(longitude, from);
+    if (pair.overflowed()) return failure(PositionError::tooLong, ErrorPart::text, latitude);
+    return pair.rebased(readWritten(pair, pair.view()));
+}
+
+namespace {
+
+using reading::SourceText;
+
 // ---- The readers --------------------------------------------------------------------------
 
-// The kinds of text, tried in order: the first that takes a text reads it. A further kind (a
-// grid reference) is one more entry before the written coordinates, which take any text.
+// The kinds of text, tried in order on the cleaned text: the first that takes a text reads it.
+// The written coordinates come last and take any text.
 struct TextReader {
     std::string_view name;
     bool (*takes)(std::string_view text) noexcept;
-    PositionReading (*read)(std::string_view text) noexcept;
+    PositionReading (*read)(const SourceText& source, std::string_view text) noexcept;
 };
 
 // The commonest text, two signed decimal numbers and a comma ("-45.5, 73.25", also the form's
-// own line), read without tokens. Anything else, even a blank before the comma, takes the
-// general road, which reads these texts the same way.
+// own line), read without tokens and before the first pass. Anything else, even a blank before
+// the comma, takes the general road, which reads these texts the same way.
 bool isPlainPair(std::string_view text) noexcept {
     const std::size_t first = reading::signedDecimalLength(text);
     if (first == 0 || first >= text.size() || text[first] != ',') return false;
     std::size_t second = first + 1;
     while (second < text.size() && text[second] == ' ')
         ++second;
-    return second < text.size() &&
+    // "46,8" is one number with a decimal comma, which the general road refuses.
+    const bool oneNumber = second == first + 1 && text.find('.') == std::string_view::npos;
+    return !oneNumber && second < text.size() &&
            reading::signedDecimalLength(text.substr(second)) == text.size() - second;
 }
 
@@ -949,24 +1272,44 @@ PositionReading readPlainPair(std::string_view text) noexcept {
 }
 
 bool isWholeLink(std::string_view text) noexcept {
-    return reading::startsWithLink(text) && text.find_first_of(" \t\r\n") == std::string_view::npos;
+    return reading::startsWithLink(text) && reading::linkLength(text) == text.size();
 }
 bool anyText(std::string_view) noexcept {
     return true;
 }
 
+// Captions people put before a grid reference: "MGRS: 31U DQ 48250 11951", "Locator JN18du".
+constexpr std::array<std::string_view, 10> kGridCaptions{
+    "utm zone", "utm", "mgrs", "usng", "zone", "plus code", "pluscode", "qth locator", "locator",
+    "grid square"};
+
+std::string_view withoutGridCaption(std::string_view text) {
+    for (const std::string_view caption : kGridCaptions) {
+        if (text.size() <= caption.size()) continue;
+        bool same = true;
+        for (std::size_t k = 0; k < caption.size() && same; ++k)
+            same = ascii::toLower(text[k]) == caption[k];
+        const char after = text[caption.size()];
+        if (same && (after == ':' || after == ' '))
+            return reading::trimBlanks(text.substr(caption.size() + 1));
+    }
+    return text;
+}
+
 // A grid reference (UTM/UPS, MGRS, Plus Code, Maidenhead locator) by its shape; the position
 // is the centre of the square it names, to the seven decimals the form's fill writes.
 bool isGridReference(std::string_view text) noexcept {
-    return grid::recogniseGridSystem(text).has_value();
+    return grid::recogniseGridSystem(withoutGridCaption(text)).has_value();
 }
 
 constexpr double kSevenDecimals = 1e7;
 constexpr double kMetresPerDegree = 111'320; // a degree of latitude, near enough for a precision
 
-PositionReading readGridPosition(std::string_view text) noexcept {
-    const grid::GridReading g = grid::readGridReference(text);
-    if (!g.ok()) return reading::failure(PositionError::badGridReference, ErrorPart::text, text);
+PositionReading readGridPosition(const SourceText&, std::string_view text) noexcept {
+    const std::string_view reference = withoutGridCaption(text);
+    const grid::GridReading g = grid::readGridReference(reference);
+    if (!g.ok())
+        return reading::failure(PositionError::badGridReference, ErrorPart::text, reference);
     PositionReading r;
     r.error = PositionError::none;
     r.point = {std::round(g.latitude * kSevenDecimals) / kSevenDecimals,
@@ -977,20 +1320,37 @@ PositionReading readGridPosition(std::string_view text) noexcept {
     return r;
 }
 
-constexpr std::array<TextReader, 4> kTextReaders{{
-    {"signed decimal pair", isPlainPair, readPlainPair},
-    {"link", isWholeLink, reading::readLink},
+PositionReading readLinkText(const SourceText& source, std::string_view text) noexcept {
+    return reading::readLink(source, text);
+}
+
+// clang-format off
+constexpr std::array<TextReader, 10> kTextReaders{{
+    {"NMEA 0183 sentences", reading::holdsNmeaSentence, reading::readNmeaSentences},
+    {"APRS position report", reading::isAprsReport, reading::readAprsReport},
+    {"GeoJSON geometry", reading::holdsGeoJsonCoordinates, reading::readGeoJsonCoordinates},
+    {"KML coordinates", reading::holdsKmlCoordinates, reading::readKmlCoordinates},
+    {"photo metadata lines", reading::holdsExifPosition, reading::readExifPosition},
+    {"table with a header", reading::isTableWithHeader, reading::readTable},
+    {"named values (JSON, GPX, XML)", reading::holdsNamedValues, reading::readNamedValues},
+    {"link", isWholeLink, readLinkText},
     {"grid reference", isGridReference, readGridPosition},
-    {"written coordinates", anyText, readWritten},
+    {"written coordinates", anyText, reading::readWritten},
 }};
+// clang-format on
 
 } // namespace
 
 PositionReading readPosition(std::string_view text) noexcept {
-    const std::string_view trimmed = trimBlanks(text);
+    const std::string_view trimmed = reading::trimBlanks(text);
     if (trimmed.empty()) return reading::failure(PositionError::empty, ErrorPart::text, text);
+    if (isPlainPair(trimmed)) return readPlainPair(trimmed);
+    const SourceText source = SourceText::cleaned(trimmed);
+    if (source.overflowed()) return reading::failure(PositionError::tooLong, ErrorPart::text, {});
+    const std::string_view clean = reading::trimBlanks(source.view());
+    if (clean.empty()) return reading::failure(PositionError::empty, ErrorPart::text, text);
     for (const TextReader& reader : kTextReaders)
-        if (reader.takes(trimmed)) return reader.read(trimmed);
+        if (reader.takes(clean)) return source.rebased(reader.read(source, clean));
     return reading::failure(PositionError::strayCharacter, ErrorPart::text, trimmed);
 }
 

@@ -109,6 +109,15 @@ enum class PositionError : std::uint8_t {
     noPositionInLink,    // a link without coordinates (a search, a place name)
     badLink,             // a geo: URI that breaks its rules
     badGridReference,    // a text shaped like a grid reference that its system cannot read
+    wordInside,          // a word between numbers that name no half ("45 at 73")
+    unmarkedAmongWords,  // among words, whole numbers without marks or letters (an address)
+    groupsWithoutLetters, // dashed or dotted groups without hemisphere letters (a date, a version)
+    phoneNumber,         // "+" before unmarked groups of digits
+    singleNumber,        // one number with a decimal comma ("46,8")
+    labelDisagrees,      // a label and a hemisphere letter that name different halves
+    badSentence,         // an NMEA sentence or APRS report that breaks its format
+    badChecksum,         // an NMEA sentence whose checksum does not match
+    noFix,               // an NMEA sentence without a fix
 };
 
 // What the error concerns: the place in the text and the half it was found in.
