@@ -267,7 +267,8 @@ PositionReading pairAt(std::string_view text, Order order, After after) {
 bool isNoPosition(PositionError e) {
     return e == PositionError::empty || e == PositionError::missingHalf ||
            e == PositionError::wordInside || e == PositionError::unmarkedAmongWords ||
-           e == PositionError::strayCharacter || e == PositionError::noPositionInLink;
+           e == PositionError::strayCharacter || e == PositionError::noPositionInLink ||
+           e == PositionError::onlyWords;
 }
 
 // A value read as written coordinates after its escapes ("%C2%B0" is "°", "+" a blank).

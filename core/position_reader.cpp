@@ -176,13 +176,26 @@ constexpr std::string_view kAmbiguousO = "o";
 constexpr std::array<std::array<std::string_view, 2>, 3> kCapitals{{
     {"\u00DC", "\u00FC"}, {"\u00C4", "\u00E4"}, {"\u00C9", "\u00E9"}}};
 
+// The C1 controls, and the replacement character that stands for bytes that are no UTF-8.
+constexpr char32_t kFirstAfterControls = 0xA0;
+constexpr char32_t kReplacement = 0xFFFD;
+constexpr char kDelete = 0x7F;
+constexpr unsigned char kFirstNonAscii = 0x80;
+
+// A character of text rather than a control or a broken byte, which no copying brings along.
+constexpr bool isTextCharacter(char32_t c) {
+    return c >= kFirstAfterControls && c != kReplacement;
+}
+
 // A character of a word: an ASCII letter, or any character beyond ASCII but the degree sign
 // (the first pass left no other marks there). The length in bytes, 0 for none.
 std::size_t letterLength(std::string_view s) {
     if (s.empty()) return 0;
     if (ascii::isLetter(s.front())) return 1;
-    if (static_cast<unsigned char>(s.front()) < 0x80 || s.starts_with("\u00B0")) return 0;
-    return firstCharacter(s).size();
+    if (static_cast<unsigned char>(s.front()) < kFirstNonAscii || s.starts_with("\u00B0"))
+        return 0;
+    std::size_t length = 0;
+    return isTextCharacter(decodeCodePoint(s, length)) ? length : 0;
 }
 
 // A word compared without case.
@@ -403,6 +416,9 @@ private:
             return;
         }
         const std::string_view character = firstCharacter(rest);
+        if (static_cast<unsigned char>(c) < ' ' || c == kDelete ||
+            static_cast<unsigned char>(c) >= kFirstNonAscii)
+            return fail(PositionError::strayCharacter, character);
         i_ += character.size();
         skip(character, false);
     }
@@ -1189,6 +1205,14 @@ bool isOneNumberWithComma(const Tokens& t) {
            t.items[first + 1].tight && t.items[first + 2].kind == TokenKind::number;
 }
 
+// Words and punctuation, nothing of a position: "Eiffel Tower".
+bool onlyWords(const Tokens& t) {
+    return std::all_of(t.items.begin(), t.items.begin() + static_cast<std::ptrdiff_t>(t.count),
+                       [](const Token& token) {
+                           return token.kind == TokenKind::skip || token.kind == TokenKind::header;
+                       });
+}
+
 } // namespace
 
 std::string_view reading::trimBlanks(std::string_view s) noexcept {
@@ -1204,6 +1228,7 @@ PositionReading reading::readWritten(const SourceText& source, std::string_view 
     if (tokens.failed()) return tokens.fault;
     if (isOneNumberWithComma(tokens))
         return failure(PositionError::singleNumber, ErrorPart::text, text);
+    if (onlyWords(tokens)) return failure(PositionError::onlyWords, ErrorPart::text, text);
     const PositionReading asDecimal = readWith(source, tokens, CommaReading::decimal);
     if (!tokens.hasTightComma) return asDecimal;
 

@@ -118,6 +118,7 @@ enum class PositionError : std::uint8_t {
     badSentence,         // an NMEA sentence or APRS report that breaks its format
     badChecksum,         // an NMEA sentence whose checksum does not match
     noFix,               // an NMEA sentence without a fix
+    onlyWords,           // words and punctuation, no numbers ("Eiffel Tower")
 };
 
 // What the error concerns: the place in the text and the half it was found in.

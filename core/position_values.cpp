@@ -489,6 +489,9 @@ std::string describeError(const PositionReading& r) {
         return quoted(r.piece) +
                " has no fix (status V, quality 0 or empty coordinates): the receiver did not "
                "know its position";
+    case E::onlyWords:
+        return quoted(r.piece) +
+               " holds words only: no numbers, link or grid reference of a position";
     case E::badLink:
         return quoted(r.piece) +
                " cannot be read in the link: a geo: link is geo:LATITUDE,LONGITUDE in signed "
