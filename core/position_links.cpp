@@ -274,6 +274,9 @@ bool isNoPosition(PositionError e) {
 // A value read as written coordinates after its escapes ("%C2%B0" is "°", "+" a blank).
 PositionReading writtenValue(const SourceText& source, std::string_view value,
                              std::string_view blanks) {
+    const bool escaped = value.find('%') != std::string_view::npos ||
+                         value.find_first_of(blanks) != std::string_view::npos;
+    if (!escaped) return readWritten(source, value);
     const SourceText decoded = SourceText::percentDecoded(source, value, blanks);
     if (decoded.overflowed()) return failure(PositionError::empty, ErrorPart::text, value);
     return decoded.rebased(readWritten(decoded, trimBlanks(decoded.view())));
@@ -378,11 +381,12 @@ PositionReading readGeoUri(const SourceText& source, std::string_view uri) {
     const Split query = splitAt(uri.substr(kGeoScheme.size()), '?');
     const Split parameters = splitAt(query.head, ';');
     // Phones write a blank after the comma, and some escape it.
-    const SourceText decoded = SourceText::percentDecoded(source, parameters.head, "");
-
+    const bool escaped = parameters.head.find('%') != std::string_view::npos;
+    const SourceText decoded =
+        SourceText::percentDecoded(source, escaped ? parameters.head : std::string_view{}, "");
     std::array<std::string_view, 3> numbers{}; // latitude, longitude, altitude
     std::size_t count = 0;
-    for (Split rest{{}, decoded.view(), true}; rest.found;) {
+    for (Split rest{{}, escaped ? decoded.view() : parameters.head, true}; rest.found;) {
         rest = splitAt(rest.rest, ',');
         const std::string_view number = trimBlanks(rest.head);
         if (count == numbers.size() || !isRfcNumber(number))

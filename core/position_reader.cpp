@@ -49,28 +49,27 @@ enum class TokenKind : std::uint8_t {
 
 enum class Mark : std::uint8_t { none, degrees, minutes, seconds };
 
+// Without member initialisers, so that the reader's array of them costs nothing until used:
+// makeToken sets every member.
 struct Token {
-    TokenKind kind = TokenKind::number;
+    TokenKind kind;
     std::string_view text;
-    bool blankBefore = false;
-    bool tight = false;   // a comma with a digit straight on each side
-    bool unknown = false; // a skipped word the reader does not know (prose, a place name)
-    Hemisphere hemisphere = Hemisphere::northOrEast;
-    Half axis = Half::latitude;
-    std::uint8_t dots = 0;
-    bool exponent = false;
+    bool blankBefore;
+    bool tight;   // a comma with a digit straight on each side
+    bool unknown; // a skipped word the reader does not know (prose, a place name)
+    Hemisphere hemisphere;
+    Half axis;
+    std::uint8_t dots;
+    bool exponent;
 };
 
 Token makeToken(TokenKind kind, std::string_view text) {
-    Token t;
-    t.kind = kind;
-    t.text = text;
-    return t;
+    return {kind, text, false, false, false, Hemisphere::northOrEast, Half::latitude, 0, false};
 }
 
 // More tokens than the longest sensible text (three notations of one position with labels and
 // a few words around them) needs; a run of words and punctuation takes one.
-constexpr std::size_t kMaxTokens = 96;
+constexpr std::size_t kMaxTokens = 64;
 
 struct Spelling {
     std::string_view text;
@@ -198,8 +197,9 @@ std::size_t letterLength(std::string_view s) {
     return isTextCharacter(decodeCodePoint(s, length)) ? length : 0;
 }
 
-// A word compared without case.
+// A word compared without case (a capital has as many bytes as its small letter).
 bool wordEquals(std::string_view written, std::string_view word) {
+    if (written.size() != word.size()) return false;
     std::size_t i = 0;
     std::size_t k = 0;
     while (i < written.size() && k < word.size()) {
@@ -383,6 +383,7 @@ private:
         // A unit written as a word is a mark only after a number: "the second one" is prose.
         if (isMark(w.kind) && (last() == nullptr || last()->kind != TokenKind::number))
             return skip(written, true);
+        labels_ = labels_ || w.kind == TokenKind::label;
         Token t = makeToken(w.kind, written);
         t.axis = w.axis;
         t.hemisphere = w.hemisphere;
@@ -452,9 +453,10 @@ private:
     // A label is one where a value follows it; two labels with nothing but a separator between
     // them name the order of the halves that follow (a header); any other is a word.
     void resolveLabels() {
+        if (!labels_) return;
         std::size_t kept = 0;
         for (std::size_t k = 0; k < out_.count; ++k) {
-            Token t = out_.items[k];
+            Token& t = out_.items[k];
             if (t.kind == TokenKind::label) {
                 const std::size_t next = k + 1;
                 const std::size_t afterSeparator =
@@ -473,7 +475,8 @@ private:
                     t.unknown = true;
                 }
             }
-            out_.items[kept++] = t;
+            if (kept != k) out_.items[kept] = t; // after a header's second label
+            ++kept;
         }
         out_.count = kept;
     }
@@ -481,6 +484,7 @@ private:
     std::string_view s_;
     std::size_t i_ = 0;
     bool blankBefore_ = false;
+    bool labels_ = false;
     char openQuote_ = 0;
     Tokens& out_;
 };
@@ -1309,6 +1313,7 @@ constexpr std::array<std::string_view, 10> kGridCaptions{
     "grid square"};
 
 std::string_view withoutGridCaption(std::string_view text) {
+    if (text.empty() || !ascii::isLetter(text.front())) return text;
     for (const std::string_view caption : kGridCaptions) {
         if (text.size() <= caption.size()) continue;
         bool same = true;
@@ -1351,6 +1356,7 @@ PositionReading readLinkText(const SourceText& source, std::string_view text) no
 
 // clang-format off
 constexpr std::array<TextReader, 10> kTextReaders{{
+    {"link", isWholeLink, readLinkText},
     {"NMEA 0183 sentences", reading::holdsNmeaSentence, reading::readNmeaSentences},
     {"APRS position report", reading::isAprsReport, reading::readAprsReport},
     {"GeoJSON geometry", reading::holdsGeoJsonCoordinates, reading::readGeoJsonCoordinates},
@@ -1358,7 +1364,6 @@ constexpr std::array<TextReader, 10> kTextReaders{{
     {"photo metadata lines", reading::holdsExifPosition, reading::readExifPosition},
     {"table with a header", reading::isTableWithHeader, reading::readTable},
     {"named values (JSON, GPX, XML)", reading::holdsNamedValues, reading::readNamedValues},
-    {"link", isWholeLink, readLinkText},
     {"grid reference", isGridReference, readGridPosition},
     {"written coordinates", anyText, reading::readWritten},
 }};

@@ -222,21 +222,19 @@ bool isOneOf(std::string_view name, const std::array<std::string_view, N>& names
                        [&](std::string_view n) { return equalsIgnoringCase(name, n); });
 }
 
-// The cell at `column` of a line, a quoted cell with its separators inside.
-std::string_view cellAt(std::string_view line, char separator, std::size_t column) {
-    std::size_t index = 0;
-    std::size_t i = 0;
-    while (i <= line.size()) {
+// The cells of a line in order, each with its column; a quoted cell keeps its separators.
+template <class Visit> void forEachCell(std::string_view line, char separator, Visit visit) {
+    std::size_t column = 0;
+    for (std::size_t i = 0; i <= line.size() && column < kMaxColumns; ++column) {
         std::size_t end = i;
         bool quoted = false;
         while (end < line.size() && (quoted || line[end] != separator)) {
             if (line[end] == '"') quoted = !quoted;
             ++end;
         }
-        if (index++ == column) return unquoted(line.substr(i, end - i));
+        visit(column, unquoted(line.substr(i, end - i)));
         i = end + 1;
     }
-    return {};
 }
 
 struct TableLayout {
@@ -252,8 +250,7 @@ TableLayout layoutOf(std::string_view header) {
         TableLayout layout{separator};
         bool latitude = false;
         bool longitude = false;
-        for (std::size_t column = 0; column < kMaxColumns; ++column) {
-            const std::string_view cell = cellAt(header, separator, column);
+        forEachCell(header, separator, [&](std::size_t column, std::string_view cell) {
             if (isOneOf(cell, kLatitudeNames) && !latitude) {
                 layout.latitude = column;
                 latitude = true;
@@ -261,7 +258,7 @@ TableLayout layoutOf(std::string_view header) {
                 layout.longitude = column;
                 longitude = true;
             }
-        }
+        });
         layout.found = latitude && longitude;
         if (layout.found) return layout;
     }
@@ -284,6 +281,9 @@ constexpr std::array<Key, 6> kKeys{{
     {"lon", Half::longitude},
     {"lng", Half::longitude},
 }};
+
+// Every key begins so, which spares trying them at every other character.
+constexpr char kKeysBegin = 'l';
 
 struct NamedValue {
     Half half = Half::latitude;
@@ -340,6 +340,10 @@ NamedValue namedValueAt(std::string_view text, std::size_t at) {
 
 template <class Visit> void forEachNamedValue(std::string_view text, Visit visit) {
     for (std::size_t at = 0; at < text.size();) {
+        if (ascii::toLower(text[at]) != kKeysBegin) {
+            ++at;
+            continue;
+        }
         const NamedValue v = namedValueAt(text, at);
         if (!v.found) {
             ++at;
@@ -425,14 +429,20 @@ PositionReading readTable(const SourceText& source, std::string_view text) noexc
     Agreement positions;
     forEachLine(text.substr(lineEnd + 1), [&](std::string_view line) {
         if (trimBlanks(line).empty()) return;
-        const std::string_view latitude = cellAt(line, layout.separator, layout.latitude);
-        const std::string_view longitude = cellAt(line, layout.separator, layout.longitude);
+        std::string_view latitude;
+        std::string_view longitude;
+        forEachCell(line, layout.separator, [&](std::size_t column, std::string_view cell) {
+            if (column == layout.latitude) latitude = cell;
+            if (column == layout.longitude) longitude = cell;
+        });
         positions.add(readHalves(source, latitude, longitude));
     });
     return positions.result(noPosition(text));
 }
 
 bool holdsNamedValues(std::string_view text) noexcept {
+    // A key is quoted, assigned or an element: without these characters there is none.
+    if (text.find_first_of("=\"'<") == std::string_view::npos) return false;
     bool latitude = false;
     bool longitude = false;
     forEachNamedValue(text, [&](const NamedValue& v) {

@@ -45,6 +45,7 @@ constexpr std::array<LookAlike, 52> kLookAlikes{{
 // clang-format on
 
 constexpr std::size_t kMaxOriginal = std::numeric_limits<std::uint16_t>::max();
+constexpr unsigned char kFirstNonAscii = 0x80;
 // "[1]", "[12]", "[a]" straight after a word or number: a footnote mark, not a bracket.
 constexpr std::size_t kMaxFootnoteLength = 3;
 
@@ -58,10 +59,25 @@ std::size_t footnoteLength(std::string_view rest) {
     return digits || letter ? close + 1 : 0;
 }
 
+// The table by code, for a binary search: most characters beyond ASCII in a position (°, ′, ″)
+// are not in it, and each is looked up.
+constexpr auto kLookAlikesByCode = [] {
+    auto table = kLookAlikes;
+    std::sort(table.begin(), table.end(),
+              [](const LookAlike& a, const LookAlike& b) { return a.code < b.code; });
+    return table;
+}();
+
 const LookAlike* lookAlike(char32_t code) {
-    for (const LookAlike& l : kLookAlikes)
-        if (l.code == code) return &l;
-    return nullptr;
+    const auto* found =
+        std::lower_bound(kLookAlikesByCode.begin(), kLookAlikesByCode.end(), code,
+                         [](const LookAlike& l, char32_t c) { return l.code < c; });
+    return found != kLookAlikesByCode.end() && found->code == code ? found : nullptr;
+}
+
+// Bytes the first pass copies as they are.
+constexpr bool isPlain(char c) {
+    return static_cast<unsigned char>(c) < kFirstNonAscii && c != '\r' && c != '[';
 }
 
 Origin originOf(std::size_t begin, std::size_t end) {
@@ -73,21 +89,25 @@ Origin originOf(std::size_t begin, std::size_t end) {
 template <class OriginOf> void SourceText::cleanFrom(std::string_view text, OriginOf originOf) {
     for (std::size_t i = 0; i < text.size() && !overflowed_;) {
         const std::size_t start = i;
-        if (static_cast<unsigned char>(text[i]) < 0x80) {
+        if (isPlain(text[i])) {
+            while (i < text.size() && isPlain(text[i]))
+                ++i;
+            putRun(text.substr(start, i - start), [&](std::size_t k) {
+                return originOf(start + k, start + k + 1);
+            });
+            continue;
+        }
+        if (text[i] == '[') {
             const bool afterWord =
                 size_ > 0 && chars_[size_ - 1] != ' ' && chars_[size_ - 1] != '\n';
-            if (const std::size_t footnote = afterWord ? footnoteLength(text.substr(i)) : 0) {
-                i += footnote;
-                continue;
-            }
-            // "\r\n" and a lone "\r" end a line as "\n" does.
-            if (text[i] == '\r') {
-                i += i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
-                put('\n', originOf(start, i));
-                continue;
-            }
-            put(text[i], originOf(i, i + 1));
-            ++i;
+            i += afterWord ? footnoteLength(text.substr(i)) : 0;
+            if (i == start) put(text[i++], originOf(start, start + 1));
+            continue;
+        }
+        // "\r\n" and a lone "\r" end a line as "\n" does.
+        if (text[i] == '\r') {
+            i += i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
+            put('\n', originOf(start, i));
             continue;
         }
         const char32_t code = decodeCodePoint(text, i);
@@ -101,10 +121,26 @@ template <class OriginOf> void SourceText::cleanFrom(std::string_view text, Orig
     }
 }
 
+template <class OriginAt> void SourceText::putRun(std::string_view run, OriginAt originAt) {
+    if (size_ + run.size() > kCapacity) {
+        overflowed_ = true;
+        return;
+    }
+    std::copy(run.begin(), run.end(), chars_.begin() + static_cast<std::ptrdiff_t>(size_));
+    for (std::size_t k = 0; k < run.size(); ++k)
+        origins_[size_ + k] = originAt(k);
+    size_ += run.size();
+}
+
+
 SourceText SourceText::cleaned(std::string_view text) noexcept {
     SourceText out(text);
     if (text.size() > kMaxOriginal) {
         out.overflowed_ = true;
+        return out;
+    }
+    if (std::all_of(text.begin(), text.end(), isPlain)) { // nothing to clean
+        out.asWritten_ = true;
         return out;
     }
     out.cleanFrom(text, [](std::size_t begin, std::size_t end) { return originOf(begin, end); });
@@ -119,11 +155,13 @@ SourceText SourceText::percentDecoded(const SourceText& from, std::string_view p
         const char u = ascii::toUpper(c);
         return ascii::isDigit(u) ? u - '0' : u >= 'A' && u <= 'F' ? u - 'A' + 10 : -1;
     };
+    // One object returned on every path, so it is built in place and never copied.
+    SourceText out(from.original_);
+    if (piece.empty()) return out;
     SourceText decoded(from.original_);
-    if (piece.empty()) return decoded;
-    const auto offset = static_cast<std::size_t>(piece.data() - from.chars_.data());
+    const auto offset = static_cast<std::size_t>(piece.data() - from.view().data());
     const auto span = [&](std::size_t begin, std::size_t end) {
-        return Origin{from.origins_[offset + begin].begin, from.origins_[offset + end - 1].end};
+        return Origin{from.originAt(offset + begin).begin, from.originAt(offset + end - 1).end};
     };
     for (std::size_t i = 0; i < piece.size();) {
         const int high = i + 2 < piece.size() && piece[i] == '%' ? hex(piece[i + 1]) : -1;
@@ -137,7 +175,6 @@ SourceText SourceText::percentDecoded(const SourceText& from, std::string_view p
             ++i;
         }
     }
-    SourceText out(from.original_);
     out.overflowed_ = decoded.overflowed_;
     out.cleanFrom(decoded.view(), [&](std::size_t begin, std::size_t end) {
         return Origin{decoded.origins_[begin].begin, decoded.origins_[end - 1].end};
@@ -154,11 +191,15 @@ void SourceText::put(char c, Origin origin) {
     origins_[size_++] = origin;
 }
 
+Origin SourceText::originAt(std::size_t index) const {
+    return asWritten_ ? originOf(index, index + 1) : origins_[index];
+}
+
 void SourceText::append(std::string_view piece, const SourceText& from) noexcept {
     if (piece.empty()) return;
-    const auto offset = static_cast<std::size_t>(piece.data() - from.chars_.data());
+    const auto offset = static_cast<std::size_t>(piece.data() - from.view().data());
     for (std::size_t k = 0; k < piece.size(); ++k)
-        put(piece[k], from.origins_[offset + k]);
+        put(piece[k], from.originAt(offset + k));
 }
 
 void SourceText::appendOwn(std::string_view text) noexcept {
@@ -168,6 +209,7 @@ void SourceText::appendOwn(std::string_view text) noexcept {
 }
 
 bool SourceText::holds(std::string_view piece) const {
+    if (asWritten_) return false; // its pieces are the caller's already
     const auto* begin = chars_.data();
     return !piece.empty() && std::less_equal<>{}(begin, piece.data()) &&
            std::less_equal<>{}(piece.data() + piece.size(), begin + size_);

@@ -18,9 +18,10 @@ namespace quorvane::reading {
 
 // Where a byte of the buffer came from: the caller's bytes [begin, end). A byte a reader adds
 // (the ", " between two halves it gathered) has an empty origin.
+// Left without initialisers, so that a buffer of them costs nothing until it is written.
 struct Origin {
-    std::uint16_t begin = 0;
-    std::uint16_t end = 0;
+    std::uint16_t begin;
+    std::uint16_t end;
 };
 
 class SourceText {
@@ -38,7 +39,9 @@ public:
     static SourceText percentDecoded(const SourceText& from, std::string_view piece,
                                      std::string_view blanks) noexcept;
 
-    std::string_view view() const { return {chars_.data(), size_}; }
+    std::string_view view() const {
+        return asWritten_ ? original_ : std::string_view{chars_.data(), size_};
+    }
     std::string_view original() const { return original_; }
     bool overflowed() const { return overflowed_; }
 
@@ -56,15 +59,19 @@ public:
 
 private:
     bool holds(std::string_view piece) const;
+    Origin originAt(std::size_t index) const; // of the byte at view()[index]
     void put(char c, Origin origin);
     // The first pass over `text`, whose bytes [begin, end) came from originOf(begin, end).
     template <class OriginOf> void cleanFrom(std::string_view text, OriginOf originOf);
+    // Bytes copied as they are, the byte at run[k] from originAt(k).
+    template <class OriginAt> void putRun(std::string_view run, OriginAt originAt);
 
     std::string_view original_;
     std::array<char, kCapacity> chars_; // only the first size_ are set
     std::array<Origin, kCapacity> origins_;
     std::size_t size_ = 0;
     bool overflowed_ = false;
+    bool asWritten_ = false; // nothing to clean: the caller's text is the view, unbuffered
 };
 
 } // namespace quorvane::reading
