@@ -50,7 +50,8 @@ constexpr Message kMessages[] = {
     {GridSystem::utm, GridError::badNumber,
      "{} is no easting or northing: write metres in digits, e.g. 448251"},
     {GridSystem::utm, GridError::badCharacter,
-     "{} does not belong to a UTM reference: nothing follows the northing"},
+     "{} does not belong to a UTM reference: the easting and northing follow the zone, "
+     "labelled both or neither, e.g. 31U 448251 5411952 or 31U 448251mE 5411952mN"},
     {GridSystem::utm, GridError::outsideZone, "{} lies outside the zone and band it names"},
     {GridSystem::utm, GridError::ambiguousLetter,
      "{} may be band S (north of the equator) or the southern hemisphere, and the point lies in "

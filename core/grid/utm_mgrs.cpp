@@ -221,7 +221,7 @@ UtmMetres splitUtmMetres(std::string_view text) {
     const auto fail = [](GridError error, std::string_view piece) {
         UtmMetres m;
         m.error = error;
-        m.piece = piece;
+        m.piece = trimmed(piece);
         return m;
     };
     constexpr std::size_t kMaxItems = 6; // two numbers, each with a unit and a label apart
@@ -244,6 +244,10 @@ UtmMetres splitUtmMetres(std::string_view text) {
         if (i > wordStart) { // a unit or label, alone or stuck to its number: 448251mE
             const std::string_view word = text.substr(wordStart, i - wordStart);
             const auto label = metreLabel(word);
+            if (!label && !item.number.empty()) { // "44x251": no number
+                const std::size_t end = std::min(text.find_first_of(" \t,", start), text.size());
+                return fail(GridError::badNumber, text.substr(start, end - start));
+            }
             if (!label) return fail(GridError::badCharacter, word);
             item.label = label->label;
             item.unitOnly = item.number.empty() && label->label == MetreLabel::none;
