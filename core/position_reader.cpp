@@ -225,6 +225,40 @@ const Word* findWord(std::string_view written) {
     return nullptr;
 }
 
+// Words of code that name the order of the two numbers after them.
+struct NamedOrder {
+    std::string_view spelling; // lower case, found anywhere in the word
+    Half first;
+};
+constexpr std::array<NamedOrder, 7> kNamedOrders{{
+    {"makepoint", Half::longitude}, // PostGIS
+    {"lonlat", Half::longitude},
+    {"lnglat", Half::longitude},
+    {"longlat", Half::longitude},
+    {"latlon", Half::latitude},
+    {"latlng", Half::latitude},
+    {"latlong", Half::latitude},
+}};
+constexpr std::string_view kWktPoint = "point";
+
+// "(", " (", " Z (", "ZM(": where WKT's coordinates begin after POINT.
+bool isWktCoordinatesStart(std::string_view after) {
+    std::size_t i = after.find_first_not_of(' ');
+    while (i < after.size() && (after[i] == 'Z' || after[i] == 'M' || after[i] == ' '))
+        ++i;
+    return i < after.size() && after[i] == '(';
+}
+
+bool containsIgnoringCase(std::string_view text, std::string_view lower) {
+    for (std::size_t at = 0; at + lower.size() <= text.size(); ++at) {
+        std::size_t k = 0;
+        while (k < lower.size() && ascii::toLower(text[at + k]) == lower[k])
+            ++k;
+        if (k == lower.size()) return true;
+    }
+    return false;
+}
+
 bool isMark(TokenKind kind) {
     return kind == TokenKind::degreeMark || kind == TokenKind::minutesMark ||
            kind == TokenKind::secondsMark;
@@ -374,7 +408,23 @@ private:
         // A word the reader does not know; digits stuck to it are its own (WGS84, A1, v2).
         while (i_ < s_.size() && (ascii::isDigit(s_[i_]) || letterLength(s_.substr(i_)) > 0))
             ++i_;
-        skip(rest.substr(0, i_ - static_cast<std::size_t>(rest.data() - s_.data())), true);
+        const std::string_view unknown =
+            rest.substr(0, i_ - static_cast<std::size_t>(rest.data() - s_.data()));
+        if (const std::optional<Half> first = orderNamedBy(unknown, s_.substr(i_))) {
+            Token t = makeToken(TokenKind::header, unknown);
+            t.axis = *first;
+            return push(t);
+        }
+        skip(unknown, true);
+    }
+
+    // Code and geometry text names the order of its two numbers: WKT's POINT(2.29 48.85),
+    // ST_MakePoint, and fromLonLat, LngLat or LatLng in map libraries.
+    static std::optional<Half> orderNamedBy(std::string_view word, std::string_view after) {
+        if (wordEquals(word, kWktPoint) && isWktCoordinatesStart(after)) return Half::longitude;
+        for (const NamedOrder& named : kNamedOrders)
+            if (containsIgnoringCase(word, named.spelling)) return named.first;
+        return std::nullopt;
     }
 
     void pushWord(const Word& w, std::string_view written) {
@@ -1206,7 +1256,8 @@ std::string_view unwrapped(std::string_view text) {
 bool isOneNumberWithComma(const Tokens& t) {
     const std::size_t first = t.count > 0 && t.items[0].kind == TokenKind::sign ? 1 : 0;
     return t.count == first + 3 && t.items[first].kind == TokenKind::number &&
-           t.items[first + 1].tight && t.items[first + 2].kind == TokenKind::number;
+           t.items[first].dots == 0 && t.items[first + 1].tight &&
+           t.items[first + 2].kind == TokenKind::number && t.items[first + 2].dots == 0;
 }
 
 // Words and punctuation, nothing of a position: "Eiffel Tower".
