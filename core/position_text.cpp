@@ -19,7 +19,7 @@ struct LookAlike {
 };
 
 // clang-format off
-constexpr std::array<LookAlike, 52> kLookAlikes{{
+constexpr std::array<LookAlike, 57> kLookAlikes{{
     // Invisible: zero-width space, joiners, word joiner, byte-order mark (encyclopedia pages put
     // it between the notations they print), soft hyphen, direction marks and embeddings.
     {0x200B, ""}, {0x200C, ""}, {0x200D, ""}, {0x2060, ""}, {0xFEFF, ""}, {0x00AD, ""},
@@ -39,8 +39,10 @@ constexpr std::array<LookAlike, 52> kLookAlikes{{
     {0x02DD, "\""},
     // Degrees: masculine ordinal, ring above, superscript zero.
     {0x00BA, "\u00B0"}, {0x02DA, "\u00B0"}, {0x2070, "\u00B0"},
-    // Minus sign, figure dash and the small and full-width hyphen-minus.
-    {0x2212, "-"}, {0x2012, "-"}, {0xFE63, "-"},
+    // Minus sign, hyphens, figure and en dash, the small hyphen-minus.
+    {0x2212, "-"}, {0x2010, "-"}, {0x2011, "-"}, {0x2012, "-"}, {0x2013, "-"}, {0xFE63, "-"},
+    // Reversed primes.
+    {0x2035, "'"}, {0x2036, "\""},
 }};
 // clang-format on
 
@@ -67,6 +69,12 @@ constexpr auto kLookAlikesByCode = [] {
               [](const LookAlike& a, const LookAlike& b) { return a.code < b.code; });
     return table;
 }();
+
+// The full-width forms of ASCII that East Asian texts use (１２．５, ，): the ASCII character
+// this far below.
+constexpr char32_t kFullWidthFirst = 0xFF01;
+constexpr char32_t kFullWidthLast = 0xFF5E;
+constexpr char32_t kFullWidthOffset = 0xFEE0;
 
 const LookAlike* lookAlike(char32_t code) {
     const auto* found =
@@ -111,6 +119,10 @@ template <class OriginOf> void SourceText::cleanFrom(std::string_view text, Orig
             continue;
         }
         const char32_t code = decodeCodePoint(text, i);
+        if (code >= kFullWidthFirst && code <= kFullWidthLast) {
+            put(static_cast<char>(code - kFullWidthOffset), originOf(start, i));
+            continue;
+        }
         if (const LookAlike* l = lookAlike(code)) {
             for (const char c : l->plain)
                 put(c, originOf(start, i));

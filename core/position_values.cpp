@@ -480,8 +480,8 @@ std::string describeError(const PositionReading& r) {
     case E::badChecksum: {
         const nmea::Sentence sentence = nmea::splitSentence(r.piece);
         const std::array<char, 2> expected = nmea::expectedChecksum(sentence);
-        return "the checksum *" + std::string(sentence.checksum) + " of " + quoted(r.piece) +
-               " does not match its characters, which give *" +
+        return "the checksum after \"*\" in " + quoted(r.piece) +
+               " does not match the sentence's characters, which give *" +
                std::string(expected.begin(), expected.end()) +
                ": the sentence was changed or cut";
     }
