@@ -276,10 +276,11 @@ PositionReading writtenValue(const SourceText& source, std::string_view value,
                              std::string_view blanks) {
     const bool escaped = value.find('%') != std::string_view::npos ||
                          value.find_first_of(blanks) != std::string_view::npos;
-    if (!escaped) return readWritten(source, value);
+    if (!escaped) return readWritten(source, value, NestedLinks::passedOver);
     const SourceText decoded = SourceText::percentDecoded(source, value, blanks);
     if (decoded.overflowed()) return failure(PositionError::empty, ErrorPart::text, value);
-    return decoded.rebased(readWritten(decoded, trimBlanks(decoded.view())));
+    return decoded.rebased(
+        readWritten(decoded, trimBlanks(decoded.view()), NestedLinks::passedOver));
 }
 
 // GeoHack's params: the position, then "_type:...", "_region:..." and the like.

@@ -50,7 +50,10 @@ private:
 std::string_view trimBlanks(std::string_view text) noexcept;
 
 // Written coordinates: numbers, marks, letters, labels, words around them (position_reader.cpp).
-PositionReading readWritten(const SourceText& source, std::string_view text) noexcept;
+// Inside a link's own values a further link is only words: links are never read nested.
+enum class NestedLinks : std::uint8_t { read, passedOver };
+PositionReading readWritten(const SourceText& source, std::string_view text,
+                            NestedLinks links = NestedLinks::read) noexcept;
 // "LATITUDE, LONGITUDE" gathered from two pieces of `from` (cells, values, fields) and read as
 // written coordinates; rebased to the caller's text.
 PositionReading readHalves(const SourceText& from, std::string_view latitude,

@@ -279,7 +279,8 @@ struct Tokens {
 
 class Tokenizer {
 public:
-    Tokenizer(std::string_view text, Tokens& out) : s_(text), out_(out) {}
+    Tokenizer(std::string_view text, Tokens& out, reading::NestedLinks links)
+        : s_(text), links_(links), out_(out) {}
 
     void run() {
         while (i_ < s_.size() && !out_.failed()) {
@@ -381,7 +382,7 @@ private:
     }
 
     void word(std::string_view rest) {
-        if (reading::startsWithLink(rest)) {
+        if (links_ == reading::NestedLinks::read && reading::startsWithLink(rest)) {
             const std::size_t end = reading::linkLength(rest);
             push(makeToken(TokenKind::link, rest.substr(0, end)));
             i_ += end;
@@ -532,6 +533,7 @@ private:
     }
 
     std::string_view s_;
+    reading::NestedLinks links_;
     std::size_t i_ = 0;
     bool blankBefore_ = false;
     bool labels_ = false;
@@ -1277,9 +1279,10 @@ std::string_view reading::trimBlanks(std::string_view s) noexcept {
     return s.substr(first, s.find_last_not_of(kAsciiBlanks) - first + 1);
 }
 
-PositionReading reading::readWritten(const SourceText& source, std::string_view text) noexcept {
+PositionReading reading::readWritten(const SourceText& source, std::string_view text,
+                                     NestedLinks links) noexcept {
     Tokens tokens;
-    Tokenizer(unwrapped(text), tokens).run();
+    Tokenizer(unwrapped(text), tokens, links).run();
     if (tokens.failed()) return tokens.fault;
     if (isOneNumberWithComma(tokens))
         return failure(PositionError::singleNumber, ErrorPart::text, text);
@@ -1401,6 +1404,10 @@ PositionReading readGridPosition(const SourceText&, std::string_view text) noexc
     return r;
 }
 
+PositionReading readWrittenText(const SourceText& source, std::string_view text) noexcept {
+    return reading::readWritten(source, text);
+}
+
 PositionReading readLinkText(const SourceText& source, std::string_view text) noexcept {
     return reading::readLink(source, text);
 }
@@ -1416,7 +1423,7 @@ constexpr std::array<TextReader, 10> kTextReaders{{
     {"table with a header", reading::isTableWithHeader, reading::readTable},
     {"named values (JSON, GPX, XML)", reading::holdsNamedValues, reading::readNamedValues},
     {"grid reference", isGridReference, readGridPosition},
-    {"written coordinates", anyText, reading::readWritten},
+    {"written coordinates", anyText, readWrittenText},
 }};
 // clang-format on
 
