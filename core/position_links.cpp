@@ -159,16 +159,8 @@ const std::array<Site, 12> kSites{{
     {{"goo"}},
 }};
 
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (ascii::toLower(text[i]) != ascii::toLower(prefix[i])) return false;
-    return true;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && startsWithIgnoringCase(a, b);
-}
+using ascii::equalsIgnoringCase;
+using ascii::startsWithIgnoringCase;
 
 // Splits at the first `separator`; the rest is empty when there is none.
 struct Split {

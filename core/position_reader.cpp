@@ -249,16 +249,6 @@ bool isWktCoordinatesStart(std::string_view after) {
     return i < after.size() && after[i] == '(';
 }
 
-bool containsIgnoringCase(std::string_view text, std::string_view lower) {
-    for (std::size_t at = 0; at + lower.size() <= text.size(); ++at) {
-        std::size_t k = 0;
-        while (k < lower.size() && ascii::toLower(text[at + k]) == lower[k])
-            ++k;
-        if (k == lower.size()) return true;
-    }
-    return false;
-}
-
 bool isMark(TokenKind kind) {
     return kind == TokenKind::degreeMark || kind == TokenKind::minutesMark ||
            kind == TokenKind::secondsMark;
@@ -424,7 +414,7 @@ private:
     static std::optional<Half> orderNamedBy(std::string_view word, std::string_view after) {
         if (wordEquals(word, kWktPoint) && isWktCoordinatesStart(after)) return Half::longitude;
         for (const NamedOrder& named : kNamedOrders)
-            if (containsIgnoringCase(word, named.spelling)) return named.first;
+            if (ascii::containsIgnoringCase(word, named.spelling)) return named.first;
         return std::nullopt;
     }
 
@@ -1369,12 +1359,10 @@ constexpr std::array<std::string_view, 10> kGridCaptions{
 std::string_view withoutGridCaption(std::string_view text) {
     if (text.empty() || !ascii::isLetter(text.front())) return text;
     for (const std::string_view caption : kGridCaptions) {
-        if (text.size() <= caption.size()) continue;
-        bool same = true;
-        for (std::size_t k = 0; k < caption.size() && same; ++k)
-            same = ascii::toLower(text[k]) == caption[k];
+        if (text.size() <= caption.size() || !ascii::startsWithIgnoringCase(text, caption))
+            continue;
         const char after = text[caption.size()];
-        if (same && (after == ':' || after == ' '))
+        if (after == ':' || after == ' ')
             return reading::trimBlanks(text.substr(caption.size() + 1));
     }
     return text;

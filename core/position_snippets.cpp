@@ -17,11 +17,7 @@ namespace {
 
 constexpr std::string_view kLineBreak = "\n";
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return ascii::toLower(x) == ascii::toLower(y); });
-}
+using ascii::equalsIgnoringCase;
 
 bool isNameCharacter(char c) {
     return ascii::isLetter(c) || ascii::isDigit(c) || c == '_';

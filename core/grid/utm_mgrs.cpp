@@ -188,13 +188,8 @@ struct MetreItem {
 };
 
 std::optional<MetreLabelSpelling> metreLabel(std::string_view word) {
-    for (const MetreLabelSpelling& l : kMetreLabels) {
-        if (word.size() != l.text.size()) continue;
-        bool same = true;
-        for (std::size_t k = 0; k < word.size() && same; ++k)
-            same = ascii::toLower(word[k]) == l.text[k];
-        if (same) return l;
-    }
+    for (const MetreLabelSpelling& l : kMetreLabels)
+        if (ascii::equalsIgnoringCase(word, l.text)) return l;
     return std::nullopt;
 }
 

@@ -98,13 +98,16 @@ const RefusedCase kRefused[] = {
 };
 // clang-format on
 
+void expectRefused(const RefusedCase& c) {
+    const PositionReading r = readPosition(c.text);
+    EXPECT_EQ(r.error, c.error) << c.text << ": " << describeError(r);
+    EXPECT_NE(describeError(r).find(c.says), std::string::npos)
+        << c.text << ": " << describeError(r);
+}
+
 TEST(PositionReader, RefusesWithTheReason) {
-    for (const RefusedCase& c : kRefused) {
-        const PositionReading r = readPosition(c.text);
-        EXPECT_EQ(r.error, c.error) << c.text << ": " << describeError(r);
-        EXPECT_NE(describeError(r).find(c.says), std::string::npos)
-            << c.text << ": " << describeError(r);
-    }
+    for (const RefusedCase& c : kRefused)
+        expectRefused(c);
 }
 
 // ---- Texts as people copy them -------------------------------------------------------------
@@ -241,12 +244,8 @@ const RefusedCase kLookAlikes[] = {
 // clang-format on
 
 TEST(PositionReader, RefusesLookAlikesWithTheReason) {
-    for (const RefusedCase& c : kLookAlikes) {
-        const PositionReading r = readPosition(c.text);
-        EXPECT_EQ(r.error, c.error) << c.text << ": " << describeError(r);
-        EXPECT_NE(describeError(r).find(c.says), std::string::npos)
-            << c.text << ": " << describeError(r);
-    }
+    for (const RefusedCase& c : kLookAlikes)
+        expectRefused(c);
 }
 
 } // namespace
