@@ -571,9 +571,10 @@ struct HalfDraft {
                            [](const NumberDraft& n) { return n.mark == Mark::none && n.dots < 2; });
     }
     bool labelled() const { return !label.empty(); }
-    // A half that says it is one: hemisphere letter, label, unit marks, groups or decimals.
+    // A half that says it is one among words: a label, unit marks, groups or decimals, or a
+    // hemisphere letter with minutes ("Go N 2 blocks" names no position).
     bool evident() const {
-        return side == Side::letter || labelled() || colons ||
+        return labelled() || colons || (side == Side::letter && count > 1) ||
                std::any_of(numbers.begin(), numbers.begin() + static_cast<std::ptrdiff_t>(count),
                            [](const NumberDraft& n) {
                                return n.mark != Mark::none || n.dots > 0 || n.decimalComma;

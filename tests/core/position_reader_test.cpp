@@ -230,6 +230,7 @@ const RefusedCase kLookAlikes[] = {
     {"555-123-4567", E::groupsWithoutLetters, "\"555-123-4567\" looks like"},
     {"10 Downing Street, London", E::wordInside, "\"Downing Street, London\" stands between numbers"},
     {"Apt 5, 12 Main St", E::unmarkedAmongWords, "\"5\" among words has no unit marks"},
+    {"Go N 2 blocks, then E 3 blocks", E::unmarkedAmongWords, "\"N 2\" among words"},
     {"Latitude: 48.8583701", E::missingHalf, "only one half in \"Latitude: 48.8583701\""},
     {"48.8584, 2.2945 and 40.7484, -73.9857", E::readingsDisagree, "two different positions"},
     {"<trkpt lat=\"48.85\" lon=\"2.29\"/><trkpt lat=\"48.86\" lon=\"2.30\"/>", E::readingsDisagree, "two different positions"},
