@@ -449,9 +449,12 @@ std::string describeError(const PositionReading& r) {
     case E::noPositionInLink:
         return "the link " + quoted(r.piece) +
                " holds no coordinates (a search or a place name is no position)";
-    case E::badGridReference:
-        // The text is the piece: its system's reader says what it could not read.
-        return grid::describeError(grid::readGridReference(r.piece));
+    case E::badGridReference: {
+        // The text is the piece: its system's reader says what it could not read. (Read as the
+        // caller wrote it, with characters the first pass dropped, it may read after all.)
+        const std::string why = grid::describeError(grid::readGridReference(r.piece));
+        return why.empty() ? quoted(r.piece) + " cannot be read as a grid reference" : why;
+    }
     case E::wordInside:
         return quoted(r.piece) +
                " stands between numbers that name no half: words may come before or after the "
