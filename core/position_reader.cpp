@@ -1320,8 +1320,31 @@ using reading::SourceText;
 // The written coordinates come last and take any text.
 struct TextReader {
     std::string_view name;
+    // Every text of the kind holds one of these characters (none: any text may be of it), so
+    // most texts are passed by without a look at their shape.
+    std::string_view cues;
     bool (*takes)(std::string_view text) noexcept;
     PositionReading (*read)(const SourceText& source, std::string_view text) noexcept;
+};
+
+// The ASCII characters a text holds.
+class CharacterSet {
+public:
+    explicit CharacterSet(std::string_view text) {
+        for (const char c : text)
+            if (static_cast<unsigned char>(c) < kFirstNonAscii) add(c);
+    }
+    bool holdsAnyOf(std::string_view cues) const {
+        return cues.empty() || std::any_of(cues.begin(), cues.end(), [this](char c) {
+                   return (bits_[index(c) / kWordBits] >> (index(c) % kWordBits) & 1U) != 0;
+               });
+    }
+
+private:
+    static constexpr std::size_t kWordBits = 64;
+    static std::size_t index(char c) { return static_cast<unsigned char>(c); }
+    void add(char c) { bits_[index(c) / kWordBits] |= std::uint64_t{1} << (index(c) % kWordBits); }
+    std::array<std::uint64_t, kFirstNonAscii / kWordBits> bits_{};
 };
 
 // The commonest text, two signed decimal numbers and a comma ("-45.5, 73.25", also the form's
@@ -1403,16 +1426,16 @@ PositionReading readLinkText(const SourceText& source, std::string_view text) no
 
 // clang-format off
 constexpr std::array<TextReader, 10> kTextReaders{{
-    {"link", isWholeLink, readLinkText},
-    {"NMEA 0183 sentences", reading::holdsNmeaSentence, reading::readNmeaSentences},
-    {"APRS position report", reading::isAprsReport, reading::readAprsReport},
-    {"GeoJSON geometry", reading::holdsGeoJsonCoordinates, reading::readGeoJsonCoordinates},
-    {"KML coordinates", reading::holdsKmlCoordinates, reading::readKmlCoordinates},
-    {"photo metadata lines", reading::holdsExifPosition, reading::readExifPosition},
-    {"table with a header", reading::isTableWithHeader, reading::readTable},
-    {"named values (JSON, GPX, XML)", reading::holdsNamedValues, reading::readNamedValues},
-    {"grid reference", isGridReference, readGridPosition},
-    {"written coordinates", anyText, readWrittenText},
+    {"link", ":", isWholeLink, readLinkText},
+    {"NMEA 0183 sentences", "$", reading::holdsNmeaSentence, reading::readNmeaSentences},
+    {"APRS position report", "!=/@", reading::isAprsReport, reading::readAprsReport},
+    {"GeoJSON geometry", "[", reading::holdsGeoJsonCoordinates, reading::readGeoJsonCoordinates},
+    {"KML coordinates", "<", reading::holdsKmlCoordinates, reading::readKmlCoordinates},
+    {"photo metadata lines", ":", reading::holdsExifPosition, reading::readExifPosition},
+    {"table with a header", "\n", reading::isTableWithHeader, reading::readTable},
+    {"named values (JSON, GPX, XML)", "=\"'<", reading::holdsNamedValues, reading::readNamedValues},
+    {"grid reference", "", isGridReference, readGridPosition},
+    {"written coordinates", "", anyText, readWrittenText},
 }};
 // clang-format on
 
@@ -1426,8 +1449,10 @@ PositionReading readPosition(std::string_view text) noexcept {
     if (source.overflowed()) return reading::failure(PositionError::tooLong, ErrorPart::text, {});
     const std::string_view clean = reading::trimBlanks(source.view());
     if (clean.empty()) return reading::failure(PositionError::empty, ErrorPart::text, text);
+    const CharacterSet characters(clean);
     for (const TextReader& reader : kTextReaders)
-        if (reader.takes(clean)) return source.rebased(reader.read(source, clean));
+        if (characters.holdsAnyOf(reader.cues) && reader.takes(clean))
+            return source.rebased(reader.read(source, clean));
     return reading::failure(PositionError::strayCharacter, ErrorPart::text, trimmed);
 }
 

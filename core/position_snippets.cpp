@@ -334,12 +334,16 @@ NamedValue namedValueAt(std::string_view text, std::size_t at) {
     return {};
 }
 
+// Where the next key may begin, from `at` on (the size of the text where none can).
+std::size_t nextKeyStart(std::string_view text, std::size_t at) {
+    while (at < text.size() && ascii::toLower(text[at]) != kKeysBegin)
+        ++at;
+    return at;
+}
+
 template <class Visit> void forEachNamedValue(std::string_view text, Visit visit) {
-    for (std::size_t at = 0; at < text.size();) {
-        if (ascii::toLower(text[at]) != kKeysBegin) {
-            ++at;
-            continue;
-        }
+    for (std::size_t at = nextKeyStart(text, 0); at < text.size();
+         at = nextKeyStart(text, at)) {
         const NamedValue v = namedValueAt(text, at);
         if (!v.found) {
             ++at;
@@ -437,8 +441,6 @@ PositionReading readTable(const SourceText& source, std::string_view text) noexc
 }
 
 bool holdsNamedValues(std::string_view text) noexcept {
-    // A key is quoted, assigned or an element: without these characters there is none.
-    if (text.find_first_of("=\"'<") == std::string_view::npos) return false;
     bool latitude = false;
     bool longitude = false;
     forEachNamedValue(text, [&](const NamedValue& v) {

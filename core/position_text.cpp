@@ -61,13 +61,19 @@ std::size_t footnoteLength(std::string_view rest) {
     return digits || letter ? close + 1 : 0;
 }
 
-// The table by code, for a binary search: most characters beyond ASCII in a position (°, ′, ″)
-// are not in it, and each is looked up.
+// The table by code, and its codes alone, for a binary search: every character beyond ASCII
+// in a text (°, ′, ″ ...) is looked up.
 constexpr auto kLookAlikesByCode = [] {
     auto table = kLookAlikes;
     std::sort(table.begin(), table.end(),
               [](const LookAlike& a, const LookAlike& b) { return a.code < b.code; });
     return table;
+}();
+constexpr auto kLookAlikeCodes = [] {
+    std::array<char32_t, kLookAlikes.size()> codes{};
+    for (std::size_t k = 0; k < codes.size(); ++k)
+        codes[k] = kLookAlikesByCode[k].code;
+    return codes;
 }();
 
 // The full-width forms of ASCII that East Asian texts use (１２．５, ，): the ASCII character
@@ -77,10 +83,10 @@ constexpr char32_t kFullWidthLast = 0xFF5E;
 constexpr char32_t kFullWidthOffset = 0xFEE0;
 
 const LookAlike* lookAlike(char32_t code) {
-    const auto* found =
-        std::lower_bound(kLookAlikesByCode.begin(), kLookAlikesByCode.end(), code,
-                         [](const LookAlike& l, char32_t c) { return l.code < c; });
-    return found != kLookAlikesByCode.end() && found->code == code ? found : nullptr;
+    const auto* found = std::lower_bound(kLookAlikeCodes.begin(), kLookAlikeCodes.end(), code);
+    return found != kLookAlikeCodes.end() && *found == code
+               ? &kLookAlikesByCode[static_cast<std::size_t>(found - kLookAlikeCodes.begin())]
+               : nullptr;
 }
 
 // Bytes the first pass copies as they are.
