@@ -7,6 +7,12 @@
 
 namespace quorvane::ascii {
 
+inline constexpr unsigned kCharacters = 128;
+
+constexpr bool isAscii(char c) {
+    return static_cast<unsigned char>(c) < kCharacters;
+}
+
 constexpr bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }

@@ -24,8 +24,8 @@ namespace quorvane::nmea {
 inline constexpr std::size_t kMaxFields = 24;
 
 struct Sentence {
-    std::string_view body;     // between "$" and "*" (or the line end)
-    std::string_view checksum; // what follows "*", empty when there is none
+    std::string_view body;                             // between "$" and "*" (or the line end)
+    std::string_view checksum;                         // what follows "*", empty when there is none
     std::array<std::string_view, kMaxFields> fields{}; // [0] is the address, e.g. "GPGGA"
     std::size_t count = 0;
 
@@ -48,7 +48,7 @@ std::optional<std::size_t> firstBrokenField(const Sentence& sentence) noexcept;
 // (GGA), a status V (RMC, GLL), a mode N or empty coordinates mean none.
 enum class Fix : std::uint8_t { valid, none };
 struct PositionFields {
-    std::string_view latitude;  // DDMM.mmmm
+    std::string_view latitude; // DDMM.mmmm
     std::string_view latitudeSide;
     std::string_view longitude; // DDDMM.mmmm
     std::string_view longitudeSide;

@@ -144,7 +144,7 @@ struct Site {
 
 // Any country domain of these names is read: google.de, google.co.uk, yandex.com.tr, 2gis.kz.
 // Short links (goo.gl) hide their position: known, but they hold none.
-const std::array<Site, 12> kSites{{
+constexpr std::array<Site, 12> kSites{{
     {{"google"}, kGoogleParameters, kGooglePaths, {}, true, false},
     {{"apple"}, kAppleParameters},
     {{"openstreetmap", "osm"}, kOpenStreetMapParameters, {}, {}, false, true},

@@ -49,7 +49,7 @@ private:
 
 std::string_view trimBlanks(std::string_view text) noexcept;
 
-// Written coordinates: numbers, marks, letters, labels, words around them (position_reader.cpp).
+// Written coordinates: numbers, marks, letters, labels, words around them (position_written.cpp).
 // Inside a link's own values a further link is only words: links are never read nested.
 enum class NestedLinks : std::uint8_t { read, passedOver };
 PositionReading readWritten(const SourceText& source, std::string_view text,

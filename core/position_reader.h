@@ -179,6 +179,7 @@ enum class PositionError : std::uint8_t {
     badSentence,         // an NMEA sentence or APRS report that breaks its format
     badChecksum,         // an NMEA sentence whose checksum does not match
     noFix,               // an NMEA sentence without a fix
+    noPositionSentence,  // NMEA sentences, none of them GGA, RMC or GLL
     onlyWords,           // words and punctuation, no numbers ("Eiffel Tower")
 };
 

@@ -21,7 +21,8 @@ PositionReading readPackedMinutes(const SourceText& source, std::string_view lat
                                   std::string_view latitudeSide, std::string_view longitude,
                                   std::string_view longitudeSide) {
     SourceText text(source.original());
-    for (const auto& [value, side] : {std::pair{latitude, latitudeSide}, {longitude, longitudeSide}}) {
+    for (const auto& [value, side] :
+         {std::pair{latitude, latitudeSide}, {longitude, longitudeSide}}) {
         const std::size_t whole = std::min(value.find('.'), value.size());
         if (whole <= kMinutesWholeDigits)
             return failure(PositionError::badSentence, ErrorPart::text, value);
@@ -65,9 +66,9 @@ PositionReading readSentence(const SourceText& source, std::string_view text) {
 
 constexpr std::string_view kWithoutTime = "!=";
 constexpr std::string_view kWithTime = "/@";
-constexpr std::size_t kTimeLength = 7;       // "092345z", "234517h"
-constexpr std::size_t kLatitudeLength = 8;   // "4903.50N"
-constexpr std::size_t kLongitudeLength = 9;  // "07201.75W"
+constexpr std::size_t kTimeLength = 7;        // "092345z", "234517h"
+constexpr std::size_t kLatitudeLength = 8;    // "4903.50N"
+constexpr std::size_t kLongitudeLength = 9;   // "07201.75W"
 constexpr std::size_t kSymbolTableLength = 1; // between them
 
 // The information field: after "SOURCE>DESTINATION,PATH:" when the report has its header.
@@ -114,7 +115,7 @@ PositionReading readNmeaSentences(const SourceText& source, std::string_view tex
         const PositionReading p = readSentence(source, rest.substr(0, rest.find_first_of(" \t\n")));
         if (p.error != PositionError::empty) positions.add(p);
     }
-    return positions.result(failure(PositionError::empty, ErrorPart::text, text));
+    return positions.result(failure(PositionError::noPositionSentence, ErrorPart::text, text));
 }
 
 bool isAprsReport(std::string_view text) noexcept {
@@ -127,12 +128,12 @@ PositionReading readAprsReport(const SourceText& source, std::string_view text) 
     const std::string_view latitude = info.substr(start, kLatitudeLength);
     const std::string_view longitude =
         info.substr(start + kLatitudeLength + kSymbolTableLength, kLongitudeLength);
-    if (latitude.find(' ') != std::string_view::npos || longitude.find(' ') != std::string_view::npos)
+    if (latitude.find(' ') != std::string_view::npos ||
+        longitude.find(' ') != std::string_view::npos)
         return failure(PositionError::badSentence, ErrorPart::text, latitude);
-    return readPackedMinutes(source, latitude.substr(0, kLatitudeLength - 1),
-                             latitude.substr(kLatitudeLength - 1),
-                             longitude.substr(0, kLongitudeLength - 1),
-                             longitude.substr(kLongitudeLength - 1));
+    return readPackedMinutes(
+        source, latitude.substr(0, kLatitudeLength - 1), latitude.substr(kLatitudeLength - 1),
+        longitude.substr(0, kLongitudeLength - 1), longitude.substr(kLongitudeLength - 1));
 }
 
 } // namespace quorvane::reading

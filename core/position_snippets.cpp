@@ -123,8 +123,8 @@ ExifLine exifLine(std::string_view line) {
     const auto colon = line.find(':');
     if (colon == std::string_view::npos) return {};
     std::string_view name = line.substr(0, colon);
-    if (const auto group = name.find(']'); !name.empty() && name.front() == '[' &&
-                                           group != std::string_view::npos)
+    if (const auto group = name.find(']');
+        !name.empty() && name.front() == '[' && group != std::string_view::npos)
         name.remove_prefix(group + 1);
     constexpr std::size_t kLongestName = 16;
     std::array<char, kLongestName> compact{};
@@ -292,12 +292,13 @@ struct NamedValue {
 // hemisphere letter or a unit mark, which would make it written coordinates.
 bool endsValue(std::string_view rest) {
     rest = skipBlanks(rest);
-    if (rest.empty() || std::string_view(",;}])&<>/\n\r").find(rest.front()) != std::string_view::npos)
+    if (rest.empty() ||
+        std::string_view(",;}])&<>/\n\r").find(rest.front()) != std::string_view::npos)
         return true;
     if (!ascii::isLetter(rest.front()) && rest.front() != '"' && rest.front() != '\'') return false;
     std::size_t word = 0;
-    while (word < rest.size() && (isNameCharacter(rest[word]) || rest[word] == '"' ||
-                                  rest[word] == '\''))
+    while (word < rest.size() &&
+           (isNameCharacter(rest[word]) || rest[word] == '"' || rest[word] == '\''))
         ++word;
     const std::string_view after = skipBlanks(rest.substr(word));
     return !after.empty() && (after.front() == '=' || after.front() == ':');
@@ -320,9 +321,8 @@ NamedValue namedValueAt(std::string_view text, std::size_t at) {
         const bool assigned = rest.front() == '=' || (quotedKey && rest.front() == ':');
         if (!element && !assigned) continue;
         rest = skipBlanks(rest.substr(rest.starts_with("=>") ? 2 : 1));
-        const char quote = !rest.empty() && (rest.front() == '"' || rest.front() == '\'')
-                               ? rest.front()
-                               : '\0';
+        const char quote =
+            !rest.empty() && (rest.front() == '"' || rest.front() == '\'') ? rest.front() : '\0';
         if (quote != '\0') rest.remove_prefix(1);
         const std::size_t length = signedDecimalLength(rest);
         std::string_view after = rest.substr(length);
@@ -342,8 +342,7 @@ std::size_t nextKeyStart(std::string_view text, std::size_t at) {
 }
 
 template <class Visit> void forEachNamedValue(std::string_view text, Visit visit) {
-    for (std::size_t at = nextKeyStart(text, 0); at < text.size();
-         at = nextKeyStart(text, at)) {
+    for (std::size_t at = nextKeyStart(text, 0); at < text.size(); at = nextKeyStart(text, at)) {
         const NamedValue v = namedValueAt(text, at);
         if (!v.found) {
             ++at;

@@ -47,7 +47,6 @@ constexpr std::array<LookAlike, 57> kLookAlikes{{
 // clang-format on
 
 constexpr std::size_t kMaxOriginal = std::numeric_limits<std::uint16_t>::max();
-constexpr unsigned char kFirstNonAscii = 0x80;
 // "[1]", "[12]", "[a]" straight after a word or number: a footnote mark, not a bracket.
 constexpr std::size_t kMaxFootnoteLength = 3;
 
@@ -91,7 +90,7 @@ const LookAlike* lookAlike(char32_t code) {
 
 // Bytes the first pass copies as they are.
 constexpr bool isPlain(char c) {
-    return static_cast<unsigned char>(c) < kFirstNonAscii && c != '\r' && c != '[';
+    return ascii::isAscii(c) && c != '\r' && c != '[';
 }
 
 Origin originOf(std::size_t begin, std::size_t end) {
@@ -106,9 +105,8 @@ template <class OriginOf> void SourceText::cleanFrom(std::string_view text, Orig
         if (isPlain(text[i])) {
             while (i < text.size() && isPlain(text[i]))
                 ++i;
-            putRun(text.substr(start, i - start), [&](std::size_t k) {
-                return originOf(start + k, start + k + 1);
-            });
+            putRun(text.substr(start, i - start),
+                   [&](std::size_t k) { return originOf(start + k, start + k + 1); });
             continue;
         }
         if (text[i] == '[') {
@@ -149,7 +147,6 @@ template <class OriginAt> void SourceText::putRun(std::string_view run, OriginAt
         origins_[size_ + k] = originAt(k);
     size_ += run.size();
 }
-
 
 SourceText SourceText::cleaned(std::string_view text) noexcept {
     SourceText out(text);

@@ -492,6 +492,9 @@ std::string describeError(const PositionReading& r) {
         return quoted(r.piece) +
                " has no fix (status V, quality 0 or empty coordinates): the receiver did not "
                "know its position";
+    case E::noPositionSentence:
+        return quoted(r.piece) +
+               " holds no position: of NMEA sentences only GGA, RMC and GLL carry one";
     case E::onlyWords:
         return quoted(r.piece) +
                " holds words only: no numbers, link or grid reference of a position";

@@ -208,8 +208,8 @@ std::optional<GridSystem> zonedShape(std::string_view t) {
     ++s.i;
     const bool blankAfterLetter = s.i < t.size() && isBlank(t[s.i]);
     const UtmMetres metres = splitUtmMetres(t.substr(s.i));
-    const bool utm = metres.error == GridError::none &&
-                     (zoneDigits > 0 || (blankAfterLetter && (isUpsLetter(letter) || upsMetres(metres))));
+    const bool ups = blankAfterLetter && (isUpsLetter(letter) || upsMetres(metres));
+    const bool utm = metres.error == GridError::none && (zoneDigits > 0 || ups);
     if (utm) return GridSystem::utm;
     if (zoneDigits == 0 && !isUpsLetter(letter)) return std::nullopt;
     // Near the poles digits must follow the square, so that a word such as "bad" is no square.

@@ -397,7 +397,8 @@ GridReading readMgrs(std::string_view text) noexcept {
     const std::string_view t = trimmed(text);
     if (t.empty()) return failMgrs(GridError::empty, t);
     if (t.front() == '-' || t.back() == '-') {
-        return failMgrs(GridError::badCharacter, t.front() == '-' ? t.substr(0, 1) : t.substr(t.size() - 1));
+        return failMgrs(GridError::badCharacter,
+                        t.front() == '-' ? t.substr(0, 1) : t.substr(t.size() - 1));
     }
     Compact k;
     for (std::size_t i = 0; i < t.size(); ++i) {

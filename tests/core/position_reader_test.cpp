@@ -237,6 +237,7 @@ const RefusedCase kLookAlikes[] = {
     {"{\"lat\": 48.85, \"lng\": 2.29, \"lat\": 48.86}", E::missingHalf, "only one half in \"48.86\""},
     {"$GPRMC,123519,V,4807.038,N,01131.000,E,,,230394,,,N*68", E::noFix, "has no fix"},
     {"$GPGGA,123519,,,,,0,00,99.9,,M,,M,,*7C", E::noFix, "has no fix"},
+    {"$GPGSV,3,1,11,03,03,111,00*74", E::noPositionSentence, "only GGA, RMC and GLL carry one"},
     {"N0CALL>APRS:/234517h4903.5 N/07201.7 W-", E::badSentence, "\"4903.5 N\" breaks"},
     {"geo:0,0?q=Eiffel+Tower", E::noPositionInLink, "holds no coordinates"},
     {"https://maps.app.goo.gl/abcdEFGH123", E::noPositionInLink, "holds no coordinates"},
