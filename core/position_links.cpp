@@ -212,11 +212,13 @@ const Site* siteOf(std::string_view host) {
 
 // ---- Values ------------------------------------------------------------------------------
 
-// "," "~" "_" "/" or an escaped comma, with blanks ("+", "%20") after it.
+constexpr std::size_t kEscapeLength = 3; // "%2C"
+
+// "," "~" "_" "/" or an escaped comma or tilde, with blanks ("+", "%20") after it.
 std::size_t pairSeparatorLength(std::string_view text) {
     std::size_t i = 0;
     if (startsWithIgnoringCase(text, "%2C") || startsWithIgnoringCase(text, "%7E"))
-        i = 3;
+        i = kEscapeLength;
     else if (!text.empty() && std::string_view(",~_/").find(text[0]) != std::string_view::npos)
         i = 1;
     else
@@ -225,7 +227,7 @@ std::size_t pairSeparatorLength(std::string_view text) {
         if (i < text.size() && (text[i] == '+' || text[i] == ' '))
             ++i;
         else if (startsWithIgnoringCase(text.substr(i), "%20"))
-            i += 3;
+            i += kEscapeLength;
         else
             return i;
     }
@@ -416,6 +418,10 @@ PositionReading readGeoUri(const SourceText& source, std::string_view uri) {
 
 // ---- Web links ---------------------------------------------------------------------------
 
+// Where Google's place data writes the place's own latitude and longitude.
+constexpr std::string_view kPlaceLatitude = "!3d";
+constexpr std::string_view kPlaceLongitude = "!4d";
+
 class WebLink {
 public:
     WebLink(const SourceText& source, std::string_view link, const Site* site)
@@ -478,11 +484,11 @@ private:
     void readGoogleSegment(std::string_view segment) {
         if (segment.starts_with('@'))
             positions_.addValue(segment.substr(1), Form::pair, kLatLon, kView);
-        const auto latitude = segment.find("!3d");
-        const auto longitude = segment.find("!4d");
+        const auto latitude = segment.find(kPlaceLatitude);
+        const auto longitude = segment.find(kPlaceLongitude);
         if (latitude == std::string_view::npos || longitude == std::string_view::npos) return;
-        const std::string_view lat = segment.substr(latitude + 3);
-        const std::string_view lon = segment.substr(longitude + 3);
+        const std::string_view lat = segment.substr(latitude + kPlaceLatitude.size());
+        const std::string_view lon = segment.substr(longitude + kPlaceLongitude.size());
         addNamed(lat.substr(0, signedDecimalLength(lat)), lon.substr(0, signedDecimalLength(lon)),
                  kPlace);
     }
