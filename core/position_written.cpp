@@ -332,7 +332,8 @@ private:
             std::size_t k = i_ + 2;
             while (k < s_.size() && ascii::isDigit(s_[k]))
                 ++k;
-            if (k == s_.size() || s_[k] != '.') {
+            // Not "5e-05.5"; a full stop after it ends a sentence.
+            if (k + 1 >= s_.size() || s_[k] != '.' || !ascii::isDigit(s_[k + 1])) {
                 i_ = k;
                 t.exponent = true;
             }
@@ -456,12 +457,12 @@ private:
         skip(character, false);
     }
 
-    // A quotation mark around a value or label rather than a unit mark: one that follows no
-    // number opens, and the same mark after a number then closes (Lat: "48.85").
+    // A quotation mark around a value, label or the whole text rather than a unit mark: one
+    // that follows no number opens, and the same mark then closes (Lat: "48.85").
     bool quote(std::string_view rest) {
         const char c = rest.front();
         if (c != '"' && c != '\'') return false;
-        if (openQuote_ == c && last() != nullptr && last()->kind == TokenKind::number) {
+        if (openQuote_ == c) {
             openQuote_ = 0;
         } else if (!straightAfterNumber() && openQuote_ == 0) {
             openQuote_ = c;
@@ -568,7 +569,8 @@ struct HalfDraft {
         return labelled() || colons || (side == Side::letter && count > 1) ||
                std::any_of(numbers.begin(), numbers.begin() + static_cast<std::ptrdiff_t>(count),
                            [](const NumberDraft& n) {
-                               return n.mark != Mark::none || n.dots > 0 || n.decimalComma;
+                               return n.mark != Mark::none || n.dots > 0 || n.decimalComma ||
+                                      n.exponent;
                            });
     }
     void extend(std::string_view piece) {
