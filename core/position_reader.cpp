@@ -115,6 +115,11 @@ PositionReading readGridPosition(const SourceText&, std::string_view text) noexc
     r.error = PositionError::none;
     r.point = {std::round(g.latitude * kSevenDecimals) / kSevenDecimals,
                std::round(g.longitude * kSevenDecimals) / kSevenDecimals};
+    // No numbers of its own, but the hemispheres of its point, which a paste shows.
+    r.latitude.hemisphere =
+        r.point.latitude < 0 ? Hemisphere::southOrWest : Hemisphere::northOrEast;
+    r.longitude.hemisphere =
+        r.point.longitude < 0 ? Hemisphere::southOrWest : Hemisphere::northOrEast;
     const double height =
         g.cell.unit == grid::CellUnit::metres ? g.cell.height / kMetresPerDegree : g.cell.height;
     r.precision = height / 2;
