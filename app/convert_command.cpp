@@ -3,7 +3,8 @@
 #include "actions/output_texts.h"
 #include "convert_stream.h"
 #include "core/message_text.h"
-#include "position_entry.h"
+#include "core/position_entry.h"
+#include "field_edit.h"
 
 #include <algorithm>
 #include <array>
@@ -204,26 +205,22 @@ std::string_view convertHelpText() {
 // ---- The form -----------------------------------------------------------------------------
 
 ConversionForm::ConversionForm(DecimalMode mode, GridColumns grid)
-    : view_(nullptr), numberFormat_(mode), mapsChoice_(translator_),
-      controller_(MainScreenPlatform{view_, settings_, numberFormat_, translator_, nowhere_,
-                                     nowhere_, nowhere_, nowhere_},
-                  mapsChoice_),
-      grid_(grid) {
-    view_.setDelegate(&controller_);
+    : view_(nullptr), numberFormat_(mode), form_(view_, settings_, numberFormat_), grid_(grid) {
+    view_.setDelegate(&form_);
 }
 
 void ConversionForm::reset() {
-    view_.reset();                   // texts, selectors, no field being edited
-    controller_.clearButtonAction(); // the stored values of the fields
+    view_.reset();             // texts, selectors, no field being edited
+    form_.clearButtonAction(); // the stored values of the fields
 }
 
 void ConversionForm::enter(const PositionReading& position) {
     reset();
-    enterPosition(controller_, view_, position);
+    enterPosition(form_, position);
 }
 
 void ConversionForm::edit(const FieldEdit& edit) {
-    editField(controller_, view_, edit.field,
+    editField(form_, edit.field,
               edit.typed ? std::optional<std::string_view>(*edit.typed) : std::nullopt);
 }
 
@@ -242,10 +239,9 @@ void ConversionForm::appendCopyLines(std::string& out, char separator) const {
         appendCopyText(out, n.id, texts);
     }
     if (grid_ == GridColumns::none) return;
-    const auto position = formPosition(view_);
-    for (const grid::GridSystemInfo& system : grid::gridSystems()) {
+    for (const grid::GridText& reference : formReferences(form_)) {
         out += separator;
-        if (position) out += system.write(position->latitude, position->longitude).view();
+        out += reference.view();
     }
 }
 
@@ -263,11 +259,11 @@ void ConversionForm::appendFields(std::string& out) const {
         out += '\n';
     }
     if (grid_ == GridColumns::none) return;
-    const auto position = formPosition(view_);
+    const grid::GridTexts references = formReferences(form_);
     for (const grid::GridSystemInfo& system : grid::gridSystems()) {
         out += system.name;
         out += '\t';
-        if (position) out += system.write(position->latitude, position->longitude).view();
+        out += references[static_cast<std::size_t>(system.id)].view();
         out += '\n';
     }
 }

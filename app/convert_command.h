@@ -5,14 +5,12 @@
 // on and Done finishes. What the form then shows is printed as its four copy lines.
 #pragma once
 
-#include "actions/action_platform.h"
-#include "actions/maps_choice.h"
 #include "actions/output_texts.h"
 #include "app/convert_stream.h"
-#include "core/position_reader.h"
+#include "core/form_controller.h"
 #include "core/memory_platform.h"
+#include "core/position_reader.h"
 #include "screens/main/grid_card.h"
-#include "screens/main/main_view_controller.h"
 
 #include <cstddef>
 #include <cstdio>
@@ -55,7 +53,6 @@ struct FieldEdit {
     std::optional<std::string> typed;
 };
 
-
 // A form on which positions are entered one after the other, each on an empty form. It is made
 // once and reused, so a stream of positions builds no controller per line.
 class ConversionForm {
@@ -66,7 +63,7 @@ public:
 
     // Empties the form (texts, stored values, selectors) and enters the position.
     void enter(const PositionReading& position);
-    // Edits one field as a user does (see editField in position_entry.h).
+    // Edits one field as a user does (see field_edit.h).
     void edit(const FieldEdit& edit);
 
     // The four copy lines in notation order, joined by `separator` (no separator at the end);
@@ -80,23 +77,12 @@ public:
     const MemoryFormView& view() const { return view_; }
 
 private:
-    // The output actions of the screen are not used here; they go nowhere.
-    struct Nowhere final : Clipboard, UrlOpener, CopyConfirmation, ShareSheet {
-        void setText(std::string_view) override {}
-        void openUrl(std::string_view) override {}
-        void showCopied(std::string_view, std::string_view) override {}
-        void share(std::string_view, std::string_view) override {}
-    };
-
     void reset();
 
-    EnglishTranslator translator_;
-    Nowhere nowhere_;
     MemoryFormView view_;
     MemorySettingsStore settings_;
     FixedNumberFormat numberFormat_;
-    MapsChoice mapsChoice_;
-    MainViewController controller_;
+    FormController form_;
     mutable NotationTexts copyTexts_; // reused by appendCopyLines
     GridColumns grid_;
 };

@@ -44,10 +44,15 @@ FormController::FormController(FormView& view, SettingsStore& settings,
 // ---- Editing ------------------------------------------------------------------------------
 
 void FormController::textFieldDidBeginEditing(FieldId field) {
+    for (const auto& observer : beginEditingObservers_)
+        observer();
     activeField_ = field;
+    textAtBegin_ = view_.text(field);
 }
 
 void FormController::textFieldDidEndEditing(FieldId field) {
+    // Entering a field and leaving it must not rewrite the other rows from its rounded text.
+    if (field == activeField_ && view_.text(field) == textAtBegin_) return;
     convertFromField(info(field).tag);
 }
 
@@ -56,6 +61,91 @@ FilterDecision FormController::shouldChangeCharacters(std::u16string_view curren
     const std::optional<int> tag =
         activeField_ ? std::optional<int>(info(*activeField_).tag) : std::nullopt;
     return filterKeystroke(tag, current, range, replacement);
+}
+
+std::optional<FieldId> FormController::fieldBeingEdited() const {
+    if (activeField_ && view_.isEditing(*activeField_)) return activeField_;
+    return std::nullopt;
+}
+
+void FormController::endEditing() {
+    if (const auto field = fieldBeingEdited()) view_.endEditing(*field);
+}
+
+void FormController::cancelEditing() {
+    const auto field = fieldBeingEdited();
+    if (!field) return;
+    view_.setText(*field, textAtBegin_);
+    view_.endEditing(*field);
+}
+
+void FormController::addBeginEditingObserver(std::function<void()> observer) {
+    beginEditingObservers_.push_back(std::move(observer));
+}
+
+// ---- Changes ------------------------------------------------------------------------------
+
+void FormController::addChangeObserver(std::function<void()> observer) {
+    changeObservers_.push_back(std::move(observer));
+}
+
+void FormController::changed() {
+    contentId_ = ++lastContentId_;
+    changedInGroup_ = true;
+    if (groupDepth_ > 0) return;
+    changedInGroup_ = false;
+    for (const auto& observer : changeObservers_)
+        observer();
+}
+
+void FormController::leaveGroup() {
+    if (--groupDepth_ > 0 || !changedInGroup_) return;
+    changedInGroup_ = false;
+    for (const auto& observer : changeObservers_)
+        observer();
+}
+
+FormSnapshot FormController::snapshot() const {
+    FormSnapshot s;
+    for (const FieldInfo& f : kFields)
+        s.texts[indexOf(f.id)] = view_.text(f.id);
+    for (const SelectorInfo& c : kSelectors)
+        s.selectors[indexOf(c.id)] = view_.selectedIndex(c.id);
+    s.accuracy = accuracy_;
+    s.values = values_;
+    s.unread = unread_;
+    s.contentId = contentId_;
+    if (entryOrigin()) s.origin = origin_;
+    return s;
+}
+
+void FormController::restore(const FormSnapshot& snapshot) {
+    ChangeGroup change(*this);
+    endEditing();
+    for (const FieldInfo& f : kFields)
+        view_.setText(f.id, snapshot.texts[indexOf(f.id)]);
+    for (const SelectorInfo& c : kSelectors) {
+        view_.setSelectedIndex(c.id, snapshot.selectors[indexOf(c.id)]);
+        settings_.setInteger(c.name, snapshot.selectors[indexOf(c.id)]);
+    }
+    setAccuracyText(snapshot.accuracy);
+    values_ = snapshot.values;
+    unread_ = snapshot.unread;
+    changed();
+    // The content is what it was: its name, and what it was entered from, come back with it.
+    contentId_ = snapshot.contentId;
+    origin_ = snapshot.origin;
+    originContentId_ = snapshot.contentId;
+}
+
+void FormController::setEntryOrigin(const grid::GridReading& reference) {
+    origin_ = reference;
+    origin_->piece = {}; // it pointed into a text that is gone
+    originContentId_ = contentId_;
+}
+
+const grid::GridReading* FormController::entryOrigin() const {
+    return origin_ && originContentId_ == contentId_ ? &*origin_ : nullptr;
 }
 
 // ---- Conversion ---------------------------------------------------------------------------
@@ -72,6 +162,8 @@ void FormController::convertFromField(int tag) {
     readFieldValues();
     const auto field = fieldFromTag(tag);
     if (!field) return;
+    ChangeGroup change(*this);
+    changed();
     const FieldInfo& f = info(*field);
     const HalfFields& h = halfFields(f.half);
     switch (f.kind) {
@@ -94,6 +186,11 @@ void FormController::convertFromField(int tag) {
         convertDecimalDegrees(h, *field);
         break;
     }
+}
+
+void FormController::enterText(FieldId field, std::string_view text) {
+    view_.setText(field, text);
+    convertFromField(info(field).tag);
 }
 
 void FormController::chainTo(FieldId next) {
@@ -241,11 +338,13 @@ void FormController::storeSelectors(const std::array<SelectorId, 4>& selectors) 
 void FormController::changeNS(SelectorId sender) {
     alignHalf(Half::latitude, view_.selectedIndex(sender));
     storeSelectors(selectorsOfHalf(Half::latitude));
+    changed();
 }
 
 void FormController::changeEW(SelectorId sender) {
     alignHalf(Half::longitude, view_.selectedIndex(sender));
     storeSelectors(selectorsOfHalf(Half::longitude));
+    changed();
 }
 
 void FormController::setAllSelectors(int latitudeIndex, int longitudeIndex) {
@@ -253,6 +352,14 @@ void FormController::setAllSelectors(int latitudeIndex, int longitudeIndex) {
     alignHalf(Half::longitude, longitudeIndex);
     for (const SelectorInfo& c : kSelectors)
         settings_.setInteger(c.name, view_.selectedIndex(c.id));
+    changed();
+}
+
+void FormController::setAccuracyText(std::string_view text) {
+    view_.setAccuracyText(text);
+    if (accuracy_ == text) return;
+    accuracy_ = text;
+    changed();
 }
 
 void FormController::restoreSelectors() {
@@ -262,16 +369,21 @@ void FormController::restoreSelectors() {
         const int stored = settings_.integerForKey(c.name);
         view_.setSelectedIndex(c.id, hemisphereOf(stored) == Hemisphere::northOrEast ? 0 : 1);
     }
+    changed();
 }
 
 void FormController::clearButtonAction() {
+    ChangeGroup change(*this);
     for (const FieldInfo& f : kFields)
         view_.setText(f.id, "");
-    view_.setAccuracyText("");
+    setAccuracyText("");
     // Without this, a value typed into the empty form would be combined with numbers the user
     // has just cleared away.
     values_.reset();
     unread_.reset();
+    // A field still being edited now holds what Clear left: leaving it unchanged changes nothing.
+    textAtBegin_.clear();
+    changed();
 }
 
 } // namespace quorvane

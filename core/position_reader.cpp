@@ -111,19 +111,7 @@ PositionReading readGridPosition(const SourceText&, std::string_view text) noexc
     const grid::GridReading g = grid::readGridReference(reference);
     if (!g.ok())
         return reading::failure(PositionError::badGridReference, ErrorPart::text, reference);
-    PositionReading r;
-    r.error = PositionError::none;
-    r.point = {std::round(g.latitude * kSevenDecimals) / kSevenDecimals,
-               std::round(g.longitude * kSevenDecimals) / kSevenDecimals};
-    // No numbers of its own, but the hemispheres of its point, which a paste shows.
-    r.latitude.hemisphere =
-        r.point.latitude < 0 ? Hemisphere::southOrWest : Hemisphere::northOrEast;
-    r.longitude.hemisphere =
-        r.point.longitude < 0 ? Hemisphere::southOrWest : Hemisphere::northOrEast;
-    const double height =
-        g.cell.unit == grid::CellUnit::metres ? g.cell.height / kMetresPerDegree : g.cell.height;
-    r.precision = height / 2;
-    return r;
+    return positionOfReference(g);
 }
 
 PositionReading readWrittenText(const SourceText& source, std::string_view text) noexcept {
@@ -150,6 +138,19 @@ constexpr std::array<TextReader, 10> kTextReaders{{
 // clang-format on
 
 } // namespace
+
+PositionReading positionOfReference(const grid::GridReading& reference) noexcept {
+    PositionReading r;
+    r.error = PositionError::none;
+    r.point = {std::round(reference.latitude * kSevenDecimals) / kSevenDecimals,
+               std::round(reference.longitude * kSevenDecimals) / kSevenDecimals};
+    const double height = reference.cell.unit == grid::CellUnit::metres
+                              ? reference.cell.height / kMetresPerDegree
+                              : reference.cell.height;
+    r.precision = height / 2;
+    r.reference = reference;
+    return r;
+}
 
 PositionReading readPosition(std::string_view text) noexcept {
     const std::string_view trimmed = reading::trimBlanks(text);

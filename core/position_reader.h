@@ -124,6 +124,7 @@
 #pragma once
 
 #include "core/form_model.h"
+#include "core/grid/grid_reference.h"
 
 #include <array>
 #include <cstddef>
@@ -226,6 +227,9 @@ struct PositionReading {
     Notation otherNotation = Notation::dddddddd2;
     // For ambiguousReadings and readingsDisagree: the two positions that compete.
     std::array<GeoPoint, 2> competing{};
+    // A grid reference's own reading (not ok for any other text): it names the point finer
+    // than `point`, which is rounded to seven decimals.
+    grid::GridReading reference;
 
     constexpr bool ok() const { return error == PositionError::none; }
     constexpr const HalfReading& half(Half h) const {
@@ -236,6 +240,10 @@ struct PositionReading {
 
 // Reads one position. `text` must outlive the result (its numbers point into it).
 PositionReading readPosition(std::string_view text) noexcept;
+
+// The position a grid reference names (the centre of its cell, to seven decimals), carrying
+// the reference's own reading. `reference` must have been read without error.
+PositionReading positionOfReference(const grid::GridReading& reference) noexcept;
 
 // A sentence saying what could not be read and what is allowed, e.g.
 //   latitude "91.5" is out of range: latitude goes from 0 to 90 degrees

@@ -1,7 +1,7 @@
 #include "location_flow.h"
 
 #include "core/number_text.h"
-#include "screens/main/main_view_controller.h"
+#include "core/position_entry.h"
 
 #include <cmath>
 #include <utility>
@@ -10,20 +10,12 @@ namespace quorvane {
 
 namespace {
 
-// The fill writes magnitudes to seven decimals, the finest a decimal-degrees field shows.
-constexpr double kSevenDecimals = 10000000;
-
 // Doubles in [-2^63, 2^63) truncate to a 64-bit integer; outside it the cast is undefined.
 constexpr double kTwoTo63 = 9223372036854775808.0;
 
 bool fitsInt64(double value) {
     return value >= -kTwoTo63 && value < kTwoTo63;
 } // false for NaN
-
-int selectorIndexOf(double degrees) {
-    // -0.0 >= 0.0 holds: the equator and the prime meridian count as North and East.
-    return degrees >= 0.0 ? 0 : 1;
-}
 
 bool hasFiniteCoordinate(const PositionFix& fix) {
     return std::isfinite(fix.latitudeDegrees) && std::isfinite(fix.longitudeDegrees);
@@ -48,12 +40,10 @@ std::string accuracyText(double horizontalAccuracyMetres, std::string_view unit)
     return text;
 }
 
-double fillMagnitude(double degrees) {
-    return roundHalfAway(std::fabs(degrees) * kSevenDecimals) / kSevenDecimals;
-}
-
 LocationFlow::LocationFlow(const LocationFlowPlatform& platform, FormController& form)
-    : platform_(platform), form_(form), texts_(lookUpLocationTexts(platform.translator)) {}
+    : platform_(platform), form_(form), texts_(lookUpLocationTexts(platform.translator)) {
+    form_.addBeginEditingObserver([this] { fieldWillBeginEditing(); });
+}
 
 LocationFlow::~LocationFlow() {
     platform_.locationManager.setDelegate(nullptr);
@@ -114,42 +104,18 @@ void LocationFlow::didFailWithError(LocationService&, const LocationError& error
 }
 
 void LocationFlow::fillForm(const PositionFix& fix) {
-    FormView& view = form_.view();
-    view.setAccuracyText(accuracyText(fix.horizontalAccuracyMetres, texts_.metres));
-
-    // The hemispheres first, so that the conversions below show them with the new magnitudes.
-    form_.setAllSelectors(selectorIndexOf(fix.latitudeDegrees),
-                          selectorIndexOf(fix.longitudeDegrees));
-
-    // Editing brings the keyboard up and down, which may scroll the form; the user is returned
-    // to where they were looking.
+    // Ending an edit in progress takes the keyboard away, which may scroll the form; the user is
+    // returned to where they were looking.
     const ScrollOffset offset = platform_.scrollView.contentOffset();
-
-    // Beginning d7 ends any edit in progress (its conversion runs with the text it holds);
-    // beginning d8 ends d7 and converts from the new latitude; ending d8 converts from the new
-    // longitude.
-    writeMagnitude(FieldId::d7, fix.latitudeDegrees);
-    writeMagnitude(FieldId::d8, fix.longitudeDegrees);
-    view.endEditing(FieldId::d8);
-
+    enterPosition(form_, pointReading({fix.latitudeDegrees, fix.longitudeDegrees}),
+                  accuracyText(fix.horizontalAccuracyMetres, texts_.metres));
     platform_.scrollView.setContentOffset(offset, ScrollAnimation::animated);
-    form_.readFieldValues();
     platform_.indicator.stopAnimating();
-}
-
-void LocationFlow::writeMagnitude(FieldId field, double degrees) {
-    FormView& view = form_.view();
-    view.beginEditing(field);
-    view.setText(field, doubleText(fillMagnitude(degrees)));
 }
 
 void LocationFlow::fieldWillBeginEditing() {
     platform_.locationManager.stopUpdatingLocation();
     platform_.indicator.stopAnimating();
-}
-
-void LocationFlow::observeEditing(MainViewController& screen) {
-    screen.addBeginEditingObserver([this] { fieldWillBeginEditing(); });
 }
 
 } // namespace quorvane

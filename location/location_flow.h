@@ -1,10 +1,9 @@
 // The current-location button and what follows it: permission, the one-shot position request,
 // the location-disabled alert, and the fill of the form from a fix.
 //
-// The fill runs the form's own editing road: it sets and stores the eight hemisphere selectors,
-// then starts editing d7, writes the latitude magnitude, starts editing d8 (so d7's end-of-editing
-// conversion runs), writes the longitude magnitude and ends editing d8 (so d8's conversion runs).
-// Every notation therefore comes out of the ordinary conversion, not out of code of its own here.
+// The fix enters the form as every position does (core/position_entry.h): its signed degrees
+// at seven decimals, the hemispheres from its signs, the accuracy beside the form, so every
+// notation comes out of the ordinary conversion, not out of code of its own here.
 #pragma once
 
 #include "actions/action_platform.h"
@@ -16,8 +15,6 @@
 #include <string>
 
 namespace quorvane {
-
-class MainViewController;
 
 // The services the flow works with, all owned by the front end and outliving the flow.
 struct LocationFlowPlatform {
@@ -56,11 +53,10 @@ LocationTexts lookUpLocationTexts(const Translator& translator);
 // of a 64-bit integer has no number to show: the label is emptied.
 std::string accuracyText(double horizontalAccuracyMetres, std::string_view unit);
 
-// The magnitude written into d7 or d8: |degrees| rounded to seven decimals, halves away from zero.
-double fillMagnitude(double degrees);
-
 class LocationFlow final : public LocationServiceDelegate {
 public:
+    // From now on, a field beginning to edit abandons a running request: the flow must outlive
+    // the form's use of it.
     LocationFlow(const LocationFlowPlatform& platform, FormController& form);
     ~LocationFlow() override;
     LocationFlow(const LocationFlow&) = delete;
@@ -78,16 +74,12 @@ public:
 
     // Any field beginning to edit abandons a running request and hides the indicator.
     void fieldWillBeginEditing();
-    // Registers fieldWillBeginEditing with the screen; the flow must outlive the screen's use of
-    // it.
-    void observeEditing(MainViewController& screen);
 
     const LocationTexts& texts() const { return texts_; }
 
 private:
     void showLocationDisabledAlert();
     void fillForm(const PositionFix& fix);
-    void writeMagnitude(FieldId field, double degrees);
 
     LocationFlowPlatform platform_;
     FormController& form_;

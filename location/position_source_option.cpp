@@ -29,37 +29,11 @@ PositionSourceParse parsePositionSource(std::string_view text) {
             "unknown position source " + quoted(text) + " (expected default, none or nmea:FILE)"};
 }
 
-PositionSourceArgument findPositionSourceArgument(std::span<const char* const> arguments) {
-    PositionSourceArgument found;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string_view argument = arguments[i] ? arguments[i] : "";
-        if (argument == kPositionSourceOption) {
-            if (i + 1 >= arguments.size() || arguments[i + 1] == nullptr) {
-                return {std::nullopt, std::string(kPositionSourceOption) + " needs a value"};
-            }
-            found.value = arguments[++i];
-        } else if (argument.starts_with(kPositionSourceOption) &&
-                   argument.substr(kPositionSourceOption.size()).starts_with('=')) {
-            found.value = argument.substr(kPositionSourceOption.size() + 1);
-        }
-    }
-    return found;
-}
-
 PositionSourceParse choosePositionSource(std::optional<std::string_view> commandLine,
                                          std::optional<std::string_view> environment) {
     if (commandLine) return parsePositionSource(*commandLine);
     if (environment) return parsePositionSource(*environment);
     return {PositionSourceChoice{}, {}};
-}
-
-PositionSourceParse positionSourceForProcess(std::span<const char* const> arguments,
-                                             const char* environmentValue) {
-    const PositionSourceArgument argument = findPositionSourceArgument(arguments);
-    if (!argument.error.empty()) return {std::nullopt, argument.error};
-    const std::optional<std::string_view> environment =
-        environmentValue ? std::optional<std::string_view>(environmentValue) : std::nullopt;
-    return choosePositionSource(argument.value, environment);
 }
 
 std::string_view positionSourceHelpText() {

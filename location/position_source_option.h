@@ -8,7 +8,6 @@
 #pragma once
 
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -38,23 +37,9 @@ struct PositionSourceParse {
 // "default" (or ""), "none", "nmea:FILE".
 PositionSourceParse parsePositionSource(std::string_view text);
 
-// The value of --position-source among the program's arguments (argv without argv[0]), as
-// "--position-source VALUE" or "--position-source=VALUE"; the last one counts. An option
-// without its value gives an error.
-struct PositionSourceArgument {
-    std::optional<std::string_view> value;
-    std::string error;
-};
-PositionSourceArgument findPositionSourceArgument(std::span<const char* const> arguments);
-
 // The command line's value if there is one, else the environment's, else the system default.
 PositionSourceParse choosePositionSource(std::optional<std::string_view> commandLine,
                                          std::optional<std::string_view> environment);
-
-// The choice of this process: --position-source among the arguments (argv without argv[0]),
-// else the environment variable's value (nullptr when unset), else the system default.
-PositionSourceParse positionSourceForProcess(std::span<const char* const> arguments,
-                                             const char* environmentValue);
 
 // One paragraph for --help.
 std::string_view positionSourceHelpText();

@@ -2,7 +2,9 @@
 # Builds and runs every test, as CI does:
 #   1. the normal build in build/ (g++, warnings as errors, with the Qt application), all tests;
 #   2. the sanitizer build in build-asan/ (clang++, AddressSanitizer and UBSan, fuzzers, no Qt):
-#      the unit tests and a short fixed run of each fuzzer.
+#      the unit tests and a short fixed run of each fuzzer;
+#   3. the phone build in build-arm64/ (tools/build-phone.sh): the arm64 program and package,
+#      started under QEMU with the platform-free tests.
 # Exits non-zero when a build or a test fails; the last line sums up.
 set -euo pipefail
 
@@ -34,9 +36,15 @@ run_stage() {
   echo "==== $name: testing"
   local log="$dir/test-run.log" status=0
   ctest --test-dir "$dir" --output-on-failure -j "$jobs" 2>&1 | tee "$log" || status=$?
+  tally "$name" "$log" "$status"
+}
+
+# tally NAME LOG STATUS: adds the counts of a ctest run's log to the totals.
+tally() {
+  local name=$1 log=$2 status=$3
   # "100% tests passed, 0 tests failed out of 412"
   local summary total bad
-  summary=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1 || true)
+  summary=$(grep -sE 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1 || true)
   total=$(sed -nE 's/.*failed out of ([0-9]+).*/\1/p' <<< "$summary")
   bad=$(sed -nE 's/.* ([0-9]+) tests? failed out of.*/\1/p' <<< "$summary")
   if [[ -z $total ]]; then
@@ -53,6 +61,14 @@ run_stage() {
 run_stage "normal build" build -DCMAKE_CXX_COMPILER=g++ -DQUORVANE_WITH_QT=ON
 run_stage "sanitizer build" build-asan -DCMAKE_CXX_COMPILER=clang++ -DQUORVANE_SANITIZE=ON \
   -DQUORVANE_FUZZ=ON -DQUORVANE_WITH_QT=OFF
+
+# The phone build runs its own tests (under QEMU) and leaves their log where tally reads it.
+echo "==== phone build: tools/build-phone.sh"
+phone_start=$SECONDS
+phone_status=0
+"$root/tools/build-phone.sh" || phone_status=$?
+tally "phone build" "$root/build-arm64/test-run.log" "$phone_status"
+echo "==== phone build: $((SECONDS - phone_start)) s"
 
 "$root/tools/count-lines" "$root"
 

@@ -338,6 +338,19 @@
         <extracomment>Shown in an empty grid reference field: the position lies beyond 90 or 180 degrees</extracomment>
         <translation>Außerhalb des Bereichs</translation>
     </message>
+    <message>
+        <source>Fill in the latitude first.</source>
+        <extracomment>Copy, Share or Open in Maps on a form without a complete position</extracomment>
+        <translation>Bitte zuerst die Breite eingeben.</translation>
+    </message>
+    <message>
+        <source>Fill in the longitude first.</source>
+        <translation>Bitte zuerst die Länge eingeben.</translation>
+    </message>
+    <message>
+        <source>Fill in latitude and longitude first.</source>
+        <translation>Bitte zuerst Breite und Länge eingeben.</translation>
+    </message>
 </context>
 <context>
     <name>NavigationBar</name>

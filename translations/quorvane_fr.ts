@@ -338,6 +338,19 @@
         <extracomment>Shown in an empty grid reference field: the position lies beyond 90 or 180 degrees</extracomment>
         <translation>Hors limites</translation>
     </message>
+    <message>
+        <source>Fill in the latitude first.</source>
+        <extracomment>Copy, Share or Open in Maps on a form without a complete position</extracomment>
+        <translation>Saisissez d’abord la latitude.</translation>
+    </message>
+    <message>
+        <source>Fill in the longitude first.</source>
+        <translation>Saisissez d’abord la longitude.</translation>
+    </message>
+    <message>
+        <source>Fill in latitude and longitude first.</source>
+        <translation>Saisissez d’abord la latitude et la longitude.</translation>
+    </message>
 </context>
 <context>
     <name>NavigationBar</name>

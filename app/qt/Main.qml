@@ -17,16 +17,20 @@ ApplicationWindow {
     title: qsTr("Quorvane")
     color: Theme.background
 
-    // Opens a page by the name --page takes ("settings", or "maps" for the picker over the
+    // Opens a page by the name --page takes ("settings", or "maps" or "grids" over the
     // settings), without animation. False for a name it does not know.
     function openPage(name) {
+        const stacked = {
+            converter: [],
+            settings: [settingsPage],
+            maps: [settingsPage, defaultMapsPage],
+            grids: [settingsPage, gridReferencesPage]
+        }
+        if (!(name in stacked))
+            return false
         stack.pop(null, StackView.Immediate)
-        if (name === "settings")
-            stack.push(settingsPage, {}, StackView.Immediate)
-        else if (name === "maps")
-            stack.push([settingsPage, defaultMapsPage], StackView.Immediate)
-        else
-            return name === "converter"
+        if (stacked[name].length > 0)
+            stack.push(stacked[name], StackView.Immediate)
         return true
     }
 
@@ -37,6 +41,10 @@ ApplicationWindow {
     Component {
         id: defaultMapsPage
         DefaultMapsPage {}
+    }
+    Component {
+        id: gridReferencesPage
+        GridReferencesPage {}
     }
 
     StackView {

@@ -1,6 +1,6 @@
 #include "app_session.h"
 
-#include "app/position_entry.h"
+#include "core/position_entry.h"
 #include "core/position_reader.h"
 
 #include <QCoreApplication>
@@ -16,7 +16,7 @@ namespace quorvane::qt {
 AppSession::AppSession(const LocationSetup& location)
     : mapsChoice_(translator_),
       controller_(MainScreenPlatform{view_, settings_, numberFormat_, translator_, clipboard_,
-                                     urlOpener_, copyConfirmation_, shareSheet_},
+                                     urlOpener_, copyConfirmation_, shareSheet_, screen_},
                   mapsChoice_),
       gridCard_(GridCardPlatform{gridScreen_, translator_, clipboard_, copyConfirmation_},
                 controller_.form(), gridChoice_),
@@ -28,7 +28,6 @@ AppSession::AppSession(const LocationSetup& location)
     MainScreen::provideTo(engine_, screen_);
     gridScreen_.connectCard(gridCard_, translator_);
     GridCardScreen::provideTo(engine_, gridScreen_);
-    controller_.addConversionObserver([this] { gridCard_.refresh(); });
     PasteBridge::provideTo(engine_, paste_);
     SettingsScreen::provideTo(engine_, settingsScreen_);
 }
@@ -120,7 +119,7 @@ bool AppSession::openPosition(std::string_view text) {
         showNotice(unreadableMessage(text, describeError(reading)), 0);
         return false;
     }
-    enterPosition(controller_, view_, reading);
+    enterPosition(controller_.form(), reading);
     // The form is shown from its top, wherever the entry left the focus.
     if (QQuickItem* scrollView = screen_.outlet(QStringLiteral("scrollView")))
         scrollView->setProperty("contentY", 0);

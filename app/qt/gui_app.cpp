@@ -102,8 +102,9 @@ const char* guiHelpText() {
             "  --screenshot FILE render the screen without showing a window, save it to FILE\n"
             "                    (PNG) and exit; a form taller than the window is pictured\n"
             "                    whole, the window growing to its height\n"
-            "  --page PAGE       start on another page: settings (the settings screen) or\n"
-            "                    maps (the default maps picker), e.g. for --screenshot\n"
+            "  --page PAGE       start on another page: settings (the settings screen), maps\n"
+            "                    (the default maps picker) or grids (the grid references'\n"
+            "                    page), e.g. for --screenshot\n"
             "  --self-test       load the screen without showing it, check that every control\n"
             "                    is in place, and exit with 0 (or 1 and the reasons)\n") +
         std::string(positionSourceHelpText()) +

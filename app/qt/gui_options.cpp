@@ -18,10 +18,11 @@ constexpr std::string_view kEndOfOptions = "--";
 constexpr std::string_view kPage = "--page";
 constexpr std::string_view kLocate = "--locate";
 
-constexpr std::array<std::pair<std::string_view, StartPage>, 3> kStartPageNames{{
+constexpr std::array<std::pair<std::string_view, StartPage>, 4> kStartPageNames{{
     {"converter", StartPage::converter},
     {"settings", StartPage::settings},
     {"maps", StartPage::maps},
+    {"grids", StartPage::grids},
 }};
 
 // A word that starts like a signed or bare number (-33.5, +2, -.5) is part of a position.
@@ -110,11 +111,11 @@ GuiOptionsResult parseGuiOptions(const std::vector<std::string>& args) {
                             " to " + std::to_string(kMaxWindowSide) + ", not '" + *value + "'"};
         } else if (namesOption(word, kPage)) {
             const auto value = optionValue(args, i, kPage);
-            if (!value) return {std::nullopt, "--page needs a page: settings or maps"};
+            if (!value) return {std::nullopt, "--page needs a page: settings, maps or grids"};
             const auto page = parseStartPage(*value);
             if (!page)
                 return {std::nullopt,
-                        "--page takes settings or maps (or converter), not '" + *value + "'"};
+                        "--page takes settings, maps or grids (or converter), not '" + *value + "'"};
             options.startPage = *page;
         } else if (namesOption(word, kPositionSourceOption)) {
             const auto value = optionValue(args, i, kPositionSourceOption);

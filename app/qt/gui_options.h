@@ -20,8 +20,9 @@ namespace quorvane {
 
 enum class GuiMode : unsigned char { run, screenshot, selfTest };
 enum class LaunchTestMode : unsigned char { off, on };
-// The page shown at start: the converter, the settings screen, or the maps picker over it.
-enum class StartPage : unsigned char { converter, settings, maps };
+// The page shown at start: the converter, the settings screen, or the maps picker or the grid
+// references' page over it.
+enum class StartPage : unsigned char { converter, settings, maps, grids };
 // Whether the current-location button is tapped once the screen is up (--locate).
 enum class LocateAtStart : unsigned char { off, on };
 

@@ -233,6 +233,27 @@ GridTexts writeAll(double latitude, double longitude) noexcept {
     return texts;
 }
 
+GridText writeReferenceOf(const GridReading& reading, GridSystem system) noexcept {
+    const bool own = system == reading.system;
+    switch (system) {
+    case GridSystem::utm:
+        if (reading.utm) return writeUtm(*reading.utm, reading.latitude);
+        break;
+    case GridSystem::mgrs:
+        if (reading.utm)
+            return writeMgrs(*reading.utm, reading.latitude,
+                             own ? reading.precision : kDefaultMgrsDigits);
+        break;
+    case GridSystem::pluscode:
+        if (own) return writePlusCode(reading.latitude, reading.longitude, reading.precision);
+        break;
+    case GridSystem::maidenhead:
+        if (own) return writeMaidenhead(reading.latitude, reading.longitude, reading.precision);
+        break;
+    }
+    return info(system).write(reading.latitude, reading.longitude);
+}
+
 std::optional<GridSystem> recogniseGridSystem(std::string_view text) noexcept {
     const std::string_view t = trimmed(text);
     if (t.empty()) return std::nullopt;

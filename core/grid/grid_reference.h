@@ -63,6 +63,16 @@ struct GridCell {
     CellUnit unit = CellUnit::degrees;
 };
 
+enum class UtmHemisphere : std::uint8_t { north, south };
+
+// A point in UTM/UPS grid coordinates.
+struct UtmPoint {
+    int zone = 0; // 1 to 60; 0 for UPS
+    UtmHemisphere hemisphere = UtmHemisphere::north;
+    double easting = 0;  // metres
+    double northing = 0; // metres
+};
+
 // What reading a reference gives.
 struct GridReading {
     GridError error = GridError::empty;
@@ -70,6 +80,13 @@ struct GridReading {
     double latitude = 0;  // degrees, the centre of the named cell (see above)
     double longitude = 0; // degrees, -180 to 180
     GridCell cell;
+    // How finely the reference was written: MGRS digits per coordinate (0 to 5), Plus Code
+    // digits (2 to 15), locator characters (2 to 8); 0 for UTM, which is written to the metre.
+    int precision = 0;
+    // UTM and MGRS: the grid coordinates of the point read (for MGRS the centre of its square).
+    // The other of the two is written from them, as a trip through degrees and back can move
+    // a point on a metre line a hair into the square beside it.
+    std::optional<UtmPoint> utm;
     // For an error: the piece of the text it is about (points into the text that was read).
     std::string_view piece;
 
@@ -90,6 +107,7 @@ struct GridText {
 };
 
 // Precision of the written Plus Code and locator.
+inline constexpr int kDefaultMgrsDigits = 5;           // per coordinate: 1 m squares
 inline constexpr int kDefaultPlusCodeDigits = 10;      // 1/8000° squares, about 14 m
 inline constexpr int kDefaultMaidenheadCharacters = 6; // 5' × 2.5' subsquares
 
@@ -125,6 +143,16 @@ const GridSystemInfo& info(GridSystem system);
 // All four references of one position, in screen order.
 using GridTexts = std::array<GridText, kGridSystemCount>;
 GridTexts writeAll(double latitude, double longitude) noexcept;
+
+// The reference of `system` for the point a reading names, as fine as the reading allows: the
+// reading's own system gives back the reference read, at the precision it was written in
+// (canonical spacing and case); UTM and MGRS come from the reading's grid coordinates where it
+// has them, so the metre it names stays the metre written; the rest from its degrees.
+GridText writeReferenceOf(const GridReading& reading, GridSystem system) noexcept;
+// UTM/UPS and MGRS written from grid coordinates; `latitude` gives the band letter. MGRS to
+// `digits` digits per coordinate (0 to 5, truncated as MGRS prescribes); UTM rounds to the metre.
+GridText writeUtm(const UtmPoint& point, double latitude) noexcept;
+GridText writeMgrs(const UtmPoint& point, double latitude, int digits) noexcept;
 
 // Which system a text is written in, judged by its shape only (a "+" makes a Plus Code, digits
 // and a letter followed by numbers UTM, followed by letters MGRS, two letters A–R and digits a

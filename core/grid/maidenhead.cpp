@@ -99,8 +99,10 @@ GridReading readMaidenhead(std::string_view text) noexcept {
         west += east * width;
         south += north * height;
     }
-    return success(GridSystem::maidenhead, south + height / 2 - kMaxLatitude,
-                   west + width / 2 - kMaxLongitude, {height, width, CellUnit::degrees});
+    GridReading r = success(GridSystem::maidenhead, south + height / 2 - kMaxLatitude,
+                            west + width / 2 - kMaxLongitude, {height, width, CellUnit::degrees});
+    r.precision = static_cast<int>(t.size());
+    return r;
 }
 
 } // namespace quorvane::grid

@@ -189,9 +189,11 @@ GridReading readPlusCode(std::string_view text) noexcept {
     const double latitude =
         std::fmin(degrees(2 * south + height, 2 * kLatitudeCounts) - kMaxLatitude, kMaxLatitude);
     const double longitude = degrees(2 * west + width, 2 * kLongitudeCounts) - kMaxLongitude;
-    return success(
+    GridReading r = success(
         GridSystem::pluscode, latitude, longitude,
         {degrees(height, kLatitudeCounts), degrees(width, kLongitudeCounts), CellUnit::degrees});
+    r.precision = static_cast<int>(count);
+    return r;
 }
 
 } // namespace quorvane::grid

@@ -30,8 +30,8 @@ constexpr int kMaxZoneDigits = 2;
 constexpr double kUpsFalseEasting = 2'000'000; // metres: the pole; east of it B and Z
 // Tolerance of the band check of a UTM reading: the easting and northing are rounded to the metre,
 // which may carry a point just across a band edge (1e-4° is about 11 m).
-constexpr double kBandTolerance = 1e-4; // degrees
-constexpr int kMgrsMetrePrecision = 5;  // GeographicLib's precision: 5 digits each, 1 m
+constexpr double kBandTolerance = 1e-4;                 // degrees
+constexpr int kMgrsMetrePrecision = kDefaultMgrsDigits; // GeographicLib's precision: 1 m
 constexpr int kMaxMgrsDigits = 2 * kMgrsMetrePrecision;
 constexpr std::size_t kMgrsCompactCapacity = 32;
 constexpr std::size_t kSquareLetterCount = 2; // the 100 km square
@@ -62,6 +62,9 @@ char upsLetter(bool north, double easting) {
 }
 
 bool forward(double latitude, double longitude, int& zone, bool& north, double& x, double& y) {
+    // The equator belongs to the northern hemisphere, also as -0 (a South selector on 0°):
+    // GeographicLib would give it the southern false northing of 10 000 km beside band N.
+    if (latitude == 0) latitude = 0;
     try {
         UTMUPS::Forward(latitude, longitude, zone, north, x, y);
         return true;
@@ -136,6 +139,10 @@ struct UtmText {
     std::string_view northing;
 };
 
+UtmPoint utmPoint(int zone, bool north, double easting, double northing) {
+    return {zone, north ? UtmHemisphere::north : UtmHemisphere::south, easting, northing};
+}
+
 // The point of a UTM or UPS reference in one reading of its letter: a band (or UPS letter) that
 // must hold the point, or a hemisphere (no band given).
 GridReading pointOf(const UtmText& text, int zone, bool north, const Metres& easting,
@@ -159,7 +166,9 @@ GridReading pointOf(const UtmText& text, int zone, bool north, const Metres& eas
         return failUtm(GridError::outsideZone, text.whole);
     }
     const double cell = std::pow(10.0, -std::max(easting.decimals, northing.decimals));
-    return success(GridSystem::utm, latitude, longitude, {cell, cell, CellUnit::metres});
+    GridReading r = success(GridSystem::utm, latitude, longitude, {cell, cell, CellUnit::metres});
+    r.utm = utmPoint(zone, north, easting.value, northing.value);
+    return r;
 }
 
 // ---- Easting and northing as written ----------------------------------------------------------
@@ -207,6 +216,27 @@ struct Compact {
     std::array<bool, kMgrsCompactCapacity> blankBefore{};
     std::size_t size = 0;
 };
+
+bool isNorth(const UtmPoint& p) {
+    return p.hemisphere == UtmHemisphere::north;
+}
+
+// The UTM/UPS coordinates of a position the systems can write.
+std::optional<UtmPoint> gridPointOf(double latitude, double longitude) {
+    int zone = 0;
+    bool north = true;
+    double x = 0;
+    double y = 0;
+    if (!inRange(latitude, longitude) || !forward(latitude, longitude, zone, north, x, y))
+        return std::nullopt;
+    return utmPoint(zone, north, x, y);
+}
+
+// Half a metre goes to the even metre, as GeographicLib writes it (the centre of a metre square
+// read from MGRS lies exactly on the half).
+long long nearestMetre(double metres) {
+    return std::llrint(metres);
+}
 
 } // namespace
 
@@ -286,27 +316,27 @@ UtmMetres splitUtmMetres(std::string_view text) {
 
 } // namespace detail
 
-GridText writeUtm(double latitude, double longitude) noexcept {
-    if (!inRange(latitude, longitude)) return noReference();
-    int zone = 0;
-    bool north = true;
-    double x = 0;
-    double y = 0;
-    if (!forward(latitude, longitude, zone, north, x, y)) return noReference();
-    const long long easting = std::llround(x);
-    const long long northing = std::llround(y);
+GridText writeUtm(const UtmPoint& point, double latitude) noexcept {
+    if (!std::isfinite(point.easting) || !std::isfinite(point.northing)) return noReference();
+    const long long easting = nearestMetre(point.easting);
+    const long long northing = nearestMetre(point.northing);
     TextBuilder out;
-    if (zone != UTMUPS::UPS) {
-        out.putNumber(zone);
+    if (point.zone != UTMUPS::UPS) {
+        out.putNumber(point.zone);
         out.put(bandLetter(latitude));
     } else {
-        out.put(upsLetter(north, static_cast<double>(easting)));
+        out.put(upsLetter(isNorth(point), static_cast<double>(easting)));
     }
     out.put(' ');
     out.putNumber(easting);
     out.put(' ');
     out.putNumber(northing);
     return out.done();
+}
+
+GridText writeUtm(double latitude, double longitude) noexcept {
+    const auto point = gridPointOf(latitude, longitude);
+    return point ? writeUtm(*point, latitude) : noReference();
 }
 
 GridReading readUtm(std::string_view text) noexcept {
@@ -359,38 +389,45 @@ GridReading readUtm(std::string_view text) noexcept {
     return asHemisphere.ok() || !band ? asHemisphere : asBand;
 }
 
-GridText writeMgrs(double latitude, double longitude) noexcept {
-    if (!inRange(latitude, longitude)) return noReference();
-    int zone = 0;
-    bool north = true;
-    double x = 0;
-    double y = 0;
-    if (!forward(latitude, longitude, zone, north, x, y)) return noReference();
+GridText writeMgrs(const UtmPoint& point, double latitude, int digits) noexcept {
+    const int precision = std::clamp(digits, 0, kMgrsMetrePrecision);
     // 15 characters at most, within the string's own small buffer: no allocation.
     std::string mgrs;
     try {
-        MGRS::Forward(zone, north, x, y, latitude, kMgrsMetrePrecision, mgrs);
+        MGRS::Forward(point.zone, isNorth(point), point.easting, point.northing, latitude,
+                      precision, mgrs);
     } catch (...) {
         return noReference();
     }
     // "31UDQ4825011951" is written "31U DQ 48250 11951"; GeographicLib's leading zero of the
     // zones 1 to 9 is left out, as in the UTM reference.
-    // The pieces from the end: five northing digits, five easting digits, the square's two
+    // The pieces from the end: the northing digits, the easting digits, the square's two
     // letters; the grid zone before them (zone digits, if any, and the band or UPS letter).
+    const auto count = static_cast<std::size_t>(precision);
     const std::string_view s = mgrs;
-    const std::string_view northing = s.substr(s.size() - kMgrsMetrePrecision);
-    const std::string_view easting = s.substr(s.size() - kMaxMgrsDigits, kMgrsMetrePrecision);
+    if (s.size() < 2 * count + kSquareLetterCount + 1) return noReference();
+    const std::string_view northing = s.substr(s.size() - count);
+    const std::string_view easting = s.substr(s.size() - 2 * count, count);
     const std::string_view square =
-        s.substr(s.size() - kMaxMgrsDigits - kSquareLetterCount, kSquareLetterCount);
-    std::string_view gridZone = s.substr(0, s.size() - kMaxMgrsDigits - kSquareLetterCount);
+        s.substr(s.size() - 2 * count - kSquareLetterCount, kSquareLetterCount);
+    std::string_view gridZone = s.substr(0, s.size() - 2 * count - kSquareLetterCount);
     if (gridZone.size() == kMaxZoneDigits + 1 && gridZone.front() == '0') gridZone.remove_prefix(1);
     TextBuilder out;
-    for (const std::string_view piece : {gridZone, square, easting}) {
-        out.put(piece);
-        out.put(' ');
+    out.put(gridZone);
+    out.put(' ');
+    out.put(square);
+    if (count > 0) {
+        for (const std::string_view piece : {easting, northing}) {
+            out.put(' ');
+            out.put(piece);
+        }
     }
-    out.put(northing);
     return out.done();
+}
+
+GridText writeMgrs(double latitude, double longitude) noexcept {
+    const auto point = gridPointOf(latitude, longitude);
+    return point ? writeMgrs(*point, latitude, kMgrsMetrePrecision) : noReference();
 }
 
 GridReading readMgrs(std::string_view text) noexcept {
@@ -477,7 +514,10 @@ GridReading readMgrs(std::string_view text) noexcept {
         return failMgrs(GridError::outsideZone, t);
     }
     const double cell = std::pow(10.0, kMgrsMetrePrecision - precision);
-    return success(GridSystem::mgrs, latitude, longitude, {cell, cell, CellUnit::metres});
+    GridReading r = success(GridSystem::mgrs, latitude, longitude, {cell, cell, CellUnit::metres});
+    r.precision = precision;
+    r.utm = utmPoint(readZone, north, x, y);
+    return r;
 }
 
 } // namespace quorvane::grid

@@ -2,7 +2,8 @@
 
 #include "actions/output_texts.h"
 #include "core/grid/grid_keystroke.h"
-#include "core/number_text.h"
+#include "core/position_entry.h"
+#include "position_range.h"
 
 #include <charconv>
 #include <cmath>
@@ -12,13 +13,6 @@ namespace quorvane {
 namespace {
 
 using grid::GridSystem;
-
-// The fill writes seven decimals, the finest a decimal-degrees field shows (about 1 cm).
-constexpr double kSevenDecimals = 1e7;
-
-double fillMagnitude(double degrees) {
-    return roundHalfAway(std::fabs(degrees) * kSevenDecimals) / kSevenDecimals;
-}
 
 std::optional<double> numberOf(std::string_view text) {
     if (text.empty()) return std::nullopt;
@@ -51,6 +45,17 @@ std::optional<FormPosition> formPosition(const FormView& view) {
     return FormPosition{*latitude, *longitude};
 }
 
+grid::GridTexts formReferences(const FormController& form) {
+    grid::GridTexts texts;
+    if (const grid::GridReading* origin = form.entryOrigin()) {
+        for (const grid::GridSystemInfo& system : grid::gridSystems())
+            texts[indexOf(system.id)] = grid::writeReferenceOf(*origin, system.id);
+    } else if (const auto position = formPosition(form.view())) {
+        texts = grid::writeAll(position->latitude, position->longitude);
+    }
+    return texts;
+}
+
 std::vector<ControlName> gridAccessibleNames(const Translator& translator) {
     std::vector<ControlName> names;
     for (const grid::GridSystemInfo& system : grid::gridSystems()) {
@@ -65,18 +70,17 @@ std::vector<ControlName> gridAccessibleNames(const Translator& translator) {
 }
 
 GridCard::GridCard(const GridCardPlatform& platform, FormController& form, grid::GridChoice& choice)
-    : platform_(platform), form_(form), choice_(choice) {}
+    : platform_(platform), form_(form), choice_(choice) {
+    form_.addChangeObserver([this] { refresh(); });
+}
 
 void GridCard::refresh() {
-    const auto position = formPosition(form_.view());
+    const grid::GridTexts texts = formReferences(form_);
     for (const grid::GridSystemInfo& system : grid::gridSystems()) {
-        if (!position) {
-            write(system.id, "", "");
-            continue;
-        }
-        const grid::GridText text = system.write(position->latitude, position->longitude);
+        const grid::GridText& text = texts[indexOf(system.id)];
         write(system.id, text.view(),
               text.ok() ? std::string() : platform_.translator.translate(kOutOfRangeReasonKey));
+        platform_.view.showMessage(system.id, "");
     }
 }
 
@@ -96,25 +100,15 @@ void GridCard::editingEnded(GridSystem system) {
     }
     const grid::GridReading reading = grid::info(system).read(typed);
     if (!reading.ok()) {
-        platform_.view.showMessage(grid::describeError(reading));
         platform_.view.setText(system, before);
+        platform_.view.showMessage(system, grid::describeError(reading));
         return;
     }
-    fillForm(reading);
+    enterPosition(form_, positionOfReference(reading));
 }
 
-void GridCard::fillForm(const grid::GridReading& reading) {
-    // The hemispheres first, so the conversions show them with the new magnitudes; then each
-    // signed decimal degree is written and converted as the end of its edit would.
-    form_.setAllSelectors(reading.latitude < 0 ? 1 : 0, reading.longitude < 0 ? 1 : 0);
-    FormView& view = form_.view();
-    for (const auto& [field, degrees] :
-         {std::pair{FieldId::d7, reading.latitude}, std::pair{FieldId::d8, reading.longitude}}) {
-        view.setText(field, doubleText(fillMagnitude(degrees)).view());
-        form_.convertFromField(info(field).tag);
-    }
-    form_.readFieldValues();
-    refresh();
+void GridCard::cancelEditing(GridSystem system) {
+    platform_.view.setText(system, written_[indexOf(system)]);
 }
 
 void GridCard::applyChoice() {
@@ -122,12 +116,19 @@ void GridCard::applyChoice() {
         platform_.view.setVisibility(system.id, choice_.visibility(system.id));
 }
 
-void GridCard::copy(GridSystem system) {
+OutputOutcome GridCard::copy(GridSystem system) {
     const std::string& text = written_[indexOf(system)];
-    if (text.empty()) return;
+    if (text.empty()) {
+        // Why there is none: no position yet, or one beyond the ranges.
+        const std::vector<Half> missing = incompleteHalves(form_.view(), Notation::dddddddd2);
+        return {OutputResult::refused, missing.empty()
+                                           ? platform_.translator.translate(kOutOfRangeReasonKey)
+                                           : incompleteMessage(missing, platform_.translator)};
+    }
     platform_.clipboard.setText(text);
     platform_.copyConfirmation.showCopied(platform_.translator.translate("Copied to Clipboard"),
                                           text);
+    return {};
 }
 
 FilterDecision GridCard::shouldChangeCharacters(GridSystem system, std::u16string_view current,

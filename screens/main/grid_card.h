@@ -1,13 +1,14 @@
 // The converter screen's fifth card: the grid references of the form's position (UTM/UPS, MGRS,
 // Plus Code, Maidenhead), kept in step with the four notations.
 //
-// The card listens to the form: after every conversion (an edit ended, a hemisphere toggled, the
-// form cleared or filled) it writes the four references of the signed decimal degrees row, or
-// empties them when the form holds no position. A reference the user edits and leaves is read
-// by its system's reader; a reading fills the form as the current-location fill does (selectors
-// from the signs, then the two signed decimal degrees converted in turn), so the notations and
-// the other references follow. A reference that cannot be read shows the reader's message and
-// gets back the last text the card wrote.
+// The card follows the form: after every change of it (an edit, a hemisphere toggled, Clear, a
+// paste, a fill, Undo) it writes the four references of the form's position, or empties them
+// when the form holds none. A reference the user edits and leaves is read by its system's
+// reader and entered into the form as any position is; while the form shows that entry, the
+// card keeps the reference as typed (in its system's spelling) and writes the others from the
+// point it names, not from the rounded degrees the fields show, so every metre and cell comes
+// back as itself. A reference that cannot be read shows the reader's message beside its field
+// and gets back the last text the card wrote.
 #pragma once
 
 #include "accessible_names.h"
@@ -15,6 +16,7 @@
 #include "core/form_controller.h"
 #include "core/grid/grid_choice.h"
 #include "core/grid/grid_reference.h"
+#include "output_outcome.h"
 
 #include <array>
 #include <optional>
@@ -33,8 +35,8 @@ public:
     virtual void setReason(grid::GridSystem system, std::string_view reason) = 0;
     // Whether the system's row shows; the card hides when no row does.
     virtual void setVisibility(grid::GridSystem system, grid::Visibility visibility) = 0;
-    // A reference that could not be read: what the reader says.
-    virtual void showMessage(std::string_view message) = 0;
+    // A reference that could not be read: what the reader says, beside its field ("" hides it).
+    virtual void showMessage(grid::GridSystem system, std::string_view message) = 0;
 };
 
 // The card without a screen, for the command line and tests.
@@ -50,7 +52,7 @@ public:
     void setVisibility(grid::GridSystem system, grid::Visibility visibility) override {
         visibility_[at(system)] = visibility;
     }
-    void showMessage(std::string_view message) override { message_ = message; }
+    void showMessage(grid::GridSystem, std::string_view message) override { message_ = message; }
 
     const std::string& reason(grid::GridSystem system) const { return reasons_[at(system)]; }
     grid::Visibility visibility(grid::GridSystem system) const { return visibility_[at(system)]; }
@@ -72,6 +74,11 @@ struct FormPosition {
 };
 std::optional<FormPosition> formPosition(const FormView& view);
 
+// The four references of the form's position, in screen order: from the grid reference the
+// form was entered from while it shows that entry, else from the signed decimal degrees; all
+// empty without a position, empty with the error outOfRange beyond 90° or 180°.
+grid::GridTexts formReferences(const FormController& form);
+
 // Translation key of the reason shown for a position beyond 90° or 180°.
 inline constexpr std::string_view kOutOfRangeReasonKey = "Out of range";
 
@@ -92,17 +99,23 @@ struct GridCardPlatform {
 
 class GridCard {
 public:
+    // Follows the form's changes from now on; the card must outlive the form's use of it.
     GridCard(const GridCardPlatform& platform, FormController& form, grid::GridChoice& choice);
+    GridCard(const GridCard&) = delete;
+    GridCard& operator=(const GridCard&) = delete;
 
-    // Writes the references of the form's position (call after each conversion of the form).
+    // Writes the references of the form's position (every change of the form does).
     void refresh();
     // The user left a reference field.
     void editingEnded(grid::GridSystem system);
+    // Escape in a reference field: the text the card wrote comes back, and leaving the field
+    // then reads nothing.
+    void cancelEditing(grid::GridSystem system);
     // Shows the rows of the chosen systems.
     void applyChoice();
     // The Copy button of a reference: its text to the clipboard, with the confirmation. An empty
-    // reference copies nothing.
-    void copy(grid::GridSystem system);
+    // reference is refused with the reason.
+    OutputOutcome copy(grid::GridSystem system);
     // The keystroke filter of the reference fields.
     FilterDecision shouldChangeCharacters(grid::GridSystem system, std::u16string_view current,
                                           Utf16Range range, std::u16string_view replacement) const;
@@ -114,7 +127,6 @@ public:
 
 private:
     void write(grid::GridSystem system, std::string_view text, std::string_view reason);
-    void fillForm(const grid::GridReading& reading);
 
     GridCardPlatform platform_;
     FormController& form_;

@@ -12,58 +12,67 @@ namespace {
 constexpr std::array<std::string_view, kFieldKinds.size()> kPlaceholderDigits{
     "ddd", "mm", "ss.sss", "mm.mmmmm", "ddd.ddddddd"};
 
+const std::string& plainName(const std::vector<ControlName>& names, std::string_view objectName) {
+    static const std::string none;
+    const auto found = std::find_if(names.begin(), names.end(), [&](const ControlName& c) {
+        return c.objectName == objectName;
+    });
+    return found == names.end() ? none : found->name;
+}
+
 } // namespace
 
 MainViewController::MainViewController(const MainScreenPlatform& platform, MapsChoice& mapsChoice)
     : platform_(platform), mapsChoice_(mapsChoice),
-      form_(platform.view, platform.settings, platform.numberFormat) {}
+      form_(platform.view, platform.settings, platform.numberFormat) {
+    form_.addChangeObserver([this] { decorate(); });
+}
 
 void MainViewController::viewDidLoad() {
-    form_.restoreSelectors();
+    plainNames_ = accessibleNames(platform_.translator);
     mapsChoice_.restore(platform_.settings);
+    form_.restoreSelectors();
+}
+
+void MainViewController::decorate() {
+    const FormView& view = platform_.view;
+    const Translator& translator = platform_.translator;
+    decorations_.rangeWarnings = rangeDescriptions(view, translator);
+    for (const FieldInfo& f : kFields)
+        decorations_.fieldNames[indexOf(f.id)] =
+            nameWithValue(plainName(plainNames_, f.name),
+                          spokenFieldValue(f.id, view.text(f.id), translator), translator);
+    for (const SelectorInfo& c : kSelectors)
+        decorations_.selectorNames[indexOf(c.id)] =
+            nameWithValue(plainName(plainNames_, c.name),
+                          hemisphereWord(c.id, view.selectedIndex(c.id), translator), translator);
+    platform_.decorations.showDecorations(decorations_);
 }
 
 void MainViewController::textFieldDidBeginEditing(FieldId field) {
-    for (const auto& observer : beginEditingObservers_) observer();
     form_.textFieldDidBeginEditing(field);
 }
 
 void MainViewController::textFieldDidEndEditing(FieldId field) {
     form_.textFieldDidEndEditing(field);
-    notifyConversion();
 }
 
 void MainViewController::changeNS(SelectorId sender) {
     form_.changeNS(sender);
-    notifyConversion();
 }
 
 void MainViewController::changeEW(SelectorId sender) {
     form_.changeEW(sender);
-    notifyConversion();
 }
 
 void MainViewController::clearButtonAction() {
     form_.clearButtonAction();
-    notifyConversion();
-}
-
-void MainViewController::addConversionObserver(std::function<void()> observer) {
-    conversionObservers_.push_back(std::move(observer));
-}
-
-void MainViewController::notifyConversion() const {
-    for (const auto& observer : conversionObservers_) observer();
 }
 
 FilterDecision MainViewController::shouldChangeCharacters(std::u16string_view current,
                                                           Utf16Range range,
                                                           std::u16string_view replacement) const {
     return form_.shouldChangeCharacters(current, range, replacement);
-}
-
-void MainViewController::addBeginEditingObserver(std::function<void()> observer) {
-    beginEditingObservers_.push_back(std::move(observer));
 }
 
 std::optional<FieldId> MainViewController::fieldBeingEdited() const {
@@ -88,8 +97,16 @@ void MainViewController::doneButtonAction() {
     if (const auto field = fieldBeingEdited()) platform_.view.endEditing(*field);
 }
 
-std::optional<OutputOutcome> MainViewController::refusalAfterEditing() {
+void MainViewController::cancelButtonAction() {
+    form_.cancelEditing();
+}
+
+std::optional<OutputOutcome> MainViewController::refusalAfterEditing(Notation fields) {
     doneButtonAction();
+    const std::vector<Half> incomplete = incompleteHalves(platform_.view, fields);
+    if (!incomplete.empty())
+        return OutputOutcome{OutputResult::refused,
+                             incompleteMessage(incomplete, platform_.translator)};
     const std::vector<OutOfRange> outOfRange = outOfRangeHalves(platform_.view);
     if (outOfRange.empty()) return std::nullopt;
     OutputOutcome refusal{OutputResult::refused, {}};
@@ -110,12 +127,8 @@ std::string MainViewController::placeholderText(FieldId field) const {
     return text;
 }
 
-std::array<std::string, kFieldCount> MainViewController::rangeDescriptions() const {
-    return quorvane::rangeDescriptions(platform_.view, platform_.translator);
-}
-
 OutputOutcome MainViewController::copyNotation(Notation notation) {
-    if (auto refusal = refusalAfterEditing()) return *refusal;
+    if (auto refusal = refusalAfterEditing(notation)) return *refusal;
     CopyLine copy = copyText(platform_.view, notation);
     markers_ = copy.markers;
     platform_.clipboard.setText(copy.line);
@@ -124,25 +137,24 @@ OutputOutcome MainViewController::copyNotation(Notation notation) {
     return {};
 }
 
-std::string MainViewController::currentMapsURL() {
-    const MapsPosition position = mapsPosition(platform_.view);
+std::string MainViewController::mapsUrlOf(const MapsPosition& position) {
     markers_ = position.markers;
     return mapsURL(mapsChoice_.app(), position);
 }
 
+// Maps links and the shared text are written from the signed decimal degrees.
 OutputOutcome MainViewController::openMaps() {
-    if (auto refusal = refusalAfterEditing()) return *refusal;
-    const std::string url = currentMapsURL();
+    if (auto refusal = refusalAfterEditing(Notation::dddddddd2)) return *refusal;
+    const std::string url = mapsUrlOf(mapsPosition(platform_.view));
     // A text no URL parser takes ends the action silently.
     if (isValidUrlText(url)) platform_.urlOpener.openUrl(url);
     return {};
 }
 
 OutputOutcome MainViewController::share() {
-    if (auto refusal = refusalAfterEditing()) return *refusal;
+    if (auto refusal = refusalAfterEditing(Notation::dddddddd2)) return *refusal;
     const MapsPosition position = mapsPosition(platform_.view);
-    markers_ = position.markers;
-    const std::string url = mapsURL(mapsChoice_.app(), position);
+    const std::string url = mapsUrlOf(position);
     if (isValidUrlText(url)) platform_.shareSheet.share(shareText(position), url);
     return {};
 }

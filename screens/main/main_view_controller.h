@@ -3,16 +3,34 @@
 // and implements the platform interfaces they use.
 #pragma once
 
+#include "accessible_names.h"
 #include "actions/action_platform.h"
 #include "actions/maps_choice.h"
 #include "core/form_controller.h"
+#include "output_outcome.h"
 
 #include <array>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace quorvane {
+
+// What the screen shows beside the fields, derived from the form after every change of it.
+struct FormDecorations {
+    // Each field's spoken name with the value it shows, in FieldId order.
+    std::array<std::string, kFieldCount> fieldNames;
+    // Why a field's half is out of range ("" when it is not), in FieldId order; a front end
+    // tints those fields and tells assistive technology they are invalid.
+    std::array<std::string, kFieldCount> rangeWarnings;
+    // Each selector's spoken name with the hemisphere it shows, in SelectorId order.
+    std::array<std::string, kSelectorCount> selectorNames;
+};
+
+class FormDecorationView {
+public:
+    virtual ~FormDecorationView() = default;
+    virtual void showDecorations(const FormDecorations& decorations) = 0;
+};
 
 // The platform services of the main screen, all owned by the front end.
 struct MainScreenPlatform {
@@ -24,22 +42,14 @@ struct MainScreenPlatform {
     UrlOpener& urlOpener;
     CopyConfirmation& copyConfirmation;
     ShareSheet& shareSheet;
-};
-
-// What an output action (Copy, Share, Open in Maps) did with the position.
-enum class OutputResult : unsigned char {
-    handedOut, // or, with a text no URL parser takes, ended silently
-    refused,   // the position lies out of range: nothing was handed out
-};
-
-struct OutputOutcome {
-    OutputResult result = OutputResult::handedOut;
-    std::string message; // why it was refused, for the user
+    FormDecorationView& decorations;
 };
 
 class MainViewController : public FieldEditingDelegate {
 public:
     MainViewController(const MainScreenPlatform& platform, MapsChoice& mapsChoice);
+    MainViewController(const MainViewController&) = delete;
+    MainViewController& operator=(const MainViewController&) = delete;
 
     // Screen set-up: restores the selectors from "c1" .. "c8" and the maps choice.
     void viewDidLoad();
@@ -49,23 +59,22 @@ public:
     void textFieldDidEndEditing(FieldId field) override;
     FilterDecision shouldChangeCharacters(std::u16string_view current, Utf16Range range,
                                           std::u16string_view replacement) const;
-    // Runs before the form records the field being edited (the location flow stops there).
-    void addBeginEditingObserver(std::function<void()> observer);
-    // Runs after each change of the form's position: an edit's conversion, a hemisphere toggle,
-    // Clear (the grid references follow there).
-    void addConversionObserver(std::function<void()> observer);
 
     // ---- Navigation ----
     void previousButtonAction();
     void nextButtonAction();
     void doneButtonAction(); // also the tap on the background
+    // Escape: the field being edited gets back the text it had when the edit began, and the
+    // edit ends without converting.
+    void cancelButtonAction();
 
     // ---- Actions ----
     void changeNS(SelectorId sender);
     void changeEW(SelectorId sender);
     void clearButtonAction();
     // The output actions first end the edit in progress, so that they act on the converted form
-    // the user sees, and refuse a position out of range.
+    // the user sees, and refuse a form without a complete position or with one out of range;
+    // they never change what the form shows.
     OutputOutcome copyNotation(Notation notation);
     OutputOutcome openMaps();
     OutputOutcome share();
@@ -74,9 +83,8 @@ public:
     // separator, and the unit mark its notation writes.
     std::string placeholderText(FieldId field) const;
 
-    // What a screen reader says of each field's range, in FieldId order ("" for a field in
-    // range); a front end marks the fields that have one.
-    std::array<std::string, kFieldCount> rangeDescriptions() const;
+    // What the screen shows beside the fields now (the last decorations shown).
+    const FormDecorations& decorations() const { return decorations_; }
 
     FormController& form() { return form_; }
     const FormController& form() const { return form_; }
@@ -84,21 +92,21 @@ public:
     const Translator& translator() const { return platform_.translator; }
     // The markers the last output action used.
     const HemisphereMarkers& markers() const { return markers_; }
-    // The maps URL of the form's position in the chosen application (what Open in Maps opens).
-    std::string currentMapsURL();
 
 private:
     std::optional<FieldId> fieldBeingEdited() const;
-    void notifyConversion() const;
-    // Ends the edit in progress; then the refusal when the form's position is out of range.
-    std::optional<OutputOutcome> refusalAfterEditing();
+    // Ends the edit in progress; then the refusal when the fields of `fields` hold no complete
+    // position or one out of range.
+    std::optional<OutputOutcome> refusalAfterEditing(Notation fields);
+    std::string mapsUrlOf(const MapsPosition& position);
+    void decorate();
 
     MainScreenPlatform platform_;
     MapsChoice& mapsChoice_;
     FormController form_;
-    std::vector<std::function<void()>> beginEditingObservers_;
-    std::vector<std::function<void()>> conversionObservers_;
     HemisphereMarkers markers_;
+    std::vector<ControlName> plainNames_; // the controls' names without values
+    FormDecorations decorations_;
 };
 
 } // namespace quorvane

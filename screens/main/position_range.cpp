@@ -2,6 +2,7 @@
 
 #include "accessible_names.h"
 #include "actions/output_texts.h"
+#include "core/field_reading.h"
 #include "core/form_platform.h"
 #include "core/number_text.h"
 
@@ -27,7 +28,36 @@ bool beyondLimit(std::string_view shown, double limit) {
            std::fabs(read.value) > limit;
 }
 
+// A half missing, or both.
+constexpr std::string_view kLatitudeMissingKey = "Fill in the latitude first.";
+constexpr std::string_view kLongitudeMissingKey = "Fill in the longitude first.";
+constexpr std::string_view kBothMissingKey = "Fill in latitude and longitude first.";
+
+bool holdsNumber(FieldId field, std::string_view shown) {
+    return readField(field, shown, 0).outcome == ReadOutcome::stored;
+}
+
 } // namespace
+
+std::vector<Half> incompleteHalves(const FormView& view, Notation notation) {
+    const NotationInfo& n = info(notation);
+    std::vector<Half> found;
+    for (const Half half : {Half::latitude, Half::longitude}) {
+        const auto& fields = half == Half::latitude ? n.latitudeFields : n.longitudeFields;
+        for (std::size_t k = 0; k < n.fieldsPerHalf; ++k)
+            if (!holdsNumber(fields[k], view.text(fields[k]))) {
+                found.push_back(half);
+                break;
+            }
+    }
+    return found;
+}
+
+std::string incompleteMessage(const std::vector<Half>& halves, const Translator& translator) {
+    if (halves.size() > 1) return translator.translate(kBothMissingKey);
+    return translator.translate(halves.front() == Half::latitude ? kLatitudeMissingKey
+                                                                 : kLongitudeMissingKey);
+}
 
 std::vector<OutOfRange> outOfRangeHalves(const FormView& view) {
     std::vector<OutOfRange> found;

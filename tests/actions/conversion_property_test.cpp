@@ -8,6 +8,7 @@
 #include "core/number_text.h"
 #include "core/position_reader.h"
 #include "form_harness.h"
+#include "tests/support/copy_lines.h"
 
 #include <array>
 #include <cmath>
@@ -23,31 +24,6 @@ constexpr double kDegreesStep = 0.00000005;
 constexpr double kSlack = 1e-11;
 
 enum class Source { dd2, dd1, dms, dm };
-
-double numberIn(std::string_view token) {
-    const ParseResult r = parseDouble(holdsUnitMark(token) ? withoutLastCharacter(token) : token);
-    EXPECT_TRUE(r.ok()) << "not a number: " << token;
-    return r.value;
-}
-
-// "45° 30' 15.0\" S" -> -45.504166..., "-45.5" -> -45.5
-double halfValue(std::string_view half, MarkerStyle style) {
-    if (style == MarkerStyle::signs) return numberIn(half);
-    double value = 0, unit = 1;
-    std::size_t start = 0;
-    for (std::size_t blank; (blank = half.find(' ', start)) != half.npos; start = blank + 1)
-        value += numberIn(half.substr(start, blank - start)) * unit, unit /= 60;
-    return half.substr(start) == "S" || half.substr(start) == "W" ? -value : value;
-}
-
-// The signed latitude and longitude a notation's copy line shows.
-std::array<double, 2> lineValue(const FormView& view, Notation notation) {
-    const std::string line = copyText(view, notation).line;
-    const std::size_t comma = line.find(", ");
-    const MarkerStyle style = info(notation).markers;
-    return {halfValue(std::string_view(line).substr(0, comma), style),
-            halfValue(std::string_view(line).substr(comma + 2), style)};
-}
 
 // The reader gives the place the text shows.
 void expectReadsBack(const std::string& text, const std::array<double, 2>& shown) {

@@ -84,8 +84,9 @@ std::string fieldsOutput(const std::string& texts) {
 TEST(ConvertCommand, FieldsShowTheFormAfterTheEdits) {
     // clang-format off
     const std::pair<Args, std::string> cases[] = {
+        // Entering m3 and leaving it unchanged rewrites nothing from its rounded minutes.
         {{"--decimal-point", "--edit", "d5=45.9999999", "--edit", "m3", "0, 0"},
-         "45° 59' 59.999\" 0° 0' 0.0\" 45° 59.99999' 0° 0.0' 45.9999997° 0.0° 45.9999997 0.0 0 0 0 0 0 0 0 0"},
+         "46° 0' 0.0\" 0° 0' 0.0\" 45° 59.99999' 0° 0.0' 45.9999999° 0.0° 45.9999999 0.0 0 0 0 0 0 0 0 0"},
         {{"--decimal-comma", "--edit", "d1=4a5", "--edit=s1=12.3,4", "0, 0"},
          "45° 0' 12,34\" 0° 0' 0,0\" 45° 0,20567' 0° 0,0' 45,0034278° 0,0° 45,0034278 0,0 0 0 0 0 0 0 0 0"},
         {{"--decimal-point", "--edit", "m1=", "45 30 15 N, 0 0 0 W"}, // FIELD= erases the field
@@ -117,7 +118,7 @@ TEST(ConvertCommand, GridReferencesAreReadAndAddedWhenAsked) {
         << fields.out;
 
     const CommandRun stream = convert({"--grid", "--decimal-point", "-"}, "31udq4825011951\n");
-    EXPECT_TRUE(stream.out.ends_with("48.8583692, 2.29448\t31U 448251 5411951\t31U DQ 48250 "
+    EXPECT_TRUE(stream.out.ends_with("48.8583692, 2.29448\t31U 448250 5411952\t31U DQ 48250 "
                                      "11951\t8FW4V75V+8Q\tJN18du\n"))
         << stream.out;
 }

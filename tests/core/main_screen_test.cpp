@@ -39,12 +39,18 @@ TEST(MainScreen, PlaceholdersUseTheUsersSeparator) {
 }
 
 // Copy, Open in Maps and Share end the edit in progress first: they act on the converted form.
-TEST(MainScreen, OutputActionsEndTheEditFirst) {
+// Without a complete position they refuse, say which half is missing and write nothing.
+TEST(MainScreen, OutputActionsHandOutOnlyACompletePosition) {
     fakes::Screen s;
+    for (const OutputOutcome& outcome : {s.controller.copyNotation(Notation::ddd_mm_sss),
+                                         s.controller.openMaps(), s.controller.share()})
+        EXPECT_EQ(outcome.message, "Fill in latitude and longitude first.");
     s.view.beginEditing(F::d5);
     s.view.setText(F::d5, "45.5");
-    s.controller.copyNotation(Notation::ddd_mmmmm);
+    EXPECT_EQ(s.controller.copyNotation(Notation::ddd_mmmmm).message,
+              "Fill in the longitude first.");
     EXPECT_EQ(s.view.editingField(), std::nullopt);
+    EXPECT_EQ(s.view.text(F::d2), ""); // nothing written into the empty half
     s.view.beginEditing(F::d8);
     s.view.setText(F::d8, "7.25");
     s.controller.openMaps();
@@ -53,7 +59,7 @@ TEST(MainScreen, OutputActionsEndTheEditFirst) {
     s.controller.share();
     s.view.setText(F::d8, "7.25\u00B0"); // no URL parser takes it: the action ends silently
     s.controller.openMaps();
-    EXPECT_EQ(s.out.copied, std::vector<std::string>{"45\u00B0 30.0' N,   E"});
+    EXPECT_TRUE(s.out.copied.empty());
     EXPECT_EQ(s.out.opened,
               std::vector<std::string>{"https://maps.apple.com/maps?daddr=45.5,7.25"});
     EXPECT_EQ(s.out.shared,
@@ -67,13 +73,13 @@ TEST(MainScreen, PositionOutOfRangeIsMarkedAndNotHandedOut) {
     const std::string longitude = "Longitude 180.25\u00B0 is out of range (0\u00B0 to 180\u00B0).";
     const std::tuple<std::vector<std::pair<FieldId, std::string>>, std::string, std::string>
         cases[] = {
-            {{{F::d1, "90"}, {F::m1, "30"}, {F::s1, ""}}, latitude, ""},
+            {{{F::d1, "90"}, {F::m1, "30"}, {F::s1, "0"}, {F::d8, "1"}}, latitude, ""},
             {{{F::d1, "90"},
               {F::m1, "30"},
-              {F::s1, ""},
+              {F::s1, "0"},
               {F::d2, "179"},
               {F::m2, "75"},
-              {F::s2, ""}},
+              {F::s2, "0"}},
              latitude,
              longitude},
             {{{F::d7, "90"}, {F::d8, "180"}}, "", ""},
@@ -82,7 +88,7 @@ TEST(MainScreen, PositionOutOfRangeIsMarkedAndNotHandedOut) {
         fakes::Screen s;
         for (const auto& [field, text] : typed)
             s.type(field, text);
-        const auto marks = s.controller.rangeDescriptions();
+        const auto& marks = s.out.decorations.rangeWarnings;
         for (const FieldInfo& f : kFields)
             EXPECT_EQ(marks[indexOf(f.id)], f.half == Half::latitude ? latitudeMark : longitudeMark)
                 << f.name;

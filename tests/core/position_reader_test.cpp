@@ -213,10 +213,6 @@ TEST(PositionReader, ReadsTheOnePositionInWhatPeopleCopy) {
     // A device sentence is entered as it writes the position: degrees and decimal minutes.
     EXPECT_EQ(entered(readPosition("$GPGLL,4916.45,N,12311.12,W,225444,A,")),
               "ddd_mmmmm +49 16.45 -123 11.12");
-    // A grid reference has no numbers of a notation, but the hemispheres of its point.
-    const PositionReading sydney = readPosition("56H 334786 6252080");
-    EXPECT_EQ(sydney.latitude.hemisphere, Hemisphere::southOrWest);
-    EXPECT_EQ(sydney.longitude.hemisphere, Hemisphere::northOrEast);
     // A zero-width character inside the digits: the point is entered, not the broken digits.
     EXPECT_EQ(readPosition("48.85\u200B83, 2.29").latitude.count, 0U);
 }

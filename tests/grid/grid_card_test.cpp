@@ -3,7 +3,9 @@
 #include "screens/main/grid_card.h"
 #include "tests/support/fakes.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace quorvane {
 namespace {
@@ -13,9 +15,6 @@ using References = std::array<std::string, grid::kGridSystemCount>;
 const References kEiffel{"31U 448251 5411952", "31U DQ 48250 11951", "8FW4V75V+8Q", "JN18du"};
 
 struct Card : fakes::Screen {
-    Card() {
-        controller.addConversionObserver([this] { card.refresh(); });
-    }
     void typeReference(GridSystem system, std::string_view text) {
         cardView.setText(system, text);
         card.editingEnded(system);
@@ -74,6 +73,59 @@ TEST(GridCard, AnEditedReferenceFillsTheForm) {
         if (system == GridSystem::mgrs) {
             EXPECT_EQ(s.references()[1], kEiffel[1]); // in the written form
         }
+    }
+}
+
+// A reference typed in reads back as itself, and the others name the cells GeographicLib gives
+// for the point it names, not for the rounded degrees the fields show (the expected texts are
+// GeoConvert's, and the Plus Code and locator of the point it reads).
+TEST(GridCard, AReferenceReadsBackAsItself) {
+    const std::pair<GridSystem, std::string_view> typed[] = {
+        {GridSystem::utm, "18T 585628 4511322"},  // MGRS 18T WL 85628 11322
+        {GridSystem::utm, "56H 334368 6250946"},  // MGRS 56H LH 34368 50946
+        {GridSystem::mgrs, "31U DQ 48250 11951"}, // UTM: the centre, half to the even metre
+        {GridSystem::mgrs, "31U DQ 482 119"},     // 100 m, kept as written
+        {GridSystem::mgrs, "31U DQ 00000 00000"}, // the corners of a 100 km square
+        {GridSystem::mgrs, "31U DQ 99999 99999"}, {GridSystem::pluscode, "8FW4V75V+8Q"},
+        {GridSystem::maidenhead, "jn18du"},
+    };
+    const std::array<References, std::size(typed)> expected{{
+        {"18T 585628 4511322", "18T WL 85628 11322", "87G8P2X7+9P", "FN30ar"},
+        {"56H 334368 6250946", "56H LH 34368 50946", "4RRH46J5+FP", "QF56od"},
+        {"31U 448250 5411952", "31U DQ 48250 11951", "8FW4V75V+8Q", "JN18du"},
+        {"31U 448250 5411950", "31U DQ 482 119", "8FW4V75V+8Q", "JN18du"},
+        {"31U 400000 5400000", "31U DQ 00000 00000", "8FW3PJVQ+XV", "JN08tr"},
+        {"31U 500000 5500000", "31U DQ 99999 99999", "8FX4MX3X+2X", "JN19lp"},
+        {"31U 448247 5411945", "31U DQ 48247 11945", "8FW4V75V+8Q", "JN18du"},
+        {"31U 448040 5411486", "31U DQ 48039 11486", "8FW4V73R+MM", "JN18du"},
+    }};
+    for (std::size_t i = 0; i < std::size(typed); ++i) {
+        Card s;
+        s.typeReference(typed[i].first, typed[i].second);
+        EXPECT_EQ(s.references(), expected[i]) << typed[i].second;
+    }
+}
+
+// On whole metres the MGRS digits are the UTM easting and northing within their 100 km square,
+// whatever the trip through degrees would round them to.
+TEST(GridCard, UtmOnWholeMetresKeepsItsMetreInMgrs) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> easting(166'000, 833'999), northing(1'000'000, 9'300'000);
+    for (int i = 0; i < 200; ++i) {
+        const int e = easting(random);
+        const int n = northing(random);
+        Card s;
+        // Band N, or the northern hemisphere where band N cannot hold the point: written back
+        // with its band.
+        const std::string metres = std::to_string(e) + " " + std::to_string(n);
+        const std::string utm = "33N " + metres;
+        s.typeReference(GridSystem::utm, utm);
+        const std::string mgrs = s.cardView.text(GridSystem::mgrs);
+        char digits[16];
+        std::snprintf(digits, sizeof digits, "%05d %05d", e % 100'000, n % 100'000);
+        if (mgrs.empty()) continue; // beyond the zone's northings: refused, nothing changed
+        EXPECT_TRUE(mgrs.ends_with(digits)) << utm << " -> " << mgrs;
+        EXPECT_TRUE(s.cardView.text(GridSystem::utm).ends_with(" " + metres)) << utm;
     }
 }
 

@@ -66,8 +66,7 @@ constexpr ScrollOffset kUserOffset{0, 240};
 // scrolls the form away from where the user was.
 struct Flow {
     explicit Flow(const Translator& translator = fakes::english()) : flow(makeFlow(translator)) {
-        flow->observeEditing(screen.controller);
-        screen.controller.addBeginEditingObserver([this] { device.offset = {0, 610}; });
+        screen.controller.form().addBeginEditingObserver([this] { device.offset = {0, 610}; });
         device.offset = kUserOffset;
     }
     std::unique_ptr<LocationFlow> makeFlow(const Translator& translator) {

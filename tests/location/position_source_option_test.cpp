@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 #include <tuple>
-#include <vector>
 
 namespace quorvane {
 namespace {
@@ -29,22 +28,17 @@ TEST(PositionSource, ReadsTheChoiceOrSaysWhatIsWrong) {
     }
 }
 
-TEST(PositionSource, TheLastOptionCountsThenTheEnvironmentThenTheDefault) {
-    const std::tuple<std::vector<const char*>, const char*, Choice> cases[] = {
-        {{"--position-source", "nmea:a", "--position-source", "none"}, "nmea:x", kNone},
-        {{"--position-source", "nmea:a", "--position-source=none"}, nullptr, kNone},
-        {{"--position-source="}, "none", PositionSourceChoice{}},
-        {{"--other", "x", "--position-sourcex=none"},
-         "nmea:x",
-         PositionSourceChoice{PositionSourceKind::nmeaFile, "x"}},
-        {{}, nullptr, PositionSourceChoice{}},
-        {{"--other"}, "bogus", std::nullopt},
+TEST(PositionSource, TheCommandLineWinsThenTheEnvironmentThenTheDefault) {
+    using Text = std::optional<std::string_view>;
+    const std::tuple<Text, Text, Choice> cases[] = {
+        {"none", "nmea:x", kNone},
+        {std::nullopt, "nmea:x", PositionSourceChoice{PositionSourceKind::nmeaFile, "x"}},
+        {std::nullopt, std::nullopt, PositionSourceChoice{}},
+        {"bogus", "none", std::nullopt},
     };
-    for (const auto& [arguments, environment, choice] : cases)
-        EXPECT_EQ(positionSourceForProcess(arguments, environment).choice, choice)
-            << (arguments.empty() ? "" : arguments.back());
-    const std::vector<const char*> broken{"--position-source"};
-    EXPECT_EQ(positionSourceForProcess(broken, "none").error, "--position-source needs a value");
+    for (const auto& [commandLine, environment, choice] : cases)
+        EXPECT_EQ(choosePositionSource(commandLine, environment).choice, choice)
+            << commandLine.value_or("-");
 }
 
 } // namespace

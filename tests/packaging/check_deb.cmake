@@ -50,9 +50,13 @@ execute_process(COMMAND ${DPKG_DEB} -f ${debs} Package Depends OUTPUT_VARIABLE f
 if(NOT fields MATCHES "Package: quorvane\n")
   message(FATAL_ERROR "package name is not quorvane:\n${fields}")
 endif()
-# libc6, GeographicLib and the Qt libraries come from dpkg-shlibdeps, the QML modules from the
-# package config.
-set(needed_packages libc6 libgeographiclib23)
+# libc6 and the Qt libraries come from dpkg-shlibdeps, the QML modules from the package config.
+# GeographicLib is linked in: a dependency on its library would tie the package to one Debian
+# release.
+if(fields MATCHES "geographiclib")
+  message(FATAL_ERROR "Depends names GeographicLib, which should be linked statically:\n${fields}")
+endif()
+set(needed_packages libc6)
 if(LINKS_QT)
   list(APPEND needed_packages libqt6core6 libqt6quick6)
 endif()

@@ -12,8 +12,11 @@
 
 namespace quorvane::fakes {
 
-// Records every copy, confirmation, opened URL and share ("text|url").
-struct Outputs final : Clipboard, UrlOpener, CopyConfirmation, ShareSheet {
+// Records every copy, confirmation, opened URL and share ("text|url"), and the decorations
+// last shown beside the form.
+struct Outputs final : Clipboard, UrlOpener, CopyConfirmation, ShareSheet, FormDecorationView {
+    void showDecorations(const FormDecorations& shown) override { decorations = shown; }
+    FormDecorations decorations;
     void setText(std::string_view text) override { copied.emplace_back(text); }
     void openUrl(std::string_view url) override { opened.emplace_back(url); }
     void showCopied(std::string_view title, std::string_view line) override {
@@ -64,7 +67,7 @@ struct Screen {
     Outputs out;
     MapsChoice maps{translator};
     MainViewController controller{
-        MainScreenPlatform{view, settings, format, translator, out, out, out, out}, maps};
+        MainScreenPlatform{view, settings, format, translator, out, out, out, out, out}, maps};
 };
 
 } // namespace quorvane::fakes

@@ -72,8 +72,12 @@ std::multiset<QString> placeholders(const QString& text) {
 std::set<std::string, std::less<>> keysAskedByTheCode() {
     const fakes::TableTranslator keys;
     fakes::Screen screen(keys);
-    for (const NotationInfo& n : kNotations)
-        screen.controller.copyNotation(n.id);
+    // Copies refused for the halves missing, one copied, one refused out of range.
+    for (const auto& [d7, d8] : {std::pair{"", ""}, {"1", ""}, {"", "1"}, {"1", "1"}}) {
+        screen.view.setText(FieldId::d7, d7);
+        screen.view.setText(FieldId::d8, d8);
+        screen.controller.copyNotation(Notation::dddddddd2);
+    }
     screen.view.setText(FieldId::d7, "90.5"); // out of range: the refusal names both halves
     screen.view.setText(FieldId::d8, "180.5");
     screen.controller.copyNotation(Notation::dddddddd2);

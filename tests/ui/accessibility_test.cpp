@@ -96,6 +96,7 @@ private slots:
         // Next (the first field has no Previous).
         QCOMPARE(editing[QAccessible::Button], 16);
 
+        screen.set({"d7=1", "d8=2"});
         screen.tap("shareButton");
         QTRY_VERIFY(screen.shown("shareSheet"));
         screen.settle();
@@ -186,14 +187,16 @@ private slots:
             QAccessible::Role rowRole = QAccessible::NoRole;
         } steps[] = {
             {"", "settingsPage", "defaultMapsAppRow", "Settings", QAccessible::ListItem},
-            {"Return", "defaultMapsPage", "appleMapsRow", "Default Maps App", QAccessible::RadioButton},
+            {"Return", "defaultMapsPage", "appleMapsRow", "Default Maps App",
+             QAccessible::RadioButton},
             {"Tab", "defaultMapsPage", "googleMapsRow", nullptr},
             {"Tab", "defaultMapsPage", "openStreetMapRow", nullptr},
             {"Tab", "defaultMapsPage", "wazeRow", nullptr},
             {"Space", "defaultMapsPage", "wazeRow", nullptr},
             {"Esc", "settingsPage", "defaultMapsAppRow", nullptr},
             {"Tab", "settingsPage", "gridReferencesRow", nullptr},
-            {"Return", "gridReferencesPage", "utmGridRow", "Grid References", QAccessible::CheckBox},
+            {"Return", "gridReferencesPage", "utmGridRow", "Grid References",
+             QAccessible::CheckBox},
             {"Space", "gridReferencesPage", "utmGridRow", nullptr}, // hides UTM
             {"Alt+Left", "settingsPage", "gridReferencesRow", nullptr},
             {"Alt+Left", "converterPage", "settingsButton", nullptr},

@@ -46,8 +46,10 @@ private slots:
         QCOMPARE(isDark("d1"), !dark); // the text
 
         // A latitude out of range tints its fields, in the scheme's own lightness.
-        screen.set({"d7=90.5"});
-        screen.tap("copy4");
+        screen.typeInto("d1", "90");
+        screen.typeInto("m1", "30");
+        screen.typeInto("s1", "0");
+        screen.tapBackground();
         QVERIFY(screen.item("d1_frame")->property("color") !=
                 screen.item("d2_frame")->property("color"));
         QCOMPARE(isDark("d1_frame"), dark);

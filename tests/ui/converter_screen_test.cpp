@@ -1,4 +1,5 @@
-// The converter screen driven through its real controls: the ways an edit ends, Previous and
+// The converter screen driven through its real controls: the ways an edit ends (Escape too),
+// Previous and
 // Next, the conversions that follow, Clear, the keyboards, and the keystroke filter on keys,
 // pastes and input-method commits.
 #include "screen_driver.h"
@@ -46,6 +47,9 @@ private slots:
                              << "m1";
         QTest::newRow("backtab") << QStringList{"d1", "45", "tab", "backtab"}
                                  << QStringList{"d1=45\u00b0"} << "d1";
+        // Escape puts back the text from before the edit and converts nothing.
+        QTest::newRow("escape") << QStringList{"d1", "45", "done", "d1", "7", "escape"}
+                                << QStringList{"d1=45\u00b0", "d3=45\u00b0", "d7="} << "";
     }
     void editingEndsAndConverts() {
         QFETCH(QStringList, steps);
@@ -53,15 +57,17 @@ private slots:
         QFETCH(QString, editing);
         ScreenDriver screen(*settings_, quorvane::WindowSize{1024, 768});
         QVERIFY(screen.loaded());
-        const std::map<QString, Qt::Key> keys{
-            {"return", Qt::Key_Return}, {"tab", Qt::Key_Tab}, {"backtab", Qt::Key_Backtab}};
+        const std::map<QString, Qt::Key> keys{{"return", Qt::Key_Return},
+                                              {"tab", Qt::Key_Tab},
+                                              {"backtab", Qt::Key_Backtab},
+                                              {"escape", Qt::Key_Escape}};
         for (const QString& step : steps) {
             if (step == "background")
                 screen.tapBackground();
-            else if (step == "below") // just above the navigation bar
+            else if (step == "below") // just above the navigation bar, beside the cards
                 QTest::mouseClick(
                     &screen.window(), Qt::LeftButton, {},
-                    QPoint(screen.window().width() / 2,
+                    QPoint(10,
                            int(screen.item("navigationBar")->mapToScene({}).y()) - 10));
             else if (keys.count(step))
                 screen.key(keys.at(step), step == "backtab" ? Qt::ShiftModifier : Qt::NoModifier);

@@ -111,6 +111,9 @@ private slots:
         screen.typeInto("d1", "90");
         screen.typeInto("m1", "30");
         screen.typeInto("s1", "0");
+        screen.typeInto("d2", "10");
+        screen.typeInto("m2", "0");
+        screen.typeInto("s2", "0");
         const QString reason = QStringLiteral("Latitude 90.5° is out of range (0° to 90°).");
         QQuickItem* scrollView = screen.item("scrollView");
         scrollView->setProperty("contentY", scrollView->property("contentHeight").toReal() -

@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QtTest>
+#include <algorithm>
 
 namespace quorvane::uitest {
 
@@ -128,10 +129,23 @@ void ScreenDriver::settle() {
     QVERIFY(drawn.wait());
 }
 
+// A user flicks the form until the control is in sight before tapping it.
+void ScreenDriver::scrollIntoView(QQuickItem& target) {
+    QQuickItem* view = item(QStringLiteral("scrollView"));
+    if (!view || !view->isAncestorOf(&target)) return;
+    const QRectF inView = target.mapRectToItem(view, target.boundingRect());
+    if (inView.top() >= 0 && inView.bottom() <= view->height()) return;
+    const double contentY = view->property("contentY").toDouble();
+    const double lowest = view->property("contentHeight").toDouble() - view->height();
+    view->setProperty("contentY", std::clamp(contentY + inView.top(), 0.0, std::max(0.0, lowest)));
+    settle();
+}
+
 void ScreenDriver::tap(const QString& name) {
     settle();
     QQuickItem* target = item(name);
     QVERIFY2(target && target->isVisible(), qPrintable(name + " is missing or hidden"));
+    scrollIntoView(*target);
     const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
     QTest::mouseClick(&window(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
 }

@@ -84,7 +84,7 @@ public:
 
     // Lets the window lay out and draw what changed, as before the user sees it.
     void settle();
-    void tap(const QString& name); // a click in the middle of the item
+    void tap(const QString& name); // a click in the middle of the item, scrolled into sight
     void tapBackground();          // beside the first notation's title
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(&window(), key, modifiers);
@@ -100,6 +100,7 @@ public:
     }
 
 private:
+    void scrollIntoView(QQuickItem& target);
     QString value(const QString& name, const char* property) const {
         const QQuickItem* found = item(name);
         return found ? found->property(property).toString() : "<no " + name + ">";

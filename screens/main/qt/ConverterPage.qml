@@ -19,26 +19,12 @@ Item {
     readonly property bool narrow: width < 360
     readonly property int pageMargin: narrow ? 10 : Theme.margin
     readonly property bool editing: MainScreen.editingField !== "" || GridCardScreen.editing
-    readonly property real keyboardHeight: Qt.inputMethod.visible
-                                           ? Qt.inputMethod.keyboardRectangle.height : 0
-    // Room kept free below the edited field: the keyboard, the navigation bar and 10 more.
-    readonly property real editingInset: editing ? keyboardHeight + navigationBar.height + 10 : 0
-
-    // Scrolls the form so that the item (the field being edited) is not hidden.
-    function ensureVisible(item) {
-        let inForm = false
-        for (let p = item; p && !inForm; p = p.parent)
-            inForm = p === content
-        if (!inForm)
-            return
-        const margin = 12
-        const top = item.mapToItem(scrollView.contentItem, 0, 0).y
-        const bottom = top + item.height
-        const visibleHeight = scrollView.height - editingInset
-        if (top - margin < scrollView.contentY)
-            scrollView.contentY = Math.max(0, top - margin)
-        else if (bottom + margin > scrollView.contentY + visibleHeight)
-            scrollView.contentY = bottom + margin - visibleHeight
+    // Keeps the field being edited in sight above the on-screen keyboard and the editing bar.
+    KeyboardFollower {
+        id: keyboard
+        view: scrollView
+        bar: navigationBar
+        editing: page.editing
     }
 
     Rectangle {
@@ -78,8 +64,15 @@ Item {
             onClicked: page.settingsRequested()
         }
 
+        // Centred on the bar while there is room, never under the buttons beside it.
         Text {
-            anchors.centerIn: parent
+            objectName: "title"
+            readonly property real room: pasteButton.x - settingsButton.x - settingsButton.width
+            x: Math.max(settingsButton.x + settingsButton.width,
+                        Math.min((parent.width - implicitWidth) / 2, pasteButton.x - implicitWidth))
+            width: Math.min(implicitWidth, room)
+            anchors.verticalCenter: parent.verticalCenter
+            elide: Text.ElideRight
             Accessible.role: Accessible.Heading
             Accessible.name: text
             text: qsTr("Quorvane")
@@ -124,7 +117,7 @@ Item {
         anchors.bottom: parent.bottom
         contentWidth: width
         contentHeight: content.implicitHeight
-        bottomMargin: page.editingInset
+        bottomMargin: keyboard.inset
         boundsBehavior: Flickable.StopAtBounds
         clip: true
 
@@ -187,15 +180,15 @@ Item {
                         latitude.selector.objectName: "c1"
                         latitude.fields: [
                             CoordinateField { objectName: "d1"; weight: 3 },
-                            CoordinateField { objectName: "m1"; weight: 2.5 },
-                            CoordinateField { objectName: "s1"; weight: 4.5 }
+                            CoordinateField { objectName: "m1"; weight: 2.75 },
+                            CoordinateField { objectName: "s1"; weight: 4.25 }
                         ]
                         longitude.totalWeight: 10
                         longitude.selector.objectName: "c2"
                         longitude.fields: [
                             CoordinateField { objectName: "d2"; weight: 3 },
-                            CoordinateField { objectName: "m2"; weight: 2.5 },
-                            CoordinateField { objectName: "s2"; weight: 4.5 }
+                            CoordinateField { objectName: "m2"; weight: 2.75 },
+                            CoordinateField { objectName: "s2"; weight: 4.25 }
                         ]
                     }
 
@@ -274,7 +267,7 @@ Item {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: parent.bottom
-        anchors.bottomMargin: page.keyboardHeight
+        anchors.bottomMargin: keyboard.keyboardHeight
         visible: page.editing
         active: visible || item !== null
         z: 1
@@ -321,12 +314,6 @@ Item {
             if (MainScreen.notice !== "")
                 scrollView.contentY = 0
         }
-    }
-
-    onEditingInsetChanged: ensureVisible(Window.activeFocusItem)
-    Connections {
-        target: page.Window.window
-        function onActiveFocusItemChanged() { page.ensureVisible(page.Window.activeFocusItem) }
     }
 
     // Back from the settings, the keyboard is on the button that led there.

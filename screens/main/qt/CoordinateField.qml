@@ -15,6 +15,9 @@ TextInput {
     // Why the field's half lies out of range; MainScreen sets it, "" when it is in range.
     property string rangeWarning
     readonly property bool outOfRange: rangeWarning !== ""
+    // The on-screen keyboard's Enter key, Next or Done; MainScreen sets it with the hints.
+    property int enterKeyType: Qt.EnterKeyDefault
+    EnterKey.type: enterKeyType
 
     width: weight * parent.unit
     height: Theme.fieldHeight
@@ -59,6 +62,7 @@ TextInput {
         visible: field.length === 0 && field.preeditText === ""
     }
 
-    // Return ends editing, like Done.
+    // Return ends editing, like Done; Escape puts back the text from before the edit and ends it.
     onAccepted: MainScreen.doneButtonAction()
+    Keys.onEscapePressed: MainScreen.cancelButtonAction()
 }

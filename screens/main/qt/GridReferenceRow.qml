@@ -1,7 +1,8 @@
-// One grid reference: the system's name, its field and its Copy button. The field's objectName
-// (utm, mgrs, pluscode, maidenhead) ties it to the grid card; its text, its placeholder (an
-// example, or the reason it is empty) and whether the row shows are set from C++
-// (GridCardScreen).
+// One grid reference: the system's name, its field and its Copy button, and under them the
+// message of a reference that could not be read. The field's objectName (utm, mgrs, pluscode,
+// maidenhead) ties it to the grid card; its text, its placeholder (an example, or the reason it
+// is empty), the message and whether the row shows are set from C++ (GridCardScreen). Where the
+// row is too narrow for the name beside a whole reference, the name goes above the field.
 import QtQuick
 import Quorvane.Main
 
@@ -10,14 +11,19 @@ Item {
 
     property string system // the field's objectName
     property string caption
+    // Why the reference typed here could not be read ("" hides it).
+    property string message
+    // Beside the field, the name leaves it room for the longest reference only from this width.
+    readonly property bool stacked: width < 400
 
     objectName: system + "Row"
-    implicitHeight: Theme.fieldHeight
+    implicitHeight: messageLabel.y + (messageLabel.visible ? messageLabel.implicitHeight : 0)
 
     Text {
         id: captionLabel
-        width: 92
-        anchors.verticalCenter: parent.verticalCenter
+        width: row.stacked ? row.width : 92
+        height: row.stacked ? implicitHeight : Theme.fieldHeight
+        verticalAlignment: Text.AlignVCenter
         text: row.caption
         Accessible.role: Accessible.StaticText
         Accessible.name: text
@@ -33,9 +39,9 @@ Item {
         property string accessibleName
 
         objectName: row.system
-        anchors.left: captionLabel.right
-        anchors.right: copyButton.left
-        anchors.rightMargin: Theme.spacing
+        x: row.stacked ? 0 : captionLabel.width
+        y: row.stacked ? captionLabel.height + 2 : 0
+        width: copyButton.x - Theme.spacing - x
         height: Theme.fieldHeight
         leftPadding: 6
         rightPadding: 4
@@ -47,7 +53,9 @@ Item {
         color: Theme.text
         selectionColor: Theme.accent
         selectedTextColor: Theme.accentText
-        inputMethodHints: Qt.ImhNoPredictiveText | Qt.ImhNoAutoUppercase
+        // The on-screen keyboard's hints and Enter key come from GridCardScreen.
+        property int enterKeyType: Qt.EnterKeyDefault
+        EnterKey.type: enterKeyType
         // Only while editing does the text scroll to the cursor; otherwise a reference wider
         // than the field shows its start, also when the form writes it.
         autoScroll: activeFocus
@@ -55,7 +63,7 @@ Item {
 
         Accessible.role: Accessible.EditableText
         Accessible.name: accessibleName
-        Accessible.description: placeholderText
+        Accessible.description: row.message !== "" ? row.message : placeholderText
 
         Rectangle {
             z: -1
@@ -63,7 +71,9 @@ Item {
             radius: Theme.controlRadius
             color: Theme.fieldBackground
             border.width: 1
-            border.color: field.activeFocus ? Theme.accent : Theme.fieldBorder
+            border.color: field.activeFocus ? Theme.accent
+                                            : row.message !== "" ? Theme.destructive
+                                                                 : Theme.fieldBorder
         }
 
         Text {
@@ -79,16 +89,30 @@ Item {
         }
 
         onAccepted: GridCardScreen.done()
+        Keys.onEscapePressed: GridCardScreen.cancel()
     }
 
     TapButton {
         id: copyButton
         objectName: "copy_" + row.system
-        anchors.right: parent.right
-        anchors.rightMargin: -8
-        anchors.verticalCenter: parent.verticalCenter
-        implicitHeight: 28
+        x: row.width - width + 8
+        y: field.y + (field.height - height) / 2
         text: qsTr("Copy")
         onClicked: GridCardScreen.copy(row.system)
+    }
+
+    Text {
+        id: messageLabel
+        objectName: row.system + "Message"
+        x: field.x
+        y: field.y + field.height + (visible ? 4 : 0)
+        width: row.width - x
+        visible: row.message !== ""
+        text: row.message
+        wrapMode: Text.Wrap
+        font.pixelSize: Theme.captionFontSize
+        color: Theme.destructive
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
     }
 }

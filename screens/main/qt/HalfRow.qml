@@ -10,7 +10,7 @@ Item {
     property string caption
     property real totalWeight: 1
     property alias selector: selector
-    // Narrower caption, selector and gaps, for a narrow phone.
+    // Narrower selector and gaps, for a narrow phone.
     property bool compact: false
     default property alias fields: fieldRow.data
 
@@ -18,7 +18,7 @@ Item {
 
     Text {
         id: captionLabel
-        width: half.compact ? 30 : 34
+        width: 30
         anchors.verticalCenter: parent.verticalCenter
         text: half.caption
         font.pixelSize: Theme.captionFontSize

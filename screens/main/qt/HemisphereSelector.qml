@@ -29,7 +29,8 @@ Rectangle {
         activated()
     }
 
-    implicitWidth: 84
+    // Segments 44 pixels wide, a fingertip's width.
+    implicitWidth: 92
     implicitHeight: Theme.fieldHeight
     radius: Theme.controlRadius + 2
     color: Theme.segmentBackground

@@ -26,7 +26,9 @@ Rectangle {
 
         Item {
             width: parent.width
-            height: Math.max(copyButton.implicitHeight, titleLabel.implicitHeight)
+            // The Copy button is a fingertip tall; it reaches into the card's margin and the gap
+            // below, so that the title line stays as high as its text.
+            height: Math.max(28, titleLabel.implicitHeight)
 
             // A title too long for one line wraps onto a second one.
             Text {
@@ -51,7 +53,7 @@ Rectangle {
                 objectName: card.copyButtonName
                 anchors.right: parent.right
                 anchors.rightMargin: -8
-                implicitHeight: 28
+                anchors.verticalCenter: parent.verticalCenter
                 text: qsTr("Copy")
                 onClicked: MainScreen.copyNotation(card.notation)
             }

@@ -32,7 +32,8 @@ QtObject {
     readonly property int cardRadius: 12
     readonly property int margin: 16
     readonly property int spacing: 8
-    readonly property int fieldHeight: 38
+    // Fields and selectors are as tall as a fingertip needs (44 logical pixels).
+    readonly property int fieldHeight: 44
     readonly property int fieldFontSize: 16
     readonly property int bodyFontSize: 15
     readonly property int captionFontSize: 13

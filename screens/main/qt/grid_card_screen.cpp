@@ -1,5 +1,6 @@
 #include "grid_card_screen.h"
 
+#include "field_keyboards.h"
 #include "keystroke_gate.h"
 #include "main_screen.h"
 #include "screens/main/accessible_names.h"
@@ -15,8 +16,6 @@ namespace {
 
 constexpr const char* kCardName = "card_grid";
 constexpr const char* kRowSuffix = "Row";
-// A refused reference's message stays this long in the notice line.
-constexpr int kMessageMilliseconds = 8000;
 
 QString qtText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -91,6 +90,8 @@ QStringList GridCardScreen::attach() {
         }
         fields_[at(s.id)] = item;
         item->setProperty("placeholderText", qtText(s.example));
+        // A reference is one field: its Enter key ends the edit.
+        askForKeyboard(*item, KeyboardKind::gridReference, Qt::EnterKeyDone);
         if (gate_) gate_->watch(*item);
         const grid::GridSystem system = s.id;
         connections_.push_back(
@@ -123,7 +124,14 @@ void GridCardScreen::detach() {
 }
 
 void GridCardScreen::copy(const QString& system) {
-    if (const auto s = systemNamed(system); s && card_) card_->copy(*s);
+    if (const auto s = systemNamed(system); s && card_) screen_.showOutcome(card_->copy(*s));
+}
+
+void GridCardScreen::cancel() {
+    for (const grid::GridSystemInfo& s : grid::gridSystems())
+        if (QQuickItem* item = field(s.id); item && item->hasActiveFocus() && card_)
+            card_->cancelEditing(s.id);
+    done();
 }
 
 void GridCardScreen::done() {
@@ -181,8 +189,13 @@ void GridCardScreen::setVisibility(grid::GridSystem system, grid::Visibility vis
     if (cardItem_) cardItem_->setVisible(any);
 }
 
-void GridCardScreen::showMessage(std::string_view message) {
-    screen_.showNotice(qtText(message), kMessageMilliseconds);
+void GridCardScreen::showMessage(grid::GridSystem system, std::string_view message) {
+    QQuickItem* row = rows_[at(system)];
+    if (!row) return;
+    const QString text = qtText(message);
+    if (row->property("message").toString() == text) return;
+    row->setProperty("message", text);
+    if (!text.isEmpty()) screen_.announce(text);
 }
 
 } // namespace quorvane::qt

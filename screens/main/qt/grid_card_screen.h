@@ -54,6 +54,8 @@ public:
     Q_INVOKABLE void copy(const QString& system);
     // Return in a field, and MainScreen's Done: the reference field being edited is left.
     Q_INVOKABLE void done();
+    // Escape in a field: it gets back the reference the card wrote, and is left.
+    Q_INVOKABLE void cancel();
 
     bool editing() const;
 
@@ -62,7 +64,8 @@ public:
     void setText(grid::GridSystem system, std::string_view text) override;
     void setReason(grid::GridSystem system, std::string_view reason) override;
     void setVisibility(grid::GridSystem system, grid::Visibility visibility) override;
-    void showMessage(std::string_view message) override;
+    // Shown in the row, under its field (the row's "message").
+    void showMessage(grid::GridSystem system, std::string_view message) override;
 
 signals:
     void editingChanged();

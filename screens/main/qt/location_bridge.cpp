@@ -159,9 +159,6 @@ LocationBridge::LocationBridge(const LocationSetup& setup, MainScreen& screen,
       flow_(LocationFlowPlatform{service_, indicator_, alerts_, systemSettings_, scrollPosition_,
                                  translator},
             controller.form()) {
-    // The controller keeps this registration for its lifetime; the session that owns both
-    // ends every edit before the bridge goes, and no field begins editing after that.
-    flow_.observeEditing(controller);
     connect(&screen_, &MainScreen::currentLocationRequested, this,
             &LocationBridge::getCurrentLocation);
     connect(&screen_, &MainScreen::locationBusyChanged, this, &LocationBridge::indicatorChanged);

@@ -1,6 +1,7 @@
 #include "main_screen.h"
 
 #include "busy_indicator_accessible.h"
+#include "field_keyboards.h"
 #include "keystroke_gate.h"
 #include "qt_form_view.h"
 #include "screens/main/accessible_names.h"
@@ -52,12 +53,9 @@ std::optional<Notation> notationFromName(const QString& name) {
     return std::nullopt;
 }
 
-// Keyboards offer digits only for whole-number fields, a number pad with separators for the
-// rest; no predictive text, so every key is committed at once.
-Qt::InputMethodHints inputHintsFor(FieldId field) {
-    const Qt::InputMethodHints numbers =
-        kindInfo(field).admitsSeparator ? Qt::ImhFormattedNumbersOnly : Qt::ImhDigitsOnly;
-    return numbers | Qt::ImhNoPredictiveText;
+// Screen readers speak a focused control's name again whenever it is set: only a new one is.
+void setIfChanged(QQuickItem& item, const char* property, const QString& value) {
+    if (item.property(property).toString() != value) item.setProperty(property, value);
 }
 
 void collectNamedItems(QQuickItem& item, QHash<QString, QPointer<QQuickItem>>& found) {
@@ -120,6 +118,7 @@ void MainScreen::connectController(MainViewController& controller, QtFormView& v
                                       utf16View(proposal.replacement)) == FilterDecision::accept;
             if (!accepted && proposal.replacement.size() > 1)
                 emit refusedPaste(proposal.replacement);
+            if (accepted) emit keystrokeAccepted();
             return accepted ? GateVerdict::pass : GateVerdict::block;
         },
         this);
@@ -148,6 +147,7 @@ bool MainScreen::attachPage(QQuickItem* page) {
     wireControls();
     controller_->viewDidLoad();
     wireSpokenValues();
+    showDecorations(controller_->decorations());
     sinceAttached_.start();
     focusFirstField();
     return missingOutlets_.isEmpty();
@@ -157,7 +157,7 @@ void MainScreen::wireControls() {
     for (const FieldInfo& f : kFields) {
         QQuickItem* item = outlets_.value(qtName(f.name));
         if (!item) continue;
-        item->setProperty("inputMethodHints", QVariant::fromValue(inputHintsFor(f.id)));
+        askForKeyboard(*item, keyboardFor(f.id), enterKeyFor(f.id));
         item->setProperty("placeholderText",
                           QString::fromStdString(controller_->placeholderText(f.id)));
         view_->attachField(f.id, *item);
@@ -167,56 +167,29 @@ void MainScreen::wireControls() {
         if (QQuickItem* item = outlets_.value(qtName(s.name))) view_->attachSelector(s.id, *item);
     if (QQuickItem* label = outlets_.value(QStringLiteral("accuracyLabel")))
         view_->attachAccuracyLabel(*label);
-    // What a screen reader says for each field, selector, segment and copy button.
-    plainNames_.clear();
-    for (const ControlName& control : accessibleNames(controller_->translator())) {
-        const QString objectName = QString::fromStdString(control.objectName);
-        plainNames_.insert(objectName, control.name);
-        if (QQuickItem* item = outlets_.value(objectName))
+    // What a screen reader says for each segment and copy button; the fields and selectors
+    // also say their values, which showDecorations() keeps current.
+    for (const ControlName& control : accessibleNames(controller_->translator()))
+        if (QQuickItem* item = outlets_.value(QString::fromStdString(control.objectName)))
             item->setProperty("accessibleName", qtText(control.name));
-    }
 }
 
 void MainScreen::wireSpokenValues() {
-    for (const FieldInfo& f : kFields)
-        if (QQuickItem* item = outlets_.value(qtName(f.name)))
-            connect(item, SIGNAL(textChanged()), this, SLOT(refreshFieldNames()));
-    for (const SelectorInfo& s : kSelectors)
-        if (QQuickItem* item = outlets_.value(qtName(s.name)))
-            connect(item, SIGNAL(currentIndexChanged()), this, SLOT(refreshSelectorNames()));
     if (QQuickItem* label = outlets_.value(QStringLiteral("accuracyLabel")))
         connect(label, SIGNAL(textChanged(QString)), this, SLOT(accuracyShown()));
-    refreshFieldNames();
-    refreshSelectorNames();
 }
 
-void MainScreen::refreshFieldNames() {
-    if (!controller_ || !view_) return;
-    const auto editing = view_->editingField();
+void MainScreen::showDecorations(const FormDecorations& decorations) {
+    if (!view_) return;
     for (const FieldInfo& f : kFields) {
         QQuickItem* item = view_->fieldItem(f.id);
-        // The field being typed in keeps its name: the reader echoes the keys themselves, and a
-        // name changing with each key would be read out again and again.
-        if (!item || f.id == editing) continue;
-        const std::string value =
-            spokenFieldValue(f.id, view_->text(f.id), controller_->translator());
-        item->setProperty("accessibleName",
-                          qtText(nameWithValue(plainNames_.value(qtName(f.name)), value,
-                                               controller_->translator())));
-    }
-}
-
-void MainScreen::refreshSelectorNames() {
-    if (!controller_ || !view_) return;
-    for (const SelectorInfo& s : kSelectors) {
-        QQuickItem* item = outlets_.value(qtName(s.name));
         if (!item) continue;
-        const std::string state =
-            hemisphereWord(s.id, view_->selectedIndex(s.id), controller_->translator());
-        item->setProperty("accessibleName",
-                          qtText(nameWithValue(plainNames_.value(qtName(s.name)), state,
-                                               controller_->translator())));
+        setIfChanged(*item, "accessibleName", qtText(decorations.fieldNames[indexOf(f.id)]));
+        setIfChanged(*item, "rangeWarning", qtText(decorations.rangeWarnings[indexOf(f.id)]));
     }
+    for (const SelectorInfo& c : kSelectors)
+        if (QQuickItem* item = view_->selectorItem(c.id))
+            setIfChanged(*item, "accessibleName", qtText(decorations.selectorNames[indexOf(c.id)]));
 }
 
 void MainScreen::accuracyShown() {
@@ -282,6 +255,10 @@ void MainScreen::doneButtonAction() {
     emit doneRequested();
 }
 
+void MainScreen::cancelButtonAction() {
+    if (controller_) controller_->cancelButtonAction();
+}
+
 void MainScreen::changeHemisphere(const QString& selectorName) {
     const auto selector = selectorFromName(utf8View(selectorName.toUtf8()));
     if (!controller_ || !selector) return;
@@ -296,7 +273,6 @@ void MainScreen::changeHemisphere(const QString& selectorName) {
 
 void MainScreen::clearButtonAction() {
     if (controller_) controller_->clearButtonAction();
-    showRangeMarks();
 }
 
 void MainScreen::copyNotation(const QString& notationName) {
@@ -313,18 +289,8 @@ void MainScreen::share() {
 }
 
 void MainScreen::showOutcome(const OutputOutcome& outcome) {
-    // The action ended the edit in progress, which may have moved the position out of range.
-    showRangeMarks();
     if (outcome.result == OutputResult::refused)
         showNotice(QString::fromStdString(outcome.message), kRefusalNoticeMs);
-}
-
-void MainScreen::showRangeMarks() {
-    if (!controller_ || !view_) return;
-    const auto descriptions = controller_->rangeDescriptions();
-    for (const FieldInfo& f : kFields)
-        if (QQuickItem* item = view_->fieldItem(f.id))
-            item->setProperty("rangeWarning", QString::fromStdString(descriptions[indexOf(f.id)]));
 }
 
 void MainScreen::getCurrentLocation() {
@@ -409,8 +375,6 @@ void MainScreen::textFieldDidBeginEditing(FieldId field) {
 
 void MainScreen::textFieldDidEndEditing(FieldId field) {
     if (controller_) controller_->textFieldDidEndEditing(field);
-    showRangeMarks();
-    refreshFieldNames();
     emit editingChanged();
     emit fieldEditingEnded(qtName(info(field).name));
 }

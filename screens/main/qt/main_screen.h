@@ -10,6 +10,7 @@
 #pragma once
 
 #include "core/form_platform.h"
+#include "screens/main/main_view_controller.h"
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -25,11 +26,6 @@
 
 class QJSEngine;
 class QQmlEngine;
-
-namespace quorvane {
-class MainViewController;
-struct OutputOutcome;
-} // namespace quorvane
 
 namespace quorvane::qt {
 
@@ -57,7 +53,7 @@ inline constexpr const char* kScreenOutlets[] = {
     "settingsButton",
 };
 
-class MainScreen final : public QObject, public FieldEditingDelegate {
+class MainScreen final : public QObject, public FieldEditingDelegate, public FormDecorationView {
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
@@ -98,6 +94,8 @@ public:
     Q_INVOKABLE void previousButtonAction();
     Q_INVOKABLE void nextButtonAction();
     Q_INVOKABLE void doneButtonAction();
+    // Escape in a field: its text from before the edit comes back, and the edit ends.
+    Q_INVOKABLE void cancelButtonAction();
     // A selector changed by the user: all selectors of its half follow.
     Q_INVOKABLE void changeHemisphere(const QString& selectorName);
     Q_INVOKABLE void clearButtonAction();
@@ -138,6 +136,10 @@ public:
     // FieldEditingDelegate: the QtFormView's editing events, passed on to the controller.
     void textFieldDidBeginEditing(FieldId field) override;
     void textFieldDidEndEditing(FieldId field) override;
+    // FormDecorationView: the spoken names and range marks of the fields and selectors.
+    void showDecorations(const FormDecorations& decorations) override;
+    // Shows the outcome of an output action: a refusal's reason in the notice line.
+    void showOutcome(const OutputOutcome& outcome);
 
 signals:
     void editingChanged();
@@ -153,11 +155,10 @@ signals:
     void doneRequested();
     // A paste (more than one character) that the keystroke filter refused for the field.
     void refusedPaste(const QString& text);
+    // A keystroke the filter let into a field: the user is changing the form.
+    void keystrokeAccepted();
 
 private slots:
-    // The spoken names of the fields and selectors carry their values; these keep them current.
-    void refreshFieldNames();
-    void refreshSelectorNames();
     void accuracyShown();
 
 private:
@@ -174,9 +175,6 @@ private:
     // focus: it takes the window itself for the focus otherwise.
     void windowActiveChanged();
     void speakAnnouncement(const QString& text);
-    void showOutcome(const OutputOutcome& outcome);
-    // Marks the fields of a half out of range (their rangeWarning) and unmarks the others.
-    void showRangeMarks();
 
     MainViewController* controller_ = nullptr;
     QtFormView* view_ = nullptr;
@@ -193,8 +191,6 @@ private:
     QPointer<QQuickWindow> window_;
     QElapsedTimer sinceAttached_;
     std::unique_ptr<ReaderObserver> readerObserver_;
-    // The names of the fields and selectors without their values, by objectName.
-    QHash<QString, std::string> plainNames_;
 };
 
 } // namespace quorvane::qt

@@ -27,6 +27,18 @@ PasteBridge::PasteBridge(MainScreen& screen, FormController& form)
     connect(&screen_, &MainScreen::noticeChanged, this, &PasteBridge::noticeChanged);
     connect(&screen_, &MainScreen::refusedPaste, this, &PasteBridge::pasteIntoField,
             Qt::QueuedConnection);
+    // A key typed after the paste is newer work than the paste: Undo would throw it away.
+    connect(&screen_, &MainScreen::keystrokeAccepted, this, [this] {
+        paste_.forgetUndo();
+        undoStateChanged();
+    });
+    form.addChangeObserver([this] { undoStateChanged(); });
+}
+
+void PasteBridge::undoStateChanged() {
+    if (undoOffered_ == paste_.canUndo()) return;
+    undoOffered_ = paste_.canUndo();
+    emit undoAvailableChanged();
 }
 
 PasteBridge* PasteBridge::create(QQmlEngine* qmlEngine, QJSEngine*) {
@@ -57,25 +69,25 @@ bool PasteBridge::pasteText(const QString& text) {
     }
     pastedNotice_ = QCoreApplication::translate("PasteBridge", "Position pasted");
     screen_.showNotice(pastedNotice_, kPastedNoticeMilliseconds, AnnouncementTiming::afterFill);
-    emit undoAvailableChanged();
+    undoStateChanged();
     return true;
 }
 
 void PasteBridge::pasteIntoField(const QString& text) {
-    if (readsAsPosition(utf8(text))) pasteText(text);
+    pasteText(text);
 }
 
 void PasteBridge::undo() {
     paste_.undo();
     screen_.dismissNotice();
-    emit undoAvailableChanged();
+    undoStateChanged();
 }
 
 void PasteBridge::noticeChanged() {
     // Undo goes with the notice that offers it: once that is gone, the paste stays.
     if (!paste_.canUndo() || screen_.notice() == pastedNotice_) return;
     paste_.forgetUndo();
-    emit undoAvailableChanged();
+    undoStateChanged();
 }
 
 } // namespace quorvane::qt

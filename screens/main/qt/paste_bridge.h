@@ -42,23 +42,26 @@ public:
     Q_INVOKABLE void pasteDropped(const QString& text, const QList<QUrl>& urls);
     Q_INVOKABLE void undo();
 
-    // A paste the field refused: a whole position fills the form, anything else stays refused
-    // without a word (as any refused keystroke).
+    // A paste the field refused: a whole position fills the form; anything else is refused
+    // with the reader's message.
     void pasteIntoField(const QString& text);
     // Reads the text; a refusal shows the reader's message.
     bool pasteText(const QString& text);
 
-    bool undoAvailable() const { return paste_.canUndo(); }
+    bool undoAvailable() const { return undoOffered_; }
 
 signals:
     void undoAvailableChanged();
 
 private:
     void noticeChanged();
+    // The form changed, or the user typed: Undo is offered only while the form shows the paste.
+    void undoStateChanged();
 
     MainScreen& screen_;
     PositionPaste paste_;
     QString pastedNotice_;
+    bool undoOffered_ = false;
 };
 
 } // namespace quorvane::qt

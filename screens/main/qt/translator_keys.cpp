@@ -89,6 +89,10 @@ constexpr std::array kKeys{
                       "Latitude %1\u00B0 is out of range (0\u00B0 to %2\u00B0)."),
     QT_TRANSLATE_NOOP("MainViewController",
                       "Longitude %1\u00B0 is out of range (0\u00B0 to %2\u00B0)."),
+    //: Copy, Share or Open in Maps on a form without a complete position
+    QT_TRANSLATE_NOOP("MainViewController", "Fill in the latitude first."),
+    QT_TRANSLATE_NOOP("MainViewController", "Fill in the longitude first."),
+    QT_TRANSLATE_NOOP("MainViewController", "Fill in latitude and longitude first."),
 
     // The grid references: the settings row and page, the systems' names, the spoken name of a
     // reference field, and the reason a field is empty.

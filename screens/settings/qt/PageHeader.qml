@@ -47,6 +47,7 @@ ToolBar {
             Keys.onReturnPressed: bar.goBack()
             Keys.onEnterPressed: bar.goBack()
             Layout.preferredWidth: 48
+            Layout.fillHeight: true // the whole bar's height, a fingertip's
         }
         // A Text, not a Label: a Label's control gives itself the static-text role over the
         // heading set here.
