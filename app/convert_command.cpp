@@ -59,10 +59,36 @@ between digits is read as decimal comma and as separator; the text is taken only
 the two readings works (45,5 ,73,25 is read; 45,5,73,25 is refused).
 
 POSITION may also be a grid reference, read as the centre of the square it names:
-UTM/UPS (31U 448251 5411952), MGRS (31U DQ 48250 11951, also 31UDQ4825011951, any precision
-down to 1 m), a full Plus Code of 2 to 15 digits (8FW4V75V+8Q, 8FW40000+; a short code such
-as V75V+8Q needs a reference place and is refused) or a Maidenhead locator of 2, 4, 6 or 8
-characters (JN18du).
+UTM/UPS (31U 448251 5411952, 17T 630084mE 4833438mN, 31U N 5411952 E 448251, GeoConvert's
+31n 448251 5411952 and n 2000000 2000000), MGRS (31U DQ 48250 11951, also 31UDQ4825011951 and
+31U-DQ-48250-11951, any precision down to 1 m), a full Plus Code of 2 to 15 digits
+(8FW4V75V+8Q, 8FW40000+; a short code such as V75V+8Q needs a reference place and is refused)
+or a Maidenhead locator of 2, 4, 6 or 8 characters (JN18du), also after a caption (MGRS: ...).
+
+The one position is found in whatever is copied: words, labels, markup and punctuation
+around it are passed over, and a text with none or two different ones is refused:
+  Latitude: 48.8583701 Longitude: 2.2944813      labels (Lat, Lon, Lng, Long; Lon first is
+  Lon/Lat: 2.2944813, 48.8583701                 longitude first), captions, prose:
+  Coordinates: 48.8584, 2.2945 Eiffel Tower      ... 45.8326 degrees North and 6.8652 ...
+  48°51′30″N 2°17′40″E[1]  N 48*51.500 E 2*17.667  invisible characters, no-break spaces,
+                                                 primes, footnotes, "*" for the degree
+  <wpt lat="48.8583701" lon="2.2944813">         GPX, JSON ("lat": 48.85, "lng": 2.29), XML
+  <coordinates>2.2944813,48.8583701</coordinates>  KML and GeoJSON ([2.29, 48.85]): longitude
+  POINT(2.2944813 48.8583701)                    first, as WKT and LngLat(...) in code
+  name,lat,lon + a line Eiffel,48.85,2.29        a table with its header line (, ; tab)
+  GPS Latitude : 48 deg 51' 30.13" N ...         photo metadata lines, with their Ref lines
+  $GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47
+                                                 NMEA GGA, RMC, GLL (checksum checked, no
+                                                 fix refused); APRS !4903.50N/07201.75W-
+  40-26-46.302N 079-58-55.903W  402646N0795856W  dashed and packed, as notices write them
+  https://www.google.de/maps/place/.../data=!3d48.8583701!4d2.2944813
+                                                 maps links: Google (every country domain,
+                                                 the place over the view, directions, search),
+                                                 Apple, OpenStreetMap, Waze, Bing, HERE,
+                                                 Yandex, 2GIS, OsmAnd, Mapy.cz, GeoHack; other
+                                                 sites by lat= and lon=; geo:0,0?q=48.85,2.29
+Refused look-alikes: 46,8 (one number with a decimal comma), 2024-03-15, Version 2.4.1,
++33 1 42 68 53 00, Apt 5, 12 Main St, 45 at 73, a sentence without fix.
 
 Options:
   -                read positions from standard input, one per line, and write one line for

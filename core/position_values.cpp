@@ -2,6 +2,7 @@
 #include "core/ascii.h"
 #include "core/grid/grid_reference.h"
 #include "core/message_text.h"
+#include "core/nmea_sentence.h"
 #include "core/number_text.h"
 #include "core/position_parts.h"
 
@@ -242,6 +243,17 @@ bool agree(const PositionReading& a, const PositionReading& b) noexcept {
     return close(a.point.latitude, b.point.latitude) && close(a.point.longitude, b.point.longitude);
 }
 
+void Agreement::add(const PositionReading& p) noexcept {
+    if (failed()) return;
+    if (!found() || !p.ok()) {
+        result_ = p;
+    } else if (!agree(result_, p)) {
+        PositionReading r = failure(PositionError::readingsDisagree, ErrorPart::text, {});
+        r.competing = {result_.point, p.point};
+        result_ = r;
+    }
+}
+
 std::size_t signedDecimalLength(std::string_view text) noexcept {
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
@@ -431,13 +443,61 @@ std::string describeError(const PositionReading& r) {
                pointText(r.competing[1]);
     case E::unsupportedLink:
         return quoted(r.piece) +
-               " is no geo: link and no link of Apple Maps, Google Maps, OpenStreetMap or Waze";
+               " is no geo: link and no link of a maps site this reader knows (Google, Apple, "
+               "OpenStreetMap, Waze, Bing, HERE, Yandex, 2GIS, OsmAnd, Mapy.cz, GeoHack), and "
+               "it names no lat= and lon=";
     case E::noPositionInLink:
         return "the link " + quoted(r.piece) +
                " holds no coordinates (a search or a place name is no position)";
-    case E::badGridReference:
-        // The text is the piece: its system's reader says what it could not read.
-        return grid::describeError(grid::readGridReference(r.piece));
+    case E::badGridReference: {
+        // The text is the piece: its system's reader says what it could not read. (Read as the
+        // caller wrote it, with characters the first pass dropped, it may read after all.)
+        const std::string why = grid::describeError(grid::readGridReference(r.piece));
+        return why.empty() ? quoted(r.piece) + " cannot be read as a grid reference" : why;
+    }
+    case E::wordInside:
+        return quoted(r.piece) +
+               " stands between numbers that name no half: words may come before or after the "
+               "position, or between halves with hemisphere letters or labels";
+    case E::unmarkedAmongWords:
+        return quoted(r.piece) +
+               " among words has no unit marks, decimals, hemisphere letter or label: it reads "
+               "more like an address or a count than a position";
+    case E::groupsWithoutLetters:
+        return quoted(r.piece) +
+               " looks like a date or a version number: numbers joined by \"-\" or \".\" are "
+               "read with their hemisphere letters, as in 40-26-46N 079-58-56W";
+    case E::phoneNumber:
+        return quoted(r.piece) + " looks like a phone number: " + std::string(kHalvesHint);
+    case E::singleNumber:
+        return quoted(r.piece) +
+               " is one number with a decimal comma: write \", \" (comma and blank) between "
+               "latitude and longitude";
+    case E::labelDisagrees:
+        return "the hemisphere " + quoted(r.piece) +
+               " belongs to the other half than its label: Lat goes with N or S, Lon with E or "
+               "W";
+    case E::badSentence:
+        return quoted(r.piece) +
+               " breaks the sentence's format: no receiver writes it there";
+    case E::badChecksum: {
+        const nmea::Sentence sentence = nmea::splitSentence(r.piece);
+        const std::array<char, 2> expected = nmea::expectedChecksum(sentence);
+        return "the checksum after \"*\" in " + quoted(r.piece) +
+               " does not match the sentence's characters, which give *" +
+               std::string(expected.begin(), expected.end()) +
+               ": the sentence was changed or cut";
+    }
+    case E::noFix:
+        return quoted(r.piece) +
+               " has no fix (status V, quality 0 or empty coordinates): the receiver did not "
+               "know its position";
+    case E::noPositionSentence:
+        return quoted(r.piece) +
+               " holds no position: of NMEA sentences only GGA, RMC and GLL carry one";
+    case E::onlyWords:
+        return quoted(r.piece) +
+               " holds words only: no numbers, link or grid reference of a position";
     case E::badLink:
         return quoted(r.piece) +
                " cannot be read in the link: a geo: link is geo:LATITUDE,LONGITUDE in signed "

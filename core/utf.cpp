@@ -86,6 +86,10 @@ bool isDecimalDigit(char32_t cp) {
 
 } // namespace
 
+char32_t decodeCodePoint(std::string_view utf8, std::size_t& i) {
+    return decodeUtf8(utf8, i);
+}
+
 std::u16string toUtf16(std::string_view utf8) {
     std::u16string out;
     out.reserve(utf8.size());

@@ -21,6 +21,10 @@ std::string_view firstCharacter(std::string_view utf8);
 // The text without its last code point ("45°" -> "45", "12.5\"" -> "12.5").
 std::string_view withoutLastCharacter(std::string_view utf8);
 
+// The code point at text[i], advancing i past it; a malformed sequence gives U+FFFD for its first
+// byte alone.
+char32_t decodeCodePoint(std::string_view utf8, std::size_t& i);
+
 // A character of the Unicode decimal-digit category (Nd): ASCII digits and the digits of the
 // other scripts.
 bool holdsDecimalDigit(std::string_view utf8);

@@ -17,6 +17,11 @@ constexpr bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+// Between the pieces of an MGRS reference: blanks, or dashes as some write it.
+constexpr bool isMgrsGap(char c) {
+    return isBlank(c) || c == '-';
+}
+
 constexpr std::string_view trimmed(std::string_view s) {
     while (!s.empty() && isBlank(s.front()))
         s.remove_prefix(1);
@@ -41,6 +46,23 @@ inline std::string_view characterAt(std::string_view s, std::size_t i) {
     const auto lead = static_cast<unsigned char>(s[i]);
     const std::size_t n = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
     return s.substr(i, n);
+}
+
+// Easting and northing as people write them after the grid zone: "448251 5411952",
+// "448251mE 5411952mN", "630084 m E, 4833438 m N", "E 448251 N 5411952", "N 5411952 E 448251".
+// Without labels the easting comes first.
+struct UtmMetres {
+    std::string_view easting;
+    std::string_view northing;
+    GridError error = GridError::none; // badLength, badCharacter
+    std::string_view piece;
+};
+UtmMetres splitUtmMetres(std::string_view text);
+
+// A hemisphere letter where a band or UPS letter may stand: "31n 448251 5411952" and
+// "n 2000000 2000000", as GeoConvert writes UTM and UPS.
+constexpr bool isHemisphereLetter(char c) {
+    return c == 'N' || c == 'n' || c == 'S' || c == 's';
 }
 
 inline GridText noReference() {

@@ -50,8 +50,12 @@ constexpr Message kMessages[] = {
     {GridSystem::utm, GridError::badNumber,
      "{} is no easting or northing: write metres in digits, e.g. 448251"},
     {GridSystem::utm, GridError::badCharacter,
-     "{} does not belong to a UTM reference: nothing follows the northing"},
+     "{} does not belong to a UTM reference: the easting and northing follow the zone, "
+     "labelled both or neither, e.g. 31U 448251 5411952 or 31U 448251mE 5411952mN"},
     {GridSystem::utm, GridError::outsideZone, "{} lies outside the zone and band it names"},
+    {GridSystem::utm, GridError::ambiguousLetter,
+     "{} may be band S (north of the equator) or the southern hemisphere, and the point lies in "
+     "both: write the band as a capital S, or a signed position"},
     {GridSystem::mgrs, GridError::empty,
      "no MGRS reference: write grid zone, 100 km square and digits, e.g. 31U DQ 48250 11951"},
     {GridSystem::mgrs, GridError::badLength,
@@ -128,6 +132,10 @@ struct Shape {
     std::size_t blanks() {
         return run([](char c) { return isBlank(c); });
     }
+    // Between the pieces of MGRS: blanks or dashes.
+    std::size_t gaps() {
+        return run([](char c) { return isMgrsGap(c); });
+    }
     std::size_t digits() {
         return run([](char c) { return ascii::isDigit(c); });
     }
@@ -143,14 +151,12 @@ struct Shape {
         }
         return true;
     }
-    // Easting and northing: two numbers apart, then the end.
-    bool metrePair() { return number() && blanks() > 0 && number() && (blanks(), atEnd()); }
-    // MGRS after the grid zone: two square letters, then digits (blanks between), then the end.
+    // MGRS after the grid zone: two square letters, then digits (gaps between), then the end.
     bool squareAndDigits(bool digitsNeeded) {
-        blanks();
+        gaps();
         if (letters() != kSquareLetters) return false;
         std::size_t count = 0;
-        for (blanks(); !atEnd(); blanks()) {
+        for (gaps(); !atEnd(); gaps()) {
             const std::size_t d = digits();
             if (d == 0) return false;
             count += d;
@@ -179,23 +185,33 @@ bool isLocatorShape(std::string_view t) {
     return true;
 }
 
-// Zone digits (one or two) and a band letter, or a UPS letter alone; then UTM metres or an MGRS
-// square with digits.
+// UPS eastings and northings are millions of metres: a hemisphere letter without a zone is
+// taken for UPS only before numbers that long ("n 2000000 2000000"), not before degrees.
+constexpr std::size_t kMinUpsWholeDigits = 6;
+
+bool upsMetres(const UtmMetres& m) {
+    const auto whole = [](std::string_view n) { return std::min(n.find('.'), n.size()); };
+    return whole(m.easting) >= kMinUpsWholeDigits && whole(m.northing) >= kMinUpsWholeDigits;
+}
+
+// Zone digits (one or two) and a band or hemisphere letter, or a UPS or hemisphere letter
+// alone; then UTM metres or an MGRS square with digits.
 std::optional<GridSystem> zonedShape(std::string_view t) {
     Shape s{t};
     const std::size_t zoneDigits = s.digits();
     if (zoneDigits > kMaxZoneDigits) return std::nullopt;
     if (zoneDigits > 0) s.blanks();
     if (s.atEnd() || !ascii::isLetter(t[s.i])) return std::nullopt;
-    if (zoneDigits == 0 && !isUpsLetter(t[s.i])) return std::nullopt;
+    const char letter = t[s.i];
+    if (zoneDigits == 0 && !isUpsLetter(letter) && !isHemisphereLetter(letter))
+        return std::nullopt;
     ++s.i;
-    Shape metres = s;
-    metres.blanks();
-    if (zoneDigits == 0 && metres.i == s.i) {
-        // "ZAH..." without a blank: the square follows at once.
-    } else if (metres.metrePair()) {
-        return GridSystem::utm;
-    }
+    const bool blankAfterLetter = s.i < t.size() && isBlank(t[s.i]);
+    const UtmMetres metres = splitUtmMetres(t.substr(s.i));
+    const bool ups = blankAfterLetter && (isUpsLetter(letter) || upsMetres(metres));
+    const bool utm = metres.error == GridError::none && (zoneDigits > 0 || ups);
+    if (utm) return GridSystem::utm;
+    if (zoneDigits == 0 && !isUpsLetter(letter)) return std::nullopt;
     // Near the poles digits must follow the square, so that a word such as "bad" is no square.
     return s.squareAndDigits(zoneDigits == 0) ? std::optional(GridSystem::mgrs) : std::nullopt;
 }

@@ -52,6 +52,7 @@ enum class GridError : std::uint8_t {
     badPadding,    // Plus Code: "0" padding where it cannot be
     shortCode,     // Plus Code without its first four digits: needs a reference place
     unrecognised,  // a text that looks like no grid reference (readGridReference)
+    ambiguousLetter, // UTM "s": band S (north of the equator) or the southern hemisphere
 };
 
 // The size of the cell a reference names.

@@ -132,6 +132,76 @@ bool letterAgrees(int zone, char letter, double latitude, double easting) {
     return within(latitude, south - kBandTolerance, north + kBandTolerance);
 }
 
+// The pieces of a UTM text that messages quote.
+struct UtmText {
+    std::string_view whole;
+    std::string_view easting;
+    std::string_view northing;
+};
+
+UtmPoint utmPoint(int zone, bool north, double easting, double northing) {
+    return {zone, north ? UtmHemisphere::north : UtmHemisphere::south, easting, northing};
+}
+
+// The point of a UTM or UPS reference in one reading of its letter: a band (or UPS letter) that
+// must hold the point, or a hemisphere (no band given).
+GridReading pointOf(const UtmText& text, int zone, bool north, const Metres& easting,
+                    const Metres& northing, std::optional<char> band) {
+    const Limits& limits =
+        zone == UTMUPS::UPS ? (north ? kUpsNorth : kUpsSouth) : (north ? kUtmNorth : kUtmSouth);
+    if (!within(easting.value, limits.minEasting, limits.maxEasting)) {
+        return failUtm(GridError::outsideZone, text.easting);
+    }
+    if (!within(northing.value, limits.minNorthing, limits.maxNorthing)) {
+        return failUtm(GridError::outsideZone, text.northing);
+    }
+    double latitude = 0;
+    double longitude = 0;
+    try {
+        UTMUPS::Reverse(zone, north, easting.value, northing.value, latitude, longitude);
+    } catch (...) {
+        return failUtm(GridError::outsideZone, text.whole);
+    }
+    if (band && !letterAgrees(zone, *band, latitude, easting.value)) {
+        return failUtm(GridError::outsideZone, text.whole);
+    }
+    const double cell = std::pow(10.0, -std::max(easting.decimals, northing.decimals));
+    GridReading r = success(GridSystem::utm, latitude, longitude, {cell, cell, CellUnit::metres});
+    r.utm = utmPoint(zone, north, easting.value, northing.value);
+    return r;
+}
+
+// ---- Easting and northing as written ----------------------------------------------------------
+
+enum class MetreLabel : std::uint8_t { none, easting, northing };
+
+struct MetreLabelSpelling {
+    std::string_view text; // lower case
+    MetreLabel label;
+};
+constexpr std::array<MetreLabelSpelling, 8> kMetreLabels{{
+    {"e", MetreLabel::easting},
+    {"me", MetreLabel::easting},
+    {"easting", MetreLabel::easting},
+    {"n", MetreLabel::northing},
+    {"mn", MetreLabel::northing},
+    {"northing", MetreLabel::northing},
+    {"m", MetreLabel::none}, // the unit alone
+    {"meters", MetreLabel::none},
+}};
+
+struct MetreItem {
+    std::string_view number; // empty for a label alone
+    MetreLabel label = MetreLabel::none;
+    bool unitOnly = false;
+};
+
+std::optional<MetreLabelSpelling> metreLabel(std::string_view word) {
+    for (const MetreLabelSpelling& l : kMetreLabels)
+        if (ascii::equalsIgnoringCase(word, l.text)) return l;
+    return std::nullopt;
+}
+
 // ---- MGRS -------------------------------------------------------------------------------------
 
 GridReading failMgrs(GridError error, std::string_view piece) {
@@ -146,10 +216,6 @@ struct Compact {
     std::array<bool, kMgrsCompactCapacity> blankBefore{};
     std::size_t size = 0;
 };
-
-UtmPoint utmPoint(int zone, bool north, double easting, double northing) {
-    return {zone, north ? UtmHemisphere::north : UtmHemisphere::south, easting, northing};
-}
 
 bool isNorth(const UtmPoint& p) {
     return p.hemisphere == UtmHemisphere::north;
@@ -173,6 +239,82 @@ long long nearestMetre(double metres) {
 }
 
 } // namespace
+
+namespace detail {
+
+UtmMetres splitUtmMetres(std::string_view text) {
+    const auto fail = [](GridError error, std::string_view piece) {
+        UtmMetres m;
+        m.error = error;
+        m.piece = trimmed(piece);
+        return m;
+    };
+    constexpr std::size_t kMaxItems = 6; // two numbers, each with a unit and a label apart
+    std::array<MetreItem, kMaxItems> items{};
+    std::size_t count = 0;
+    for (std::size_t i = 0;;) {
+        while (i < text.size() && (isBlank(text[i]) || text[i] == ','))
+            ++i;
+        if (i == text.size()) break;
+        if (count == items.size()) return fail(GridError::badCharacter, text.substr(i));
+        const std::size_t start = i;
+        while (i < text.size() && (ascii::isDigit(text[i]) || text[i] == '.'))
+            ++i;
+        const std::size_t wordStart = i;
+        while (i < text.size() && ascii::isLetter(text[i]))
+            ++i;
+        if (i == start) return fail(GridError::badCharacter, characterAt(text, i));
+        MetreItem item;
+        item.number = text.substr(start, wordStart - start);
+        if (i > wordStart) { // a unit or label, alone or stuck to its number: 448251mE
+            const std::string_view word = text.substr(wordStart, i - wordStart);
+            const auto label = metreLabel(word);
+            if (!label && !item.number.empty()) { // "44x251": no number
+                const std::size_t end = std::min(text.find_first_of(" \t,", start), text.size());
+                return fail(GridError::badNumber, text.substr(start, end - start));
+            }
+            if (!label) return fail(GridError::badCharacter, word);
+            item.label = label->label;
+            item.unitOnly = item.number.empty() && label->label == MetreLabel::none;
+        }
+        items[count++] = item;
+    }
+    // A label apart names the number after it where the text begins with one, else the number
+    // before it; a unit apart ("m") goes with the number before it.
+    const bool labelsFirst = count > 0 && items[0].number.empty() && !items[0].unitOnly;
+    std::array<std::string_view, 2> numbers{};
+    std::array<MetreLabel, 2> labels{};
+    std::size_t found = 0;
+    MetreLabel pending = MetreLabel::none;
+    for (std::size_t k = 0; k < count; ++k) {
+        const MetreItem& item = items[k];
+        if (!item.number.empty()) {
+            if (found == numbers.size()) return fail(GridError::badCharacter, item.number);
+            numbers[found] = item.number;
+            labels[found++] = item.label != MetreLabel::none ? item.label : pending;
+            pending = MetreLabel::none;
+        } else if (item.unitOnly) {
+            if (found == 0) return fail(GridError::badCharacter, text);
+        } else if (labelsFirst) {
+            pending = item.label;
+        } else {
+            if (found == 0 || labels[found - 1] != MetreLabel::none)
+                return fail(GridError::badCharacter, text);
+            labels[found - 1] = item.label;
+        }
+    }
+    if (found < numbers.size()) return fail(GridError::badLength, text);
+    const bool labelled = labels[0] != MetreLabel::none;
+    if (labelled != (labels[1] != MetreLabel::none) || (labelled && labels[0] == labels[1]))
+        return fail(GridError::badCharacter, text);
+    const bool northingFirst = labels[0] == MetreLabel::northing;
+    UtmMetres out;
+    out.easting = numbers[northingFirst ? 1 : 0];
+    out.northing = numbers[northingFirst ? 0 : 1];
+    return out;
+}
+
+} // namespace detail
 
 GridText writeUtm(const UtmPoint& point, double latitude) noexcept {
     if (!std::isfinite(point.easting) || !std::isfinite(point.northing)) return noReference();
@@ -213,47 +355,38 @@ GridReading readUtm(std::string_view text) noexcept {
     }
     c.skipBlanks();
     if (c.atEnd()) return failUtm(GridError::badLength, t);
-    const char letter = ascii::toUpper(t[c.i]);
+    const char written = t[c.i];
+    const char letter = ascii::toUpper(written);
     const std::string_view letters = zone == UTMUPS::UPS ? kUpsLetters : kBands;
-    if (!ascii::isLetter(t[c.i]) || letters.find(letter) == std::string_view::npos) {
+    const bool band = ascii::isLetter(written) && letters.find(letter) != std::string_view::npos;
+    if (!band && !isHemisphereLetter(written)) {
         return failUtm(GridError::badBand, characterAt(t, c.i));
     }
-    ++c.i;
-    c.skipBlanks();
-    const std::string_view eastingText = c.token();
-    c.skipBlanks();
-    const std::string_view northingText = c.token();
-    c.skipBlanks();
-    if (eastingText.empty() || northingText.empty()) return failUtm(GridError::badLength, t);
-    if (!c.atEnd()) return failUtm(GridError::badCharacter, t.substr(c.i));
-    const auto easting = readMetres(eastingText);
-    if (!easting) return failUtm(GridError::badNumber, eastingText);
-    const auto northing = readMetres(northingText);
-    if (!northing) return failUtm(GridError::badNumber, northingText);
+    const std::string_view letterText = t.substr(c.i, 1);
+    const UtmMetres metres = splitUtmMetres(t.substr(c.i + 1));
+    if (metres.error != GridError::none) {
+        return failUtm(metres.error, metres.error == GridError::badLength ? t : metres.piece);
+    }
+    const auto easting = readMetres(metres.easting);
+    if (!easting) return failUtm(GridError::badNumber, metres.easting);
+    const auto northing = readMetres(metres.northing);
+    if (!northing) return failUtm(GridError::badNumber, metres.northing);
 
-    const bool north = isNorthernBand(letter);
-    const Limits& limits =
-        zone == UTMUPS::UPS ? (north ? kUpsNorth : kUpsSouth) : (north ? kUtmNorth : kUtmSouth);
-    if (!within(easting->value, limits.minEasting, limits.maxEasting)) {
-        return failUtm(GridError::outsideZone, eastingText);
+    // The letter is a latitude band (or UPS letter); N and S may also name the hemisphere, as
+    // GeoConvert writes them: read so where the band cannot hold the point. GeoConvert's small
+    // "s" where both readings hold is refused: they lie on either side of the equator.
+    const UtmText pieces{t, metres.easting, metres.northing};
+    const GridReading asBand = band ? pointOf(pieces, zone, isNorthernBand(letter), *easting,
+                                              *northing, letter)
+                                    : failUtm(GridError::badBand, letterText);
+    if (!isHemisphereLetter(written) || (asBand.ok() && written != 's')) return asBand;
+    const GridReading asHemisphere =
+        pointOf(pieces, zone, letter == 'N', *easting, *northing, std::nullopt);
+    if (asBand.ok() && asHemisphere.ok() && asHemisphere.latitude != asBand.latitude) {
+        return failUtm(GridError::ambiguousLetter, letterText);
     }
-    if (!within(northing->value, limits.minNorthing, limits.maxNorthing)) {
-        return failUtm(GridError::outsideZone, northingText);
-    }
-    double latitude = 0;
-    double longitude = 0;
-    try {
-        UTMUPS::Reverse(zone, north, easting->value, northing->value, latitude, longitude);
-    } catch (...) {
-        return failUtm(GridError::outsideZone, t);
-    }
-    if (!letterAgrees(zone, letter, latitude, easting->value)) {
-        return failUtm(GridError::outsideZone, t);
-    }
-    const double cell = std::pow(10.0, -std::max(easting->decimals, northing->decimals));
-    GridReading r = success(GridSystem::utm, latitude, longitude, {cell, cell, CellUnit::metres});
-    r.utm = utmPoint(zone, north, easting->value, northing->value);
-    return r;
+    if (asBand.ok()) return asBand;
+    return asHemisphere.ok() || !band ? asHemisphere : asBand;
 }
 
 GridText writeMgrs(const UtmPoint& point, double latitude, int digits) noexcept {
@@ -300,12 +433,16 @@ GridText writeMgrs(double latitude, double longitude) noexcept {
 GridReading readMgrs(std::string_view text) noexcept {
     const std::string_view t = trimmed(text);
     if (t.empty()) return failMgrs(GridError::empty, t);
+    if (t.front() == '-' || t.back() == '-') {
+        return failMgrs(GridError::badCharacter,
+                        t.front() == '-' ? t.substr(0, 1) : t.substr(t.size() - 1));
+    }
     Compact k;
     for (std::size_t i = 0; i < t.size(); ++i) {
-        if (isBlank(t[i])) continue;
+        if (isMgrsGap(t[i])) continue;
         if (k.size == k.chars.size()) return failMgrs(GridError::badLength, t);
         k.chars[k.size] = ascii::toUpper(t[i]);
-        k.blankBefore[k.size] = i > 0 && isBlank(t[i - 1]);
+        k.blankBefore[k.size] = i > 0 && isMgrsGap(t[i - 1]);
         k.at[k.size++] = i;
     }
     // Blanks may stand between the pieces only, and between the easting and northing digits.

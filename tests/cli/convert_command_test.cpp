@@ -203,8 +203,8 @@ TEST(ConvertStream, ManyLinesStayAlignedWhateverTheNumberOfWorkers) {
         expected += bad ? "\n" : kLine3;
         if (bad)
             messages += "quorvane convert: line " + std::to_string(i) +
-                        ": cannot read \"bad\": unexpected \"bad\": a position is "
-                        "numbers with unit marks, and hemisphere letters (N, S, E, W) or signs\n";
+                        ": cannot read \"bad\": \"bad\" holds words only: no numbers, link "
+                        "or grid reference of a position\n";
     }
     for (const std::size_t workers : {1, 3}) {
         File in = tempFile(input), out = tempFile(), err = tempFile();

@@ -88,6 +88,14 @@ TEST(GridRead, KnownReferencesAndRefusals) {
         {"JN", GridSystem::maidenhead, 45, 10, 1e-12},
         {"jn18DU", GridSystem::maidenhead, 48.8541667, 2.2916667, 1e-7},
         {"Z 2000000 2000000", GridSystem::utm, 90, 0, 360}, // any longitude
+        // As people write them: units, labels in either order, the hemisphere for the band
+        // where the band cannot hold the point (GeoConvert's forms), MGRS with dashes.
+        {"31U 448251mE 5411952mN", GridSystem::utm, 48.8583701, 2.2944813, kMetre},
+        {"31U N 5411952 m, E 448251 m", GridSystem::utm, 48.8583701, 2.2944813, kMetre},
+        {"31n 448251 5411952", GridSystem::utm, 48.8583701, 2.2944813, kMetre},
+        {"33S 500000 6000000", GridSystem::utm, -36.1447181, 15, 1e-7},
+        {"33S 500000 4000000", GridSystem::utm, 36.1447181, 15, 1e-7},
+        {"31U-DQ-48250-11951", GridSystem::mgrs, 48.8583701, 2.2944813, kMetre},
     };
     for (const auto& [text, system, latitude, longitude, tolerance] : readings) {
         const GridReading r = info(system).read(text);
@@ -102,6 +110,9 @@ TEST(GridRead, KnownReferencesAndRefusals) {
         {"31U 448251", GridSystem::utm, GridError::badLength, "31U 448251"},
         {"31U 44x251 5411952", GridSystem::utm, GridError::badNumber, "44x251"},
         {"31U 448251 1000000", GridSystem::utm, GridError::outsideZone, "31U 448251 1000000"},
+        {"33s 500000 4000000", GridSystem::utm, GridError::ambiguousLetter, "s"},
+        {"31U 448251mE 5411952mE", GridSystem::utm, GridError::badCharacter,
+         "448251mE 5411952mE"},
         {"31U", GridSystem::mgrs, GridError::missingSquare, "31U"},
         {"31U DI 48250 11951", GridSystem::mgrs, GridError::badCharacter, "I"},
         {"31U ZZ 48250 11951", GridSystem::mgrs, GridError::outsideZone, "31U ZZ"},
@@ -146,6 +157,10 @@ TEST(GridRead, RecognisesTheSystemByShape) {
         {"NO", std::nullopt},
         {"bad", std::nullopt}, // a word, though BAD is a UPS square
         {"BAD 12", GridSystem::mgrs},
+        {"17T 630084m E 4833438m N", GridSystem::utm},
+        {"n 2000000 2000000", GridSystem::utm},
+        {"N 45.5 73.25", std::nullopt}, // degrees, not the metres of UPS
+        {"45 N 73 E", std::nullopt},
     };
     for (const auto& [text, system] : cases)
         EXPECT_EQ(recogniseGridSystem(text), system) << text;
