@@ -75,7 +75,7 @@ Item {
             elide: Text.ElideRight
             accessibleRole: Accessible.Heading
             text: qsTr("Quorvane")
-            font.pixelSize: 17
+            font.pixelSize: Theme.bodyFontSize
             font.bold: true
             color: Theme.text
         }
@@ -254,8 +254,12 @@ Item {
                     wide: page.wide
                 }
 
-                GridReferencesCard {
+                // Below the first screen: made just after the first frame (MainScreen.wholePage).
+                Loader {
                     width: form.width
+                    active: MainScreen.wholePage
+                    source: "GridReferencesCard.qml"
+                    onLoaded: MainScreen.itemsAdded(item)
                 }
             }
         }
