@@ -59,7 +59,7 @@ Item {
             anchors.leftMargin: 6
             anchors.verticalCenter: parent.verticalCenter
             text: "\u2699"
-            font.pixelSize: 24
+            glyphScale: 1.6
             accessibleName: qsTr("Settings")
             onClicked: page.settingsRequested()
         }
