@@ -61,6 +61,10 @@ ApplicationWindow {
         palette.midlight: Theme.segmentBackground
 
         initialItem: ConverterPage {
+            // Made at the window's size, not at none: its texts are then laid out once, not
+            // again when the stack sizes it.
+            width: window.width
+            height: window.height
             // Set when the settings cover the converter; on coming back, the keyboard is again
             // on the button that led there rather than on the window.
             property bool covered: false

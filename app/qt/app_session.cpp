@@ -4,6 +4,8 @@
 #include "core/position_reader.h"
 
 #include <QCoreApplication>
+#include <QFont>
+#include <QGuiApplication>
 #include <QQuickWindow>
 #include <QtQml/qqmlextensionplugin.h>
 
@@ -12,6 +14,28 @@ Q_IMPORT_QML_PLUGIN(QuorvanePlugin)
 Q_IMPORT_QML_PLUGIN(Quorvane_SettingsPlugin)
 
 namespace quorvane::qt {
+
+namespace {
+
+// Theme.bodyFontSize: the size of the screens' text where an item names none.
+constexpr int kBodyPixelSize = 15;
+
+// The screens' default font. At the body size, a text that names no size shares its font with
+// the body text instead of loading one of its own at start (each costs a fontconfig match).
+// Unhinted, as a phone's scaled screen and Qt Quick's distance-field text draw glyphs anyway:
+// hinting each glyph cost more than drawing it.
+QString missingControlError(const QString& name) {
+    return QStringLiteral("the converter page has no control named %1").arg(name);
+}
+
+void useScreenFont() {
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(kBodyPixelSize);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    QGuiApplication::setFont(font);
+}
+
+} // namespace
 
 AppSession::AppSession(const LocationSetup& location)
     : mapsChoice_(translator_),
@@ -24,6 +48,7 @@ AppSession::AppSession(const LocationSetup& location)
                       GridReferencesSetting{gridChoice_, [this] { gridCard_.applyChoice(); }},
                       SettingsScreen::privacyPolicyUrlOfProgram()),
       location_(location, screen_, controller_, translator_) {
+    useScreenFont();
     screen_.connectController(controller_, view_);
     MainScreen::provideTo(engine_, screen_);
     gridScreen_.connectCard(gridCard_, translator_);
@@ -68,13 +93,29 @@ bool AppSession::load(WindowSize size) {
         loadErrors_ << QStringLiteral("the converter page did not attach to the screen");
         return false;
     }
-    QStringList missing = screen_.missingOutlets() + gridScreen_.attach();
     gridChoice_.restore(settings_);
+    // The grid references lie below the first screen: their card is made just after the first
+    // frame, off the start-up path.
+    QObject::connect(
+        window(), &QQuickWindow::frameSwapped, window(),
+        [this] {
+            for (const QString& error : showWholePage())
+                qWarning("quorvane: %s", qPrintable(error));
+        },
+        static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+    for (const QString& name : screen_.missingOutlets())
+        loadErrors_ << missingControlError(name);
+    return screen_.missingOutlets().isEmpty();
+}
+
+QStringList AppSession::showWholePage() {
+    if (screen_.wholePage()) return wholePageErrors_;
+    screen_.showWholePage();
+    for (const QString& name : gridScreen_.attach())
+        wholePageErrors_ << missingControlError(name);
     gridCard_.applyChoice();
     gridCard_.refresh();
-    for (const QString& name : missing)
-        loadErrors_ << QStringLiteral("the converter page has no control named %1").arg(name);
-    return missing.isEmpty();
+    return wholePageErrors_;
 }
 
 bool AppSession::showPage(StartPage page) {

@@ -45,6 +45,10 @@ public:
     // loadErrors()) when QML could not be loaded or the page lacks a control.
     bool load(WindowSize size = kPhoneWindowSize);
     QStringList loadErrors() const { return loadErrors_; }
+    // Makes the part of the page that its first frame leaves out (the grid references, below
+    // the first screen) and sets it up; load() has it done just after the first frame. Once
+    // only; what it found missing, as load errors.
+    QStringList showWholePage();
 
     // Fills the form from a position text (any text `quorvane convert` reads, or a geo: URI)
     // as if it had been typed. A text that cannot be read leaves the form empty and shows why
@@ -95,6 +99,7 @@ private:
     LocationBridge location_;
     QQmlApplicationEngine engine_; // last: its QML goes before the objects it uses
     QStringList loadErrors_;
+    QStringList wholePageErrors_;
 };
 
 } // namespace quorvane::qt

@@ -91,16 +91,22 @@ void afterNextFrame(QQuickWindow& window, std::function<void()> then) {
 } // namespace
 
 void captureFirstFrame(QQuickWindow& window, const QString& file, std::function<void(int)> done) {
+    // Taken as the frame is done, before anything the page makes after it.
+    constexpr auto once =
+        static_cast<Qt::ConnectionType>(Qt::DirectConnection | Qt::SingleShotConnection);
+    QObject::connect(&window, &QQuickWindow::frameSwapped, &window, &reportStartup, once);
     afterNextFrame(window, [&window, file, done = std::move(done)]() {
-        reportStartup();
-        // A form taller than the window is pictured whole: the window grows to the page's
-        // height, and the picture waits for the frame drawn at that size.
-        if (const int more = missingHeight(window); more > 0) {
-            window.resize(window.width(), window.height() + more);
-            afterNextFrame(window, [&window, file, done]() { savePicture(window, file, done); });
-            return;
-        }
-        savePicture(window, file, done);
+        // What the page makes after its first frame is laid out by the next one.
+        afterNextFrame(window, [&window, file, done]() {
+            // A form taller than the window is pictured whole: the window grows to the page's
+            // height, and the picture waits for the frame drawn at that size.
+            if (const int more = missingHeight(window); more > 0) {
+                window.resize(window.width(), window.height() + more);
+                afterNextFrame(window, [&window, file, done]() { savePicture(window, file, done); });
+                return;
+            }
+            savePicture(window, file, done);
+        });
     });
 }
 

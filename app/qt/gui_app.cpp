@@ -53,8 +53,9 @@ std::vector<std::string> argumentsAfterProgram(const QStringList& arguments) {
 }
 
 int runSelfTest(qt::AppSession& session) {
-    if (!session.loadErrors().isEmpty()) {
-        for (const QString& error : session.loadErrors())
+    const QStringList errors = session.loadErrors() + session.showWholePage();
+    if (!errors.isEmpty()) {
+        for (const QString& error : errors)
             std::fprintf(stderr, "quorvane --self-test: %s\n", qPrintable(error));
         std::fputs("quorvane --self-test: FAILED\n", stderr);
         return kExitFailure;

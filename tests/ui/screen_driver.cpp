@@ -88,7 +88,9 @@ ScreenDriver::ScreenDriver(const SettingsFolder& settings, WindowSize size,
                            const qt::LocationSetup& location) {
     pointSettingsAt(settings.path());
     session_ = std::make_unique<qt::AppSession>(location);
-    loaded_ = session_->load(size) && QTest::qWaitForWindowExposed(session_->window());
+    // Loaded once the window shows, with the part of the page made after its first frame.
+    loaded_ = session_->load(size) && QTest::qWaitForWindowExposed(session_->window()) &&
+              QTest::qWaitFor([this] { return session_->screen().wholePage(); });
 }
 
 QString ScreenDriver::mismatches(const QStringList& expected, const char* property) const {

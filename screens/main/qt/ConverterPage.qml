@@ -59,7 +59,7 @@ Item {
             anchors.leftMargin: 6
             anchors.verticalCenter: parent.verticalCenter
             text: "\u2699"
-            font.pixelSize: 24
+            glyphScale: 1.6
             accessibleName: qsTr("Settings")
             onClicked: page.settingsRequested()
         }
@@ -75,7 +75,7 @@ Item {
             elide: Text.ElideRight
             accessibleRole: Accessible.Heading
             text: qsTr("Quorvane")
-            font.pixelSize: 17
+            font.pixelSize: Theme.bodyFontSize
             font.bold: true
             color: Theme.text
         }
@@ -254,8 +254,12 @@ Item {
                     wide: page.wide
                 }
 
-                GridReferencesCard {
+                // Below the first screen: made just after the first frame (MainScreen.wholePage).
+                Loader {
                     width: form.width
+                    active: MainScreen.wholePage
+                    source: "GridReferencesCard.qml"
+                    onLoaded: MainScreen.itemsAdded(item)
                 }
             }
         }

@@ -8,6 +8,9 @@ Rectangle {
 
     property alias text: label.text
     property alias font: label.font
+    // A glyph shown larger than the text (the settings gear) is scaled up rather than set in a
+    // size of its own: each font size costs a font match at start.
+    property alias glyphScale: label.scale
     property color tone: Theme.accent
     property color tint: "transparent"
     readonly property bool down: area.pressed

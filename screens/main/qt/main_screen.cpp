@@ -209,7 +209,15 @@ void MainScreen::makeWindowReadable() {
 }
 
 void MainScreen::itemsAdded(QQuickItem* item) {
-    if (item && QAccessible::isActive()) makeReadable(*item);
+    if (!item) return;
+    collectNamedItems(*item, outlets_);
+    if (QAccessible::isActive()) makeReadable(*item);
+}
+
+void MainScreen::showWholePage() {
+    if (wholePage_) return;
+    wholePage_ = true;
+    emit wholePageChanged();
 }
 
 void MainScreen::focusFirstField() {

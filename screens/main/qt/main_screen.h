@@ -72,6 +72,9 @@ class MainScreen final : public QObject, public FieldEditingDelegate, public For
     Q_PROPERTY(QString announcement READ announcement NOTIFY announcementChanged)
     // What a screen reader says for the location indicator while it runs.
     Q_PROPERTY(QString locatingName READ locatingName CONSTANT)
+    // False until the page's first frame is drawn; what lies below the first screen is made
+    // only then (see showWholePage()).
+    Q_PROPERTY(bool wholePage READ wholePage NOTIFY wholePageChanged)
 
 public:
     // Not default-constructible on purpose: QML would otherwise build its own instead of
@@ -106,8 +109,9 @@ public:
     // The current-location button; the location flow connects to currentLocationRequested().
     Q_INVOKABLE void getCurrentLocation();
     Q_INVOKABLE void dismissNotice();
-    // Items made after the page (a loader's): while a screen reader listens, they get what they
-    // declare for one (see reader_properties.h), as the page's own items do.
+    // Items made after the page (a loader's): their named controls join the page's, and while
+    // a screen reader listens they get what they declare for one (see reader_properties.h), as
+    // the page's own items do.
     Q_INVOKABLE void itemsAdded(QQuickItem* item);
 
     // ---- Called from C++ ----
@@ -127,6 +131,10 @@ public:
     QQuickItem* outlet(const QString& objectName) const;
     // Ends any edit and forgets the page's controls (before the page goes away).
     void releasePage();
+    // Has the page make what it leaves out of its first frame (once; the page's loaders make it
+    // at once).
+    void showWholePage();
+    bool wholePage() const { return wholePage_; }
 
     QString editingField() const;
     bool canGoPrevious() const;
@@ -149,6 +157,7 @@ signals:
     void noticeChanged();
     void locationBusyChanged();
     void announcementChanged();
+    void wholePageChanged();
     void currentLocationRequested();
     // After the controller handled the event (the end of editing has converted the form).
     void fieldEditingBegan(const QString& fieldName);
@@ -190,6 +199,7 @@ private:
     QString notice_;
     QTimer noticeTimer_;
     bool locationBusy_ = false;
+    bool wholePage_ = false;
     QString announcement_;
     QString pendingAnnouncement_;
     QTimer announcementTimer_;
