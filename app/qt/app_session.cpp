@@ -20,14 +20,14 @@ namespace {
 // Theme.bodyFontSize: the size of the screens' text where an item names none.
 constexpr int kBodyPixelSize = 15;
 
-// The screens' default font. At the body size, a text that names no size shares its font with
-// the body text instead of loading one of its own at start (each costs a fontconfig match).
-// Unhinted, as a phone's scaled screen and Qt Quick's distance-field text draw glyphs anyway:
-// hinting each glyph cost more than drawing it.
 QString missingControlError(const QString& name) {
     return QStringLiteral("the converter page has no control named %1").arg(name);
 }
 
+// The screens' default font. At the body size, a text that names no size shares its font with
+// the body text instead of loading one of its own at start (each costs a fontconfig match).
+// Unhinted, as a phone's scaled screen and Qt Quick's distance-field text draw glyphs anyway:
+// hinting each glyph cost more than drawing it.
 void useScreenFont() {
     QFont font = QGuiApplication::font();
     font.setPixelSize(kBodyPixelSize);
