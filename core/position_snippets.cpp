@@ -8,8 +8,8 @@
 #include "core/position_parts.h"
 #include "core/position_text.h"
 
-#include <algorithm>
 #include <array>
+#include <optional>
 
 namespace quorvane::reading {
 
@@ -207,16 +207,31 @@ private:
 
 // ---- Tables with a header ----------------------------------------------------------------
 
-constexpr std::array<std::string_view, 2> kLatitudeNames{"lat", "latitude"};
-constexpr std::array<std::string_view, 4> kLongitudeNames{"lon", "lng", "long", "longitude"};
+// The names of the halves, as a table's header and data's keys write them: "lat": 48.85
+// (JSON), lat="48.85" (XML attributes, queries), <lat>48.85</lat> (XML elements). Compared
+// without case.
+struct Key {
+    std::string_view name;
+    Half half;
+};
+constexpr std::array<Key, 6> kKeys{{
+    {"latitude", Half::latitude},
+    {"lat", Half::latitude},
+    {"longitude", Half::longitude},
+    {"long", Half::longitude},
+    {"lon", Half::longitude},
+    {"lng", Half::longitude},
+}};
+
+// The half a name stands for, if it is one of the keys.
+std::optional<Half> halfNamed(std::string_view name) {
+    for (const Key& key : kKeys)
+        if (equalsIgnoringCase(name, key.name)) return key.half;
+    return std::nullopt;
+}
+
 constexpr std::string_view kCellSeparators = "\t;,";
 constexpr std::size_t kMaxColumns = 64;
-
-template <std::size_t N>
-bool isOneOf(std::string_view name, const std::array<std::string_view, N>& names) {
-    return std::any_of(names.begin(), names.end(),
-                       [&](std::string_view n) { return equalsIgnoringCase(name, n); });
-}
 
 // The cells of a line in order, each with its column; a quoted cell keeps its separators.
 template <class Visit> void forEachCell(std::string_view line, char separator, Visit visit) {
@@ -247,10 +262,11 @@ TableLayout layoutOf(std::string_view header) {
         bool latitude = false;
         bool longitude = false;
         forEachCell(header, separator, [&](std::size_t column, std::string_view cell) {
-            if (isOneOf(cell, kLatitudeNames) && !latitude) {
+            const std::optional<Half> half = halfNamed(cell);
+            if (half == Half::latitude && !latitude) {
                 layout.latitude = column;
                 latitude = true;
-            } else if (isOneOf(cell, kLongitudeNames) && !longitude) {
+            } else if (half == Half::longitude && !longitude) {
                 layout.longitude = column;
                 longitude = true;
             }
@@ -262,21 +278,6 @@ TableLayout layoutOf(std::string_view header) {
 }
 
 // ---- Named values ------------------------------------------------------------------------
-
-// A value named by a key in data: "lat": 48.85 (JSON), lat="48.85" (XML attributes, queries),
-// <lat>48.85</lat> (XML elements). Keys are compared without case.
-struct Key {
-    std::string_view name;
-    Half half;
-};
-constexpr std::array<Key, 6> kKeys{{
-    {"latitude", Half::latitude},
-    {"lat", Half::latitude},
-    {"longitude", Half::longitude},
-    {"long", Half::longitude},
-    {"lon", Half::longitude},
-    {"lng", Half::longitude},
-}};
 
 // Every key begins so, which spares trying them at every other character.
 constexpr char kKeysBegin = 'l';
