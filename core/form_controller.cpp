@@ -93,14 +93,14 @@ void FormController::addChangeObserver(std::function<void()> observer) {
 void FormController::changed() {
     contentId_ = ++lastContentId_;
     changedInGroup_ = true;
-    if (groupDepth_ > 0) return;
-    changedInGroup_ = false;
-    for (const auto& observer : changeObservers_)
-        observer();
+    if (groupDepth_ == 0) notifyChange();
 }
 
 void FormController::leaveGroup() {
-    if (--groupDepth_ > 0 || !changedInGroup_) return;
+    if (--groupDepth_ == 0 && changedInGroup_) notifyChange();
+}
+
+void FormController::notifyChange() {
     changedInGroup_ = false;
     for (const auto& observer : changeObservers_)
         observer();

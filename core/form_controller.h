@@ -63,6 +63,8 @@ public:
     // The keystroke filter for the active field; current is the field's text before the change.
     FilterDecision shouldChangeCharacters(std::u16string_view current, Utf16Range range,
                                           std::u16string_view replacement) const;
+    // The field whose edit is in progress, if any.
+    std::optional<FieldId> fieldBeingEdited() const;
     // Ends the edit in progress, if any (it converts when the text was changed).
     void endEditing();
     // Puts back the text the field being edited had when its edit began and ends the edit,
@@ -128,10 +130,10 @@ private:
     void splitDecimalDegrees(const HalfFields& h, double degrees, DecimalMode mode);
     void chainTo(FieldId next);
     DecimalMode decimalMode() const;
-    std::optional<FieldId> fieldBeingEdited() const;
     // A change of the content: a new content id, and the observers once no group is open.
     void changed();
     void leaveGroup();
+    void notifyChange();
 
     FormView& view_;
     SettingsStore& settings_;

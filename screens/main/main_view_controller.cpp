@@ -75,26 +75,20 @@ FilterDecision MainViewController::shouldChangeCharacters(std::u16string_view cu
     return form_.shouldChangeCharacters(current, range, replacement);
 }
 
-std::optional<FieldId> MainViewController::fieldBeingEdited() const {
-    for (const FieldInfo& f : kFields)
-        if (platform_.view.isEditing(f.id)) return f.id;
-    return std::nullopt;
-}
-
 void MainViewController::previousButtonAction() {
-    const auto field = fieldBeingEdited();
+    const auto field = form_.fieldBeingEdited();
     if (!field) return;
     if (const auto previous = neighbours(*field).previous) platform_.view.beginEditing(*previous);
 }
 
 void MainViewController::nextButtonAction() {
-    const auto field = fieldBeingEdited();
+    const auto field = form_.fieldBeingEdited();
     if (!field) return;
     if (const auto next = neighbours(*field).next) platform_.view.beginEditing(*next);
 }
 
 void MainViewController::doneButtonAction() {
-    if (const auto field = fieldBeingEdited()) platform_.view.endEditing(*field);
+    form_.endEditing();
 }
 
 void MainViewController::cancelButtonAction() {

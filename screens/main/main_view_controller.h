@@ -94,7 +94,6 @@ public:
     const HemisphereMarkers& markers() const { return markers_; }
 
 private:
-    std::optional<FieldId> fieldBeingEdited() const;
     // Ends the edit in progress; then the refusal when the fields of `fields` hold no complete
     // position or one out of range.
     std::optional<OutputOutcome> refusalAfterEditing(Notation fields);
