@@ -1,10 +1,12 @@
-// The application window: phone-portrait by default, resizable, with the converter screen as
-// the first page of a stack so that further pages (settings) can be pushed over it.
+// The application window: phone-portrait by default, resizable, with the converter screen and,
+// over it when asked for, a stack of further pages (settings). A plain Window rather than a Qt
+// Quick Controls ApplicationWindow: the converter is built from Qt Quick items alone, and the
+// controls module, whose type registration was a fifth of the start-up, loads with the first
+// page that needs it.
 import QtQuick
-import QtQuick.Controls.Basic
 import Quorvane.Main
 
-ApplicationWindow {
+Window {
     id: window
 
     objectName: "mainWindow"
@@ -16,8 +18,10 @@ ApplicationWindow {
     title: qsTr("Quorvane")
     color: Theme.background
 
-    // The settings pages are made from their files on first use: naming their types here would
-    // load them, and the controls and layouts they import, before the converter's first frame.
+    // The stack and the settings pages are made from their files on first use: naming their
+    // types here would load them, and the controls and layouts they import, before the
+    // converter's first frame.
+    readonly property string pageStack: "qrc:/qt-project.org/imports/Quorvane/PageStack.qml"
     readonly property string settingsPage: "qrc:/qt-project.org/imports/Quorvane/Settings/SettingsPage.qml"
     readonly property string defaultMapsPage: "qrc:/qt-project.org/imports/Quorvane/Settings/DefaultMapsPage.qml"
     readonly property string gridReferencesPage: "qrc:/qt-project.org/imports/Quorvane/Settings/GridReferencesPage.qml"
@@ -33,48 +37,31 @@ ApplicationWindow {
         }
         if (!(name in stacked))
             return false
-        stack.pop(null, StackView.Immediate)
-        if (stacked[name].length > 0)
-            stack.push(stacked[name], StackView.Immediate)
+        if (stacked[name].length > 0 || pages.status === Loader.Ready)
+            window.stackedPages().showAtOnce(stacked[name])
         return true
     }
 
-    StackView {
-        id: stack
-        objectName: "stackView"
-        anchors.fill: parent
+    // The stack of pages, made the first time a page is opened.
+    function stackedPages(): Item {
+        if (pages.status !== Loader.Ready)
+            pages.setSource(window.pageStack, { converter: converter })
+        return pages.item
+    }
+
+    ConverterPage {
+        id: converter
+        // Made at the window's size, not at none: its texts are then laid out once, not
+        // again when the window sizes its content.
+        width: window.width
+        height: window.height
         focus: true
+        onSettingsRequested: window.stackedPages().pushPage(window.settingsPage)
+    }
 
-        // The pages built from Qt Quick Controls (settings, picker) take the theme's colours
-        // and text size through the palette and font they inherit from here.
-        font.pixelSize: Theme.bodyFontSize
-        palette.window: Theme.card
-        palette.windowText: Theme.text
-        palette.base: Theme.card
-        palette.text: Theme.text
-        palette.button: Theme.bar
-        palette.buttonText: Theme.accent
-        palette.highlight: Theme.accent
-        palette.highlightedText: Theme.accentText
-        palette.mid: Theme.separator
-        palette.light: Theme.card
-        palette.midlight: Theme.segmentBackground
-
-        initialItem: ConverterPage {
-            // Made at the window's size, not at none: its texts are then laid out once, not
-            // again when the stack sizes it.
-            width: window.width
-            height: window.height
-            // Set when the settings cover the converter; on coming back, the keyboard is again
-            // on the button that led there rather than on the window.
-            property bool covered: false
-            onSettingsRequested: stack.push(window.settingsPage)
-            StackView.onDeactivated: covered = true
-            StackView.onActivated: {
-                if (covered)
-                    focusSettingsButton()
-                covered = false
-            }
-        }
+    Loader {
+        id: pages
+        anchors.fill: parent
+        onLoaded: pages.focus = true
     }
 }
