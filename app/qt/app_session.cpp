@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QGuiApplication>
+#include <QQmlComponent>
 #include <QQuickWindow>
 #include <QtQml/qqmlextensionplugin.h>
 
@@ -67,24 +68,19 @@ bool AppSession::load(WindowSize size) {
     // What QML reports while the window is made counts as a load error; later warnings (while
     // the app runs) go to the log as usual.
     const QMetaObject::Connection warnings =
-        QObject::connect(&engine_, &QQmlApplicationEngine::warnings, &engine_,
+        QObject::connect(&engine_, &QQmlEngine::warnings, &engine_,
                          [this](const QList<QQmlError>& reported) {
                              for (const QQmlError& w : reported)
                                  loadErrors_ << w.toString();
                          });
-    bool created = true;
     const QUrl url(QString::fromLatin1(kMainQmlUrl));
-    const QMetaObject::Connection watch =
-        QObject::connect(&engine_, &QQmlApplicationEngine::objectCreationFailed, &engine_,
-                         [&created, url](const QUrl& failed) {
-                             if (failed == url) created = false;
-                         });
-    engine_.setInitialProperties(
-        {{QStringLiteral("width"), size.width}, {QStringLiteral("height"), size.height}});
-    engine_.load(url);
-    QObject::disconnect(watch); // `created` lives only for this call
+    QQmlComponent component(&engine_, url);
+    root_.reset(component.createWithInitialProperties(
+        {{QStringLiteral("width"), size.width}, {QStringLiteral("height"), size.height}}));
     QObject::disconnect(warnings);
-    if (!created || !window()) {
+    for (const QQmlError& error : component.errors())
+        loadErrors_ << error.toString();
+    if (!window()) {
         loadErrors_
             << QStringLiteral("the window could not be created from %1").arg(url.toString());
         return false;
@@ -131,10 +127,7 @@ bool AppSession::showPage(StartPage page) {
     return called && opened;
 }
 
-QQuickWindow* AppSession::window() const {
-    const auto roots = engine_.rootObjects();
-    return roots.isEmpty() ? nullptr : qobject_cast<QQuickWindow*>(roots.first());
-}
+QQuickWindow* AppSession::window() const { return qobject_cast<QQuickWindow*>(root_.get()); }
 
 namespace {
 

@@ -22,8 +22,9 @@
 #include "screens/main/qt/qt_share_sheet.h"
 #include "screens/settings/qt/settings_screen.h"
 
-#include <QQmlApplicationEngine>
+#include <QQmlEngine>
 #include <QStringList>
+#include <memory>
 #include <string_view>
 
 class QQuickWindow;
@@ -56,7 +57,7 @@ public:
     bool openPosition(std::string_view text);
 
     QQuickWindow* window() const;
-    QQmlApplicationEngine& engine() { return engine_; }
+    QQmlEngine& engine() { return engine_; }
     MainScreen& screen() { return screen_; }
     MainViewController& controller() { return controller_; }
     QtFormView& view() { return view_; }
@@ -97,7 +98,11 @@ private:
     // Shares mapsChoice_ with controller_: a pick takes effect at once for Open in Maps and Share.
     SettingsScreen settingsScreen_;
     LocationBridge location_;
-    QQmlApplicationEngine engine_; // last: its QML goes before the objects it uses
+    // A plain engine: QQmlApplicationEngine adds a file selector (a look-up for +variant
+    // folders beside every QML file loaded) and a search for translations beside Main.qml; the
+    // application has neither, and both cost start-up time.
+    QQmlEngine engine_; // after the objects its QML uses, so that the QML goes first
+    std::unique_ptr<QObject> root_; // the window, made by load(); goes before the engine
     QStringList loadErrors_;
     QStringList wholePageErrors_;
 };
