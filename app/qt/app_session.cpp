@@ -67,12 +67,11 @@ AppSession::~AppSession() {
 bool AppSession::load(WindowSize size) {
     // What QML reports while the window is made counts as a load error; later warnings (while
     // the app runs) go to the log as usual.
-    const QMetaObject::Connection warnings =
-        QObject::connect(&engine_, &QQmlEngine::warnings, &engine_,
-                         [this](const QList<QQmlError>& reported) {
-                             for (const QQmlError& w : reported)
-                                 loadErrors_ << w.toString();
-                         });
+    const QMetaObject::Connection warnings = QObject::connect(
+        &engine_, &QQmlEngine::warnings, &engine_, [this](const QList<QQmlError>& reported) {
+            for (const QQmlError& w : reported)
+                loadErrors_ << w.toString();
+        });
     const QUrl url(QString::fromLatin1(kMainQmlUrl));
     QQmlComponent component(&engine_, url);
     root_.reset(component.createWithInitialProperties(
@@ -127,7 +126,9 @@ bool AppSession::showPage(StartPage page) {
     return called && opened;
 }
 
-QQuickWindow* AppSession::window() const { return qobject_cast<QQuickWindow*>(root_.get()); }
+QQuickWindow* AppSession::window() const {
+    return qobject_cast<QQuickWindow*>(root_.get());
+}
 
 namespace {
 

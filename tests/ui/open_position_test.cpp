@@ -8,6 +8,9 @@
 
 #include <QDir>
 #include <QImage>
+#include <QLoggingCategory>
+#include <QMutex>
+#include <QRegularExpression>
 #include <QtTest>
 
 using namespace quorvane;
@@ -38,6 +41,17 @@ qsizetype countObjects(QObject& root) {
     return seen.size();
 }
 
+// The modules QML imports, from the engine's import trace, while recordImports() is installed.
+QMutex importsLock; // the QML loader thread reports too
+QStringList importedModules;
+
+void recordImports(QtMsgType, const QMessageLogContext& context, const QString& message) {
+    if (qstrcmp(context.category, "qt.qml.import") != 0 || !message.startsWith("addLibraryImport"))
+        return;
+    const QMutexLocker lock(&importsLock);
+    importedModules << message.section(u'"', 1, 1);
+}
+
 } // namespace
 
 class OpenPositionTest : public QObject {
@@ -47,7 +61,17 @@ private slots:
     void theFirstFrameKeepsItsObjectLimit() {
         const SettingsFolder settings;
         qt::AppSession session;
-        QVERIFY(session.load());
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.qml.import.debug=true"));
+        const QtMessageHandler previousHandler = qInstallMessageHandler(recordImports);
+        const bool loaded = session.load();
+        qInstallMessageHandler(previousHandler);
+        QLoggingCategory::setFilterRules(QString());
+        QVERIFY(loaded);
+        // Qt Quick Controls load with the first page built from them (the settings): their
+        // types' registration alone cost a fifth of the start-up.
+        QVERIFY(importedModules.contains(QStringLiteral("Quorvane.Main")));
+        const QRegularExpression controls(QStringLiteral("^QtQuick[.](Controls|Templates)"));
+        QVERIFY2(importedModules.filter(controls).isEmpty(), qPrintable(importedModules.join(' ')));
         QVERIFY(session.openPosition("48.8583701, 2.2944813"));
         QQuickItem* page = session.screen().page();
         QVERIFY(page);
