@@ -11,7 +11,6 @@
 
 #include <QFontDatabase>
 #include <QGuiApplication>
-#include <QQuickStyle>
 #include <QQuickWindow>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -125,8 +124,6 @@ int runGuiApp(int argc, char** argv) {
     QGuiApplication::setApplicationName(QString::fromLatin1(qt::kSettingsApplication));
     // Ties the windows to the installed desktop entry (icon and name in the shell).
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
-    // One style everywhere, whatever the desktop's default.
-    QQuickStyle::setStyle(QStringLiteral("Basic"));
 
     QGuiApplication app(argc, argv);
     const GuiOptionsResult parsed = parseGuiOptions(argumentsAfterProgram(app.arguments()));

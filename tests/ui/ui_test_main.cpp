@@ -2,7 +2,6 @@
 #include "ui_test.h"
 
 #include <QGuiApplication>
-#include <QQuickStyle>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -10,7 +9,6 @@
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QQuickStyle::setStyle(QStringLiteral("Basic"));
     QGuiApplication app(argc, argv);
 
     // Nothing a test stores may reach the user's own settings.
