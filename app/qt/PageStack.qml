@@ -52,9 +52,11 @@ StackView {
     }
 
     // Shows these pages over the converter at once, without animation; none shows the converter.
+    // One push per page: a typed list reaches push() as a sequence, not an array, and newer Qt
+    // Quick Controls push nothing then.
     function showAtOnce(pages: list<string>) {
         stack.pop(null, StackView.Immediate)
-        if (pages.length > 0)
-            stack.push(pages, StackView.Immediate)
+        for (const page of pages)
+            stack.push(page, StackView.Immediate)
     }
 }
