@@ -68,7 +68,9 @@ in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root 
 
 echo "==== apt-get install of the package with its dependencies"
 in_root apt-get update -q
-in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q /tmp/quorvane.deb
+# --reinstall: in a reused root the same version may be installed already, and apt would then
+# keep the old build and check that instead.
+in_root env DEBIAN_FRONTEND=noninteractive apt-get install --reinstall -y -q /tmp/quorvane.deb
 in_root dpkg -s quorvane | grep -E '^(Status|Version|Architecture):'
 in_root sh -c '. /etc/os-release && echo "in $PRETTY_NAME, $(uname -m)"'
 
